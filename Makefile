@@ -1,0 +1,43 @@
+# Entry points for a fresh Debian machine: `make run` and `make test`.
+
+BUILD_DIR := build
+SANITIZE_DIR := build-sanitize
+PACKAGES := cmake ninja-build g++ make googletest libgtest-dev libgmock-dev libbenchmark-dev \
+            qt6-base-dev fonts-dejavu-core
+
+CMAKE_CONFIGURE := cmake -G Ninja -Wno-dev
+CTEST := ctest --output-on-failure
+
+.PHONY: all deps build run test test-sanitize bench clean
+
+all: build
+
+deps:
+	@tools/install-deps.sh $(PACKAGES)
+
+build: deps
+	@test -f $(BUILD_DIR)/build.ninja || \
+		$(CMAKE_CONFIGURE) -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake --build $(BUILD_DIR)
+
+run: build
+	@echo "The main window arrives with the next step; there is nothing to start yet." >&2
+	@exit 1
+
+test: build
+	cd $(BUILD_DIR) && $(CTEST)
+
+# The same suite with AddressSanitizer and UndefinedBehaviorSanitizer; any report fails it.
+test-sanitize: deps
+	@test -f $(SANITIZE_DIR)/build.ninja || \
+		$(CMAKE_CONFIGURE) -S . -B $(SANITIZE_DIR) -DCMAKE_BUILD_TYPE=Debug \
+			-DZYKLORA_SANITIZE=ON -DZYKLORA_BUILD_BENCH=OFF
+	cmake --build $(SANITIZE_DIR)
+	cd $(SANITIZE_DIR) && ASAN_OPTIONS=detect_leaks=1:halt_on_error=1 \
+		UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 $(CTEST)
+
+bench: build
+	$(BUILD_DIR)/bench/zyklora_bench
+
+clean:
+	rm -rf $(BUILD_DIR) $(SANITIZE_DIR)

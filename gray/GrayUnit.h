@@ -1,0 +1,72 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "lib/baseClss.h"
+#include "lib/listClss.h"
+
+// One code word. Its writeValue appends the word as a line to the main window's listing.
+class TCode : public TString {
+public:
+    static constexpr std::string_view kClassName = "TCode";
+
+    using TString::TString;
+    std::string_view className() const override { return kClassName; }
+
+    void writeValue() override;
+};
+
+// A cyclic Gray code of exactly codeCount words, cut from the reflected binary Gray code of
+// 2^bitCount words: the words lowEnd+1 .. highStart-1 of the full code are dropped, and the
+// kept words still close into a cycle in which neighbours differ in one bit.
+//
+// Use: construct, generate once, then dualString as often as needed.
+class TGray {
+public:
+    static constexpr std::int32_t kMaxCodeCount = 65534;
+
+    // Stores count and creates the empty code list; computes nothing. Raises
+    // std::invalid_argument unless count is even and 2 .. kMaxCodeCount: only an even count
+    // closes the cycle, and the list holds at most 65535 words.
+    explicit TGray(std::int32_t count);
+
+    // Computes bitCount, fullCount, lowEnd and highStart, fills codes with the kept words and
+    // writes them, one line each, to the listing of GrayWindow.
+    void generate();
+
+    // The smallest k with 2^k >= n. Raises std::invalid_argument for n < 1.
+    static std::int32_t bitsNeeded(std::int32_t n);
+    // The binary digits of value, left-padded with "0" to bitCount characters; never cut.
+    // 0 and below give bitCount zeros.
+    std::string dualString(std::int32_t value) const;
+
+    std::int32_t fullCount() const { return m_fullCount; }
+    std::int32_t lowEnd() const { return m_lowEnd; }
+    std::int32_t highStart() const { return m_highStart; }
+    std::int32_t bitCount() const { return m_bitCount; }
+    std::int32_t codeCount() const { return m_codeCount; }
+    // The kept words as TCode values, in table order. Reading moves the list's cursor.
+    TListe& codes() { return m_codes; }
+
+    // The Gray code word of index i of the full code.
+    static std::int32_t grayOf(std::int32_t index) {
+        return index ^ static_cast<std::int32_t>(static_cast<std::uint32_t>(index) >> 1);
+    }
+
+private:
+    void appendCode(std::int32_t index);
+
+    std::int32_t m_fullCount = 0;
+    std::int32_t m_lowEnd = 0;
+    std::int32_t m_highStart = 0;
+    TListe m_codes;
+    std::int32_t m_bitCount = 0;
+    std::int32_t m_codeCount;
+};
+
+// The table shown in the main window, or empty before the first OK click. The main window
+// replaces it on each click; the last one lives until the program ends.
+inline std::unique_ptr<TGray> CurrentGray;

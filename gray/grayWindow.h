@@ -1,0 +1,16 @@
+#pragma once
+
+#include <string>
+
+// What the Gray code engine needs of the main window. The window implements it and installs
+// itself in GrayWindow when it is created; tests install a stand-in.
+class TGrayWindow {
+public:
+    virtual ~TGrayWindow() = default;
+
+    // Appends text as a new last line of the code listing.
+    virtual void appendListingLine(const std::string& text) = 0;
+};
+
+// The main window the engine writes to; must be set before any TGray::generate runs.
+inline TGrayWindow* GrayWindow = nullptr;

@@ -1,0 +1,9 @@
+#include "lib/libraryClasses.h"
+
+#include "lib/baseClss.h"
+#include "lib/listClss.h"
+
+void registerLibraryClasses() {
+    registerBaseClss();
+    registerListClss();
+}

@@ -1,0 +1,9 @@
+#include "tests/support/infoMessageCapture.h"
+
+#include <utility>
+
+InfoMessageCapture::InfoMessageCapture()
+    : m_previous(setInfoMessageHandler(
+          [this](const std::string& text) { m_messages.push_back(text); })) {}
+
+InfoMessageCapture::~InfoMessageCapture() { setInfoMessageHandler(std::move(m_previous)); }
