@@ -33,7 +33,8 @@ std::string TGray::dualString(std::int32_t value) const {
 
 void TGray::appendCode(std::int32_t index) {
     // The constructor's limit keeps the list below its capacity, so nothing is refused.
-    [[maybe_unused]] const auto refused = m_codes.append(std::make_unique<TCode>(dualString(grayOf(index))));
+    [[maybe_unused]] const auto refused =
+        m_codes.append(std::make_unique<TCode>(dualString(grayOf(index))));
 }
 
 void TGray::generate() {

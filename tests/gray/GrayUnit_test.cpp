@@ -139,8 +139,9 @@ TEST(TGray, RejectsCountsThatCannotCloseACycle) {
 TEST(TGray, BitsNeededIsTheSmallestSufficientPower) {
     const struct {
         std::int32_t n, bits;
-    } cases[] = {{1, 0},  {2, 1},  {3, 2},  {4, 2},  {5, 3},  {8, 3},  {9, 4},   {16, 4},
-                 {17, 5}, {32, 5}, {33, 6}, {64, 6}, {65, 7}, {65534, 16}, {65536, 16}, {65537, 17}};
+    } cases[] = {{1, 0},  {2, 1},      {3, 2},      {4, 2},     {5, 3},  {8, 3},
+                 {9, 4},  {16, 4},     {17, 5},     {32, 5},    {33, 6}, {64, 6},
+                 {65, 7}, {65534, 16}, {65536, 16}, {65537, 17}};
     for (const auto& c : cases) EXPECT_EQ(TGray::bitsNeeded(c.n), c.bits) << c.n;
     EXPECT_THROW(TGray::bitsNeeded(0), std::invalid_argument);
     EXPECT_THROW(TGray::bitsNeeded(-4), std::invalid_argument);

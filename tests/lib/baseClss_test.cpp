@@ -25,15 +25,16 @@ struct CompareCase {
 
 TEST(TString, CompareOrdersUnsignedBytesThenLength) {
     const CompareCase cases[] = {
-        {"abc", "abd", -1}, {"abd", "abc", 1},  {"abc", "abc", 0},   {"ab", "abc", -1},
-        {"abc", "ab", 1},   {"", "a", -1},      {"", "", 0},         {"a", "A", 1},
-        {"B", "a", -1},     {"\xE4", "z", 1},   {"z", "\xE4", -1},   {"\x7F", "\x80", -1},
+        {"abc", "abd", -1},  {"abd", "abc", 1},    {"abc", "abc", 0}, {"ab", "abc", -1},
+        {"abc", "ab", 1},    {"", "a", -1},        {"", "", 0},       {"a", "A", 1},
+        {"B", "a", -1},      {"\xE4", "z", 1},     {"z", "\xE4", -1}, {"\x7F", "\x80", -1},
         {"\xFF", "\x01", 1}, {"0101", "0110", -1},
     };
     for (const auto& c : cases) {
         TString mine(c.mine);
         TString theirs(c.theirs);
-        EXPECT_EQ(mine.compare(&theirs), c.expected) << '"' << c.mine << "\" vs \"" << c.theirs << '"';
+        EXPECT_EQ(mine.compare(&theirs), c.expected)
+            << '"' << c.mine << "\" vs \"" << c.theirs << '"';
     }
 }
 

@@ -71,8 +71,9 @@ TEST(TListe, GoToClampsTheIndex) {
         std::int32_t index;
         std::uint16_t position;
         const char* current;
-    } cases[] = {{-5, 0, "a"}, {0, 0, "a"}, {2, 2, "c"}, {3, 3, "<end>"}, {10, 3, "<end>"},
-                 {INT32_MIN, 0, "a"}, {INT32_MAX, 3, "<end>"}};
+    } cases[] = {{-5, 0, "a"},           {0, 0, "a"},      {2, 2, "c"},
+                 {3, 3, "<end>"},        {10, 3, "<end>"}, {INT32_MIN, 0, "a"},
+                 {INT32_MAX, 3, "<end>"}};
     for (const auto& c : cases) {
         list.goTo(c.index);
         EXPECT_EQ(list.position(), c.position) << c.index;

@@ -3,7 +3,7 @@
 #include <utility>
 
 InfoMessageCapture::InfoMessageCapture()
-    : m_previous(setInfoMessageHandler(
-          [this](const std::string& text) { m_messages.push_back(text); })) {}
+    : m_previous(
+          setInfoMessageHandler([this](const std::string& text) { m_messages.push_back(text); })) {}
 
 InfoMessageCapture::~InfoMessageCapture() { setInfoMessageHandler(std::move(m_previous)); }
