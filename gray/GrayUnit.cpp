@@ -4,10 +4,7 @@
 
 #include "gray/grayWindow.h"
 
-void TCode::writeValue() {
-    if (GrayWindow == nullptr) throw std::logic_error("TCode::writeValue: no main window");
-    GrayWindow->appendListingLine(text());
-}
+void TCode::writeValue() { grayWindow().appendListingLine(text()); }
 
 TGray::TGray(std::int32_t count) : m_codeCount(count) {
     if (count < 2 || count > kMaxCodeCount || count % 2 != 0) {

@@ -23,7 +23,7 @@ public:
 // 2^bitCount words: the words lowEnd+1 .. highStart-1 of the full code are dropped, and the
 // kept words still close into a cycle in which neighbours differ in one bit.
 //
-// Use: construct, generate once, then dualString as often as needed.
+// Use: construct, generate once, then dualString and paintDisk as often as needed.
 class TGray {
 public:
     static constexpr std::int32_t kMaxCodeCount = 65534;
@@ -42,6 +42,10 @@ public:
     // The binary digits of value, left-padded with "0" to bitCount characters; never cut.
     // 0 and below give bitCount zeros.
     std::string dualString(std::int32_t value) const;
+    // Draws the code disk on GrayWindow's disk image, erasing what was there: one ring per bit
+    // (the least significant bit outermost), one sector per word counter-clockwise from
+    // 3 o'clock, black where the word has a 1, on the button-face colour.
+    void paintDisk();
 
     std::int32_t fullCount() const { return m_fullCount; }
     std::int32_t lowEnd() const { return m_lowEnd; }

@@ -8,22 +8,9 @@
 #include <vector>
 
 #include "gray/grayWindow.h"
+#include "tests/support/standInWindow.h"
 
 namespace {
-
-// Stands in for the main window: collects the listing's lines.
-class ListingWindow : public TGrayWindow {
-public:
-    ListingWindow() : m_previous(std::exchange(GrayWindow, this)) {}
-    ~ListingWindow() override { GrayWindow = m_previous; }
-
-    void appendListingLine(const std::string& text) override { lines.push_back(text); }
-
-    std::vector<std::string> lines;
-
-private:
-    TGrayWindow* m_previous;
-};
 
 int differingCharacters(const std::string& a, const std::string& b) {
     if (a.size() != b.size()) return -1;
@@ -43,7 +30,7 @@ TEST(TGray, WorkedValuesOfTheConstruction) {
         {64, 6, 64, 47, 48},
     };
     for (const auto& c : cases) {
-        ListingWindow window;
+        StandInWindow window;
         TGray gray(c.n);
         gray.generate();
         EXPECT_EQ(gray.codeCount(), c.n);
@@ -68,7 +55,7 @@ TEST(TGray, ListingsOfSmallCodes) {
           "1000"}},
     };
     for (const auto& c : cases) {
-        ListingWindow window;
+        StandInWindow window;
         TGray gray(c.n);
         gray.generate();
         EXPECT_EQ(window.lines, c.words) << c.n;
@@ -78,7 +65,7 @@ TEST(TGray, ListingsOfSmallCodes) {
 TEST(TGray, EveryEvenCountClosesIntoACycle) {
     for (std::int32_t n = 2; n <= 64; n += 2) {
         SCOPED_TRACE(n);
-        ListingWindow window;
+        StandInWindow window;
         TGray gray(n);
         gray.generate();
         const std::vector<std::string>& lines = window.lines;
@@ -109,7 +96,7 @@ TEST(TGray, EveryEvenCountClosesIntoACycle) {
 }
 
 TEST(TGray, LargestCountFillsTheListWithoutRefusal) {
-    ListingWindow window;
+    StandInWindow window;
     TGray gray(TGray::kMaxCodeCount);
     gray.generate();
     EXPECT_EQ(gray.bitCount(), 16);
@@ -129,7 +116,7 @@ TEST(TGray, ConstructionComputesNothing) {
 }
 
 TEST(TGray, RejectsCountsThatCannotCloseACycle) {
-    ListingWindow window;
+    StandInWindow window;
     for (std::int32_t n : {-2, 0, 1, 3, 5, 63, 65535, 65536, INT32_MIN, INT32_MAX}) {
         EXPECT_THROW(TGray{n}, std::invalid_argument) << n;
     }
@@ -148,7 +135,7 @@ TEST(TGray, BitsNeededIsTheSmallestSufficientPower) {
 }
 
 TEST(TGray, DualStringPadsButNeverCuts) {
-    ListingWindow window;
+    StandInWindow window;
     TGray gray(10);
     gray.generate();
     ASSERT_EQ(gray.bitCount(), 4);
@@ -178,7 +165,7 @@ TEST(TCode, IsATextOfItsOwnClass) {
 }
 
 TEST(TCode, WriteValueAppendsOneListingLine) {
-    ListingWindow window;
+    StandInWindow window;
     TCode("0101").writeValue();
     TCode("").writeValue();
     EXPECT_EQ(window.lines, (std::vector<std::string>{"0101", ""}));

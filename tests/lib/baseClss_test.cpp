@@ -7,6 +7,7 @@
 
 #include "lib/canvas.h"
 #include "lib/listClss.h"
+#include "tests/support/recordingCanvas.h"
 
 namespace {
 
@@ -71,23 +72,6 @@ TEST(TBase, ClassesReportTheirExactNames) {
     EXPECT_EQ(TListNode(nullptr).className(), "TListNode");
 }
 
-// A canvas that must never be drawn on: the base paintValue ends the program first.
-class UnusedCanvas : public TCanvas {
-public:
-    std::int32_t width() const override { return 0; }
-    std::int32_t height() const override { return 0; }
-    void setPenColor(TColor) override {}
-    void setBrushColor(TColor) override {}
-    void setFont(const TFont&) override {}
-    void rectangle(std::int32_t, std::int32_t, std::int32_t, std::int32_t) override {}
-    void ellipse(std::int32_t, std::int32_t, std::int32_t, std::int32_t) override {}
-    void pie(std::int32_t, std::int32_t, std::int32_t, std::int32_t, std::int32_t, std::int32_t,
-             std::int32_t, std::int32_t) override {}
-    void moveTo(std::int32_t, std::int32_t) override {}
-    void lineTo(std::int32_t, std::int32_t) override {}
-    void textOut(std::int32_t, std::int32_t, const std::string&) override {}
-};
-
 std::string abortMessage(const std::string& operation) {
     return "^Informationen: TBase\\." + operation +
            " wurde nicht überschrieben - das Programm wird daher abgebrochen\n$";
@@ -99,7 +83,7 @@ TEST_F(TBaseDeathTest, EveryOperationLeftToSubclassesEndsTheProgramWithFailure) 
     GTEST_FLAG_SET(death_test_style, "threadsafe");
     TBase base;
     TString other("x");
-    UnusedCanvas canvas;
+    RecordingCanvas canvas(1, 1);
     const auto failed = ::testing::ExitedWithCode(EXIT_FAILURE);
     EXPECT_EXIT(base.writeValue(), failed, abortMessage("writeValue"));
     EXPECT_EXIT(base.compare(&other), failed, abortMessage("compare"));
@@ -111,7 +95,7 @@ TEST_F(TBaseDeathTest, EveryOperationLeftToSubclassesEndsTheProgramWithFailure) 
 TEST_F(TBaseDeathTest, TStringKeepsTheBaseOutputAndPainting) {
     GTEST_FLAG_SET(death_test_style, "threadsafe");
     TString text("abc");
-    UnusedCanvas canvas;
+    RecordingCanvas canvas(1, 1);
     const auto failed = ::testing::ExitedWithCode(EXIT_FAILURE);
     EXPECT_EXIT(text.writeValue(), failed, abortMessage("writeValue"));
     EXPECT_EXIT(text.compare(&text, 1), failed, abortMessage("compare"));

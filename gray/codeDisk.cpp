@@ -1,0 +1,54 @@
+#include <cmath>
+#include <numbers>
+
+#include "gray/GrayUnit.h"
+#include "gray/grayWindow.h"
+#include "lib/canvas.h"
+
+namespace {
+
+// Rounds to the nearest integer, ties to even.
+std::int32_t roundToInt(long double value) { return static_cast<std::int32_t>(std::llrint(value)); }
+
+}  // namespace
+
+void TGray::paintDisk() {
+    TCanvas& image = grayWindow().diskImage();
+    const std::int32_t width = image.width();
+    const std::int32_t height = image.height();
+    const std::int32_t centreX = width / 2;
+    const std::int32_t centreY = height / 2;
+
+    image.setPenColor(clBlack);
+    image.setBrushColor(clBtnFace);
+    image.rectangle(0, 0, width, height);
+
+    const long double step = 2 * std::numbers::pi_v<long double> / m_codeCount;
+    const std::int32_t ringWidth = width / (2 * m_bitCount + 2);
+
+    // Each ring is a full-radius wedge fan of its own square; the next ring overdraws its inner
+    // part, so what stays visible is a band one ring width wide.
+    for (std::int32_t ring = 1; ring <= m_bitCount; ++ring) {
+        const std::int32_t inset = (ring - 1) * ringWidth;
+        // The boundary points lie far outside the image: only their direction counts.
+        std::int32_t fromX = width;
+        std::int32_t fromY = centreY;
+        for (std::int32_t sector = 1; sector <= m_codeCount; ++sector) {
+            const long double angle = sector * step;
+            const std::int32_t toX = centreX + roundToInt(1000 * std::cos(angle));
+            const std::int32_t toY = centreY - roundToInt(1000 * std::sin(angle));
+
+            const std::string& word = static_cast<TCode*>(m_codes.elementAt(sector - 1))->text();
+            const char bit = word[static_cast<std::size_t>(m_bitCount - ring)];
+            image.setBrushColor(bit == '0' ? clBtnFace : clBlack);
+            image.pie(inset, inset, width - inset, width - inset, fromX, fromY, toX, toY);
+
+            fromX = toX;
+            fromY = toY;
+        }
+    }
+
+    image.setBrushColor(clBtnFace);
+    const std::int32_t discInset = m_bitCount * ringWidth;
+    image.ellipse(discInset, discInset, width - discInset, width - discInset);
+}
