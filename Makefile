@@ -3,7 +3,7 @@
 BUILD_DIR := build
 SANITIZE_DIR := build-sanitize
 PACKAGES := cmake ninja-build g++ make googletest libgtest-dev libgmock-dev libbenchmark-dev \
-            qt6-base-dev fonts-dejavu-core
+            qt6-base-dev fonts-dejavu-core fonts-liberation2
 
 CMAKE_CONFIGURE := cmake -G Ninja -Wno-dev
 CTEST := ctest --output-on-failure
@@ -21,8 +21,7 @@ build: deps
 	cmake --build $(BUILD_DIR)
 
 run: build
-	@echo "The main window arrives with the next step; there is nothing to start yet." >&2
-	@exit 1
+	$(BUILD_DIR)/app/zyklora
 
 test: build
 	cd $(BUILD_DIR) && $(CTEST)

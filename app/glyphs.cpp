@@ -1,0 +1,95 @@
+#include "app/glyphs.h"
+
+#include <QPainter>
+#include <QPainterPath>
+#include <functional>
+
+namespace {
+
+constexpr int kGlyphSize = 16;
+
+QImage greyed(const QImage& picture) {
+    QImage result = picture.convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < result.height(); ++y) {
+        for (int x = 0; x < result.width(); ++x) {
+            const QColor color = result.pixelColor(x, y);
+            // Lightened grey, as disabled toolbar pictures are shown.
+            const int grey = 128 + qGray(color.rgb()) / 2;
+            result.setPixelColor(x, y, QColor(grey, grey, grey, color.alpha()));
+        }
+    }
+    return result;
+}
+
+QIcon glyph(const std::function<void(QPainter&)>& draw) {
+    QImage picture(kGlyphSize, kGlyphSize, QImage::Format_ARGB32);
+    picture.fill(Qt::transparent);
+    {
+        QPainter painter(&picture);
+        painter.setRenderHint(QPainter::Antialiasing);
+        draw(painter);
+    }
+    QIcon icon;
+    icon.addPixmap(QPixmap::fromImage(picture), QIcon::Normal);
+    icon.addPixmap(QPixmap::fromImage(greyed(picture)), QIcon::Disabled);
+    return icon;
+}
+
+void drawQuestionMark(QPainter& painter, const QRectF& box, const QColor& color) {
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setBold(true);
+    font.setPixelSize(static_cast<int>(box.height()));
+    painter.setFont(font);
+    painter.setPen(color);
+    painter.drawText(box, Qt::AlignCenter, QStringLiteral("?"));
+}
+
+}  // namespace
+
+QIcon infoGlyph() {
+    return glyph([](QPainter& painter) {
+        // Two pages of an open book, opened towards the viewer.
+        painter.setPen(QPen(QColor(40, 40, 110), 1));
+        painter.setBrush(Qt::white);
+        QPolygonF left({{1, 10}, {8, 11.5}, {8, 15.5}, {1, 14}});
+        QPolygonF right({{8, 11.5}, {15, 10}, {15, 14}, {8, 15.5}});
+        painter.drawPolygon(left);
+        painter.drawPolygon(right);
+        drawQuestionMark(painter, QRectF(3, -1, 10, 12), QColor(220, 0, 0));
+    });
+}
+
+QIcon helpGlyph() {
+    return glyph([](QPainter& painter) {
+        painter.setPen(QPen(QColor(150, 120, 0), 1));
+        painter.setBrush(QColor(255, 220, 0));
+        painter.drawEllipse(QRectF(0.5, 0.5, 15, 15));
+        drawQuestionMark(painter, QRectF(2, 1.5, 12, 13), QColor(220, 0, 0));
+    });
+}
+
+QIcon exitGlyph() {
+    return glyph([](QPainter& painter) {
+        // The door frame with the dark opening behind it.
+        painter.setPen(QPen(QColor(90, 50, 20), 1));
+        painter.setBrush(QColor(30, 30, 30));
+        painter.drawRect(QRectF(4.5, 1.5, 9, 14));
+        // The door leaf, swung open towards the viewer.
+        painter.setBrush(QColor(170, 100, 40));
+        painter.drawPolygon(QPolygonF({{4.5, 1.5}, {9.5, 3.5}, {9.5, 15.5}, {4.5, 15.5}}));
+        painter.setBrush(QColor(240, 200, 60));
+        painter.setPen(Qt::NoPen);
+        painter.drawEllipse(QRectF(7.5, 8.5, 1.5, 1.5));
+    });
+}
+
+QIcon okGlyph() {
+    return glyph([](QPainter& painter) {
+        QPainterPath tick;
+        tick.moveTo(2, 8.5);
+        tick.lineTo(6, 12.5);
+        tick.lineTo(14, 3.5);
+        painter.setPen(QPen(QColor(0, 150, 0), 2.6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        painter.drawPath(tick);
+    });
+}

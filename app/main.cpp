@@ -1,0 +1,18 @@
+#include <QApplication>
+#include <memory>
+
+#include "app/GrayMain.h"
+#include "app/qtInfoMessage.h"
+#include "lib/libraryClasses.h"
+
+int main(int argc, char* argv[]) {
+    // Before any window: stored values are re-created through the class registry.
+    registerLibraryClasses();
+
+    QApplication application(argc, argv);
+    installQtInfoMessages();
+
+    const auto FormMain = std::make_unique<TFormMain>();
+    FormMain->show();
+    return QApplication::exec();
+}

@@ -1,0 +1,5 @@
+#pragma once
+
+// Shows the library's information messages in a modal Qt message box: information icon,
+// caption "Informationen", one "OK" button, over the active window.
+void installQtInfoMessages();

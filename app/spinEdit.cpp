@@ -1,0 +1,52 @@
+#include "app/spinEdit.h"
+
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <algorithm>
+
+TSpinEdit::TSpinEdit(QWidget* parent) : QAbstractSpinBox(parent) {
+    setCorrectionMode(QAbstractSpinBox::CorrectToPreviousValue);
+}
+
+void TSpinEdit::setRange(std::int32_t minValue, std::int32_t maxValue) {
+    m_minValue = minValue;
+    m_maxValue = maxValue;
+}
+
+std::int32_t TSpinEdit::value() const {
+    bool ok = false;
+    const std::int32_t parsed = text().toInt(&ok);
+    return ok ? parsed : m_minValue;
+}
+
+void TSpinEdit::setValue(std::int64_t value) {
+    const std::int64_t clamped = std::clamp<std::int64_t>(value, m_minValue, m_maxValue);
+    lineEdit()->setText(QString::number(clamped));
+}
+
+void TSpinEdit::stepBy(int steps) {
+    setValue(std::int64_t{value()} + std::int64_t{steps} * m_increment);
+    selectAll();
+}
+
+// Any text may be typed: reading decides what it means.
+QValidator::State TSpinEdit::validate(QString&, int&) const { return QValidator::Acceptable; }
+
+QAbstractSpinBox::StepEnabled TSpinEdit::stepEnabled() const {
+    return StepUpEnabled | StepDownEnabled;
+}
+
+void TSpinEdit::focusOutEvent(QFocusEvent* event) {
+    const std::int32_t current = value();
+    if (current < m_minValue || current > m_maxValue) setValue(current);
+    QAbstractSpinBox::focusOutEvent(event);
+}
+
+void TSpinEdit::keyPressEvent(QKeyEvent* event) {
+    // Only single steps: page keys would jump by ten increments.
+    if (event->key() == Qt::Key_PageUp || event->key() == Qt::Key_PageDown) {
+        event->ignore();
+        return;
+    }
+    QAbstractSpinBox::keyPressEvent(event);
+}

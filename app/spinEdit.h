@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QAbstractSpinBox>
+#include <cstdint>
+
+// An integer spin edit that reads its value from its text and clamps only when written:
+// - value() parses the text; empty text, text that is not an integer, or a number beyond the
+//   32-bit range reads as the minimum. Reading does not clamp.
+// - setValue() stores the value clamped into minimum .. maximum and shows it as text.
+// - The up and down buttons and keys add or subtract the increment to the value read, then
+//   write the result.
+// - Leaving the field replaces a value outside the range by its clamped value.
+// Enter is left to the window, which activates its default button.
+class TSpinEdit : public QAbstractSpinBox {
+    Q_OBJECT
+
+public:
+    explicit TSpinEdit(QWidget* parent = nullptr);
+
+    void setRange(std::int32_t minValue, std::int32_t maxValue);
+    void setIncrement(std::int32_t increment) { m_increment = increment; }
+
+    std::int32_t value() const;
+    void setValue(std::int64_t value);
+
+    void stepBy(int steps) override;
+
+protected:
+    QValidator::State validate(QString& input, int& pos) const override;
+    StepEnabled stepEnabled() const override;
+    void focusOutEvent(QFocusEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    std::int32_t m_minValue = 0;
+    std::int32_t m_maxValue = 100;
+    std::int32_t m_increment = 1;
+};

@@ -1,0 +1,233 @@
+#include "app/GrayMain.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QToolButton>
+
+#include "app/imageControl.h"
+#include "app/shell.h"
+#include "app/spinEdit.h"
+#include "app/stringGrid.h"
+#include "gray/GrayUnit.h"
+#include "tests/support/infoMessageCapture.h"
+
+namespace {
+
+class FormMainTest : public ::testing::Test {
+protected:
+    FormMainTest() {
+        form.show();
+        QApplication::setActiveWindow(&form);
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&form));
+        m_previousShell = setShellOpenHandler(
+            [this](const QString& fileName) { openedFiles.push_back(fileName); });
+    }
+    ~FormMainTest() override { setShellOpenHandler(std::move(m_previousShell)); }
+
+    // Replaces the spin edit's text by typing, as a user would.
+    void type(const QString& text) {
+        form.SpinEdit->setFocus();
+        QTest::keyClick(form.SpinEdit, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(form.SpinEdit, Qt::Key_Backspace);
+        QTest::keyClicks(form.SpinEdit, text);
+    }
+    void typeAndConfirm(const QString& text) {
+        type(text);
+        QTest::keyClick(form.SpinEdit, Qt::Key_Return);
+    }
+    void clickOk() { QTest::mouseClick(form.BitBtn, Qt::LeftButton); }
+
+    QString spinText() const { return form.SpinEdit->text(); }
+    QStringList listing() const { return form.Memo->toPlainText().split('\n', Qt::SkipEmptyParts); }
+    QString cell(int column, int row) const { return form.StringGrid->cell(column, row); }
+    // Rows 1 .. 64 whose "Entfernen" cell holds "*".
+    std::vector<int> markedRows() const {
+        std::vector<int> rows;
+        for (int row = 1; row <= 64; ++row) {
+            if (cell(4, row) == "*") rows.push_back(row);
+        }
+        return rows;
+    }
+    int filledRows() const {
+        int rows = 0;
+        for (int row = 1; row <= 64; ++row) rows += !cell(0, row).isEmpty();
+        return rows;
+    }
+
+    InfoMessageCapture messages;
+    TFormMain form;
+    std::vector<QString> openedFiles;
+
+private:
+    ShellOpenHandler m_previousShell;
+};
+
+TEST_F(FormMainTest, StartsEmptyWithTenInTheSpinEdit) {
+    EXPECT_EQ(form.windowTitle(), "Zyklora");
+    EXPECT_EQ(spinText(), "10");
+    EXPECT_TRUE(form.SpinEdit->hasFocus());
+    EXPECT_EQ(cell(0, 0), "");
+    EXPECT_EQ(filledRows(), 0);
+    EXPECT_TRUE(listing().isEmpty());
+    EXPECT_TRUE(form.ImageScheibe->picture().isNull());
+    EXPECT_EQ(CurrentGray, nullptr);
+    EXPECT_EQ(applicationHelpFile(), "zyklora.chm");
+}
+
+TEST_F(FormMainTest, OkBuildsTheTableListingAndDiskOfTheCount) {
+    clickOk();
+    const QStringList headings = {"Nummer", "Dualzahl", "Rechts-Shift", "XOR", "Entfernen"};
+    for (int column = 0; column < 5; ++column) EXPECT_EQ(cell(column, 0), headings[column]);
+    EXPECT_EQ(filledRows(), 16);
+    EXPECT_EQ(markedRows(), (std::vector<int>{10, 11, 12, 13, 14, 15}));
+    EXPECT_EQ(listing(), QStringList({"0000", "0001", "0011", "0010", "0110", "0111", "0101",
+                                      "0100", "1100", "1000"}));
+    // Row 6 stands for index 5: 0101, shifted 0010, Gray code 0111.
+    EXPECT_EQ(cell(0, 6), "5");
+    EXPECT_EQ(cell(1, 6), "0101");
+    EXPECT_EQ(cell(2, 6), "0010");
+    EXPECT_EQ(cell(3, 6), "0111");
+    ASSERT_NE(CurrentGray, nullptr);
+    EXPECT_EQ(CurrentGray->codeCount(), 10);
+    EXPECT_FALSE(form.ImageScheibe->picture().isNull());
+}
+
+TEST_F(FormMainTest, CountOfSixMatchesTheWorkedTable) {
+    typeAndConfirm("6");
+    const char* expected[8][5] = {
+        {"0", "000", "000", "000", ""},  {"1", "001", "000", "001", ""},
+        {"2", "010", "001", "011", ""},  {"3", "011", "001", "010", ""},
+        {"4", "100", "010", "110", ""},  {"5", "101", "010", "111", "*"},
+        {"6", "110", "011", "101", "*"}, {"7", "111", "011", "100", ""},
+    };
+    for (int row = 1; row <= 8; ++row) {
+        for (int column = 0; column < 5; ++column) {
+            EXPECT_EQ(cell(column, row), expected[row - 1][column]) << row << ',' << column;
+        }
+    }
+    EXPECT_EQ(filledRows(), 8);
+    EXPECT_EQ(listing(), QStringList({"000", "001", "011", "010", "110", "100"}));
+}
+
+TEST_F(FormMainTest, TypedCountsAreMadeEvenAndClampedBeforeBuilding) {
+    const struct {
+        const char* typed;
+        const char* shown;  // the spin edit's text afterwards
+        int words;
+    } cases[] = {
+        {"7", "8", 8},
+        {"65", "64", 64},
+        {"1", "4", 4},
+        {"3", "4", 4},
+        {"0", "4", 4},
+        {"-6", "4", 4},
+        {"100", "64", 64},
+        {"2", "4", 4},
+        {"", "", 4},
+        {"abc", "abc", 4},
+        {"2147483647", "64", 64},
+        {"99999999999", "99999999999", 4},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.typed);
+        typeAndConfirm(c.typed);
+        EXPECT_EQ(spinText(), c.shown);
+        EXPECT_EQ(listing().size(), c.words);
+        EXPECT_EQ(CurrentGray->codeCount(), c.words);
+    }
+    EXPECT_TRUE(messages.messages().empty());
+}
+
+TEST_F(FormMainTest, SecondClickReplacesEverythingOfTheFirst) {
+    typeAndConfirm("64");
+    EXPECT_EQ(filledRows(), 64);
+    typeAndConfirm("6");
+    EXPECT_EQ(filledRows(), 8);
+    for (int row = 9; row <= 64; ++row) {
+        for (int column = 0; column < 5; ++column) EXPECT_EQ(cell(column, row), "") << row;
+    }
+    EXPECT_EQ(markedRows(), (std::vector<int>{6, 7}));
+    EXPECT_EQ(listing().size(), 6);
+}
+
+TEST_F(FormMainTest, SpinEditStepsByTwoAndClampsOnWriteAndWhenLeft) {
+    QTest::keyClick(form.SpinEdit, Qt::Key_Up);
+    EXPECT_EQ(spinText(), "12");
+    QTest::keyClick(form.SpinEdit, Qt::Key_Down);
+    QTest::keyClick(form.SpinEdit, Qt::Key_Down);
+    EXPECT_EQ(spinText(), "8");
+
+    type("63");
+    QTest::keyClick(form.SpinEdit, Qt::Key_Up);  // 65, written clamped
+    EXPECT_EQ(spinText(), "64");
+    type("5");
+    QTest::keyClick(form.SpinEdit, Qt::Key_Down);  // 3, written clamped
+    EXPECT_EQ(spinText(), "4");
+    type("");
+    QTest::keyClick(form.SpinEdit, Qt::Key_Up);  // empty reads as 4
+    EXPECT_EQ(spinText(), "6");
+
+    type("99");
+    EXPECT_EQ(form.SpinEdit->value(), 99);  // reading does not clamp
+    form.BitBtn->setFocus();                // leaving the field does
+    EXPECT_EQ(spinText(), "64");
+    type("1");
+    form.BitBtn->setFocus();
+    EXPECT_EQ(spinText(), "4");
+    type("xyz");
+    form.BitBtn->setFocus();
+    EXPECT_EQ(spinText(), "xyz");  // reads as 4, which is in range
+}
+
+TEST_F(FormMainTest, HelpReportsAMissingFileAndOpensAnExistingOne) {
+    QTemporaryDir directory;
+    ASSERT_TRUE(directory.isValid());
+    const QString previous = QDir::currentPath();
+    QDir::setCurrent(directory.path());
+
+    QTest::mouseClick(form.SpeedButtonHilfe, Qt::LeftButton);
+    ASSERT_EQ(messages.messages().size(), 1u);
+    EXPECT_EQ(messages.messages().front(), "Die Hilfedatei zyklora.chm ist nicht vorhanden");
+
+    ASSERT_TRUE(QDir(directory.path()).mkdir("zyklora.chm"));  // a directory does not count
+    QTest::mouseClick(form.SpeedButtonHilfe, Qt::LeftButton);
+    EXPECT_EQ(messages.messages().size(), 2u);
+    EXPECT_TRUE(openedFiles.empty());
+    ASSERT_TRUE(QDir(directory.path()).rmdir("zyklora.chm"));
+
+    QFile help(directory.filePath("zyklora.chm"));
+    ASSERT_TRUE(help.open(QIODevice::WriteOnly));
+    help.close();
+    QTest::mouseClick(form.SpeedButtonHilfe, Qt::LeftButton);
+    EXPECT_EQ(openedFiles, std::vector<QString>{"zyklora.chm"});
+    EXPECT_EQ(messages.messages().size(), 2u);
+
+    QDir::setCurrent(previous);
+}
+
+// Should the window fail to end the loop, the test ends it with a failing status.
+void failAfterTimeout() {
+    QTimer::singleShot(10000, [] { QApplication::exit(1); });
+}
+
+TEST_F(FormMainTest, ExitButtonEndsTheEventLoop) {
+    failAfterTimeout();
+    QTimer::singleShot(0, [this] { QTest::mouseClick(form.SpeedButtonBeenden, Qt::LeftButton); });
+    EXPECT_EQ(QApplication::exec(), 0);
+}
+
+TEST_F(FormMainTest, ClosingTheWindowEndsTheEventLoop) {
+    failAfterTimeout();
+    QTimer::singleShot(0, [this] { form.close(); });
+    EXPECT_EQ(QApplication::exec(), 0);
+}
+
+}  // namespace

@@ -1,0 +1,14 @@
+// Widget tests run headless on a real QApplication.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+
+#include "lib/libraryClasses.h"
+
+int main(int argc, char* argv[]) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    registerLibraryClasses();
+    QApplication application(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
