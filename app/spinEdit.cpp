@@ -4,9 +4,7 @@
 #include <QLineEdit>
 #include <algorithm>
 
-TSpinEdit::TSpinEdit(QWidget* parent) : QAbstractSpinBox(parent) {
-    setCorrectionMode(QAbstractSpinBox::CorrectToPreviousValue);
-}
+TSpinEdit::TSpinEdit(QWidget* parent) : QAbstractSpinBox(parent) {}
 
 void TSpinEdit::setRange(std::int32_t minValue, std::int32_t maxValue) {
     m_minValue = minValue;

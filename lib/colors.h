@@ -23,7 +23,6 @@ constexpr TColor kSystemColorFlag = static_cast<TColor>(0xFF000000u);
 constexpr bool isSystemColor(TColor color) {
     return (static_cast<std::uint32_t>(color) & 0xFF000000u) == 0xFF000000u;
 }
-constexpr int systemColorIndex(TColor color) { return color & 0xFF; }
 
 inline constexpr TColor clBlack = rgbColor(0, 0, 0);
 // The button-face colour of the desktop (system colour index 15), also the windows' background.
