@@ -125,7 +125,7 @@ void TFormMain::appendListingLine(const std::string& text) {
 TCanvas& TFormMain::diskImage() { return ImageScheibe->canvas(); }
 
 void TFormMain::keyPressEvent(QKeyEvent* event) {
-    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && BitBtn->isEnabled()) {
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
         BitBtn->click();
         return;
     }
@@ -140,8 +140,7 @@ void TFormMain::BitBtnClick() {
     const std::int32_t count = SpinEdit->value();
     if (count % 2 != 0) SpinEdit->setValue(std::int64_t{count} + 1);
     // The label promises 4 to 64: an even count typed beyond that is clamped and shown.
-    const std::int32_t even = SpinEdit->value();
-    if (even < kMinCount || even > kMaxCount) SpinEdit->setValue(even);
+    SpinEdit->clampIntoRange();
 
     CurrentGray = std::make_unique<TGray>(SpinEdit->value());
     CurrentGray->generate();

@@ -34,9 +34,13 @@ QAbstractSpinBox::StepEnabled TSpinEdit::stepEnabled() const {
     return StepUpEnabled | StepDownEnabled;
 }
 
-void TSpinEdit::focusOutEvent(QFocusEvent* event) {
+void TSpinEdit::clampIntoRange() {
     const std::int32_t current = value();
     if (current < m_minValue || current > m_maxValue) setValue(current);
+}
+
+void TSpinEdit::focusOutEvent(QFocusEvent* event) {
+    clampIntoRange();
     QAbstractSpinBox::focusOutEvent(event);
 }
 

@@ -22,6 +22,9 @@ public:
 
     std::int32_t value() const;
     void setValue(std::int64_t value);
+    // Replaces a value read outside minimum .. maximum by its clamped value; text that reads as
+    // the minimum stays as it is.
+    void clampIntoRange();
 
     void stepBy(int steps) override;
 

@@ -105,6 +105,16 @@ TEST(TGray, LargestCountFillsTheListWithoutRefusal) {
     EXPECT_EQ(differingCharacters(window.lines.back(), window.lines.front()), 1);
 }
 
+TEST(TGray, ConstructionComputesNothing) {
+    TGray gray(10);
+    EXPECT_EQ(gray.codeCount(), 10);
+    EXPECT_EQ(gray.bitCount(), 0);
+    EXPECT_EQ(gray.fullCount(), 0);
+    EXPECT_EQ(gray.lowEnd(), 0);
+    EXPECT_EQ(gray.highStart(), 0);
+    EXPECT_TRUE(gray.codes().empty());
+}
+
 TEST(TGray, RejectsCountsThatCannotCloseACycle) {
     StandInWindow window;
     for (std::int32_t n : {-2, 0, 1, 3, 5, 63, 65535, 65536, INT32_MIN, INT32_MAX}) {
@@ -152,6 +162,13 @@ TEST(TCode, IsATextOfItsOwnClass) {
     EXPECT_EQ(copied->className(), "TString");
     EXPECT_EQ(copied->compare(&code), 2);
     EXPECT_EQ(copied->compare(&text), 0);
+}
+
+TEST(TCode, WriteValueAppendsOneListingLine) {
+    StandInWindow window;
+    TCode("0101").writeValue();
+    TCode("").writeValue();
+    EXPECT_EQ(window.lines, (std::vector<std::string>{"0101", ""}));
 }
 
 TEST(TCode, WriteValueWithoutAWindowFailsLoudly) {
