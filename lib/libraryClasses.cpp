@@ -2,8 +2,10 @@
 
 #include "lib/baseClss.h"
 #include "lib/listClss.h"
+#include "lib/treeclss.h"
 
 void registerLibraryClasses() {
     registerBaseClss();
     registerListClss();
+    registerTreeClss();
 }

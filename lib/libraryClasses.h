@@ -1,6 +1,6 @@
 #pragma once
 
 // Enters the classes of every library unit in the process-wide class registry, unit by unit:
-// baseClss, then listClss. Runs once at start-up, before any window and before any stored value
-// is read. Calling it again changes nothing.
+// baseClss, listClss, then treeclss. Runs once at start-up, before any window and before any stored
+// value is read. Calling it again changes nothing.
 void registerLibraryClasses();

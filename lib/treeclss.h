@@ -1,0 +1,108 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "lib/baseClss.h"
+
+// One node of a binary tree. Owns its two subtrees and its value. Destroying a node destroys its
+// left subtree, then its right subtree, then its value, without recursion, so that a chain of
+// any length can be destroyed.
+class TBinTreeNode : public TBase {
+public:
+    static constexpr std::string_view kClassName = "TBinTreeNode";
+
+    TBinTreeNode(std::unique_ptr<TBinTreeNode> left, std::unique_ptr<TBase> value,
+                 std::unique_ptr<TBinTreeNode> right);
+    ~TBinTreeNode() override;
+
+    std::string_view className() const override { return kClassName; }
+
+    TBinTreeNode* getLeft() const { return m_left.get(); }
+    TBinTreeNode* getRight() const { return m_right.get(); }
+    TBase* getValue() const { return m_value.get(); }
+
+    // Replace a subtree (may be empty) and hand the previous one back, empty when there was none.
+    [[nodiscard]] std::unique_ptr<TBinTreeNode> setLeft(std::unique_ptr<TBinTreeNode> left);
+    [[nodiscard]] std::unique_ptr<TBinTreeNode> setRight(std::unique_ptr<TBinTreeNode> right);
+
+    using TBase::compare;
+    // 0 when other is a node whose subtrees and value are equal to this node's, else 2. Both
+    // sides are compared, left first, before the values.
+    std::int32_t compare(TBase* other) override;
+    // A deep copy of the subtree, always of class TBinTreeNode: left, then right, then value.
+    std::unique_ptr<TBase> copy() override;
+
+    // Draws the subtree with this node at (x, y) and its parent at (parentX, parentY): the left
+    // subtree at (x - width / 2, y + levelHeight), the value, the line to the parent (unless y
+    // equals parentY; with rectangular a horizontal then a vertical segment, ending at
+    // (parentX, parentY + lineOffset)), then the right subtree. Uses the canvas's current pen.
+    virtual void paint(TCanvas& image, std::int32_t parentX, std::int32_t parentY, std::int32_t x,
+                       std::int32_t y, std::int32_t levelHeight, std::int32_t lineOffset,
+                       std::int32_t width, bool rectangular);
+
+    // node->copy() as a node. Raises std::logic_error if an override returned something else.
+    static std::unique_ptr<TBinTreeNode> copyOf(TBinTreeNode& node);
+
+private:
+    std::unique_ptr<TBinTreeNode> m_left;
+    std::unique_ptr<TBinTreeNode> m_right;
+    std::unique_ptr<TBase> m_value;
+};
+
+// A binary tree of owned values, assembled by its user from nodes or read from a file. Not a
+// search tree: it offers whole-tree queries, traversals, drawing, copy and comparison. Values
+// handed out by lookUp stay the tree's.
+class TBinTree : public TBase {
+public:
+    static constexpr std::string_view kClassName = "TBinTree";
+
+    TBinTree() = default;
+
+    std::string_view className() const override { return kClassName; }
+
+    TBinTreeNode* root() const { return m_root.get(); }
+    // Replaces the root (may be empty) and hands the previous one back.
+    [[nodiscard]] std::unique_ptr<TBinTreeNode> setRoot(std::unique_ptr<TBinTreeNode> root);
+
+    bool empty() const { return m_root == nullptr; }
+    // A deep copy, always of class TBinTree.
+    std::unique_ptr<TBase> copy() override;
+    using TBase::compare;
+    // 2 when other is of another class; 0 when both are empty or their roots compare as 0;
+    // else 2. Never -1 or 1.
+    std::int32_t compare(TBase* other) override;
+    // True when at every node the depths of the two subtrees differ by at most 1.
+    bool balanced() const;
+    // The number of levels; 0 when empty.
+    std::uint16_t depth() const;
+    // The number of nodes, summed in 16 bits; 0 when empty.
+    std::uint16_t count() const;
+    // The first stored value, in pre-order, whose compare with key yields 0, or nullptr.
+    virtual TBase* lookUp(TBase* key);
+    // writeValue of every value, in order (left subtree, value, right subtree).
+    void write();
+    // Draws the tree with its root at (x, y) and no line above the root; see TBinTreeNode.
+    void paint(TCanvas& image, std::int32_t x, std::int32_t y, std::int32_t levelHeight,
+               std::int32_t lineOffset, std::int32_t width, bool rectangular);
+    // Mirrors the tree: every node's subtrees change sides.
+    void swap();
+    // Called by writePlanes after each level. TBinTree's own shows
+    // "TBinTree.newPlane wurde nicht überschrieben" and ends the program with EXIT_FAILURE.
+    virtual void newPlane();
+    // writeValue of every value level by level, left to right, with newPlane after each level.
+    // Works on copies in a TListe; a copy that the full list refuses is destroyed and its
+    // subtree left out.
+    void writePlanes();
+    // Writes the tree to a file and reads it back.
+    virtual void save(const std::string& fileName);
+    virtual void load(const std::string& fileName);
+
+private:
+    std::unique_ptr<TBinTreeNode> m_root;
+};
+
+// Enters TBinTree in the process-wide class registry.
+void registerTreeClss();

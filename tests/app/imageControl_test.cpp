@@ -1,0 +1,35 @@
+#include "app/imageControl.h"
+
+#include <gtest/gtest.h>
+
+#include <QImage>
+
+#include "lib/baseClss.h"
+
+namespace {
+
+// The black pixels' bounding box, or an empty rectangle.
+QRect inkOf(const QImage& image) {
+    QRect ink;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (image.pixel(x, y) == qRgb(0, 0, 0)) ink |= QRect(x, y, 1, 1);
+        }
+    }
+    return ink;
+}
+
+TEST(TImageCanvas, PaintedCharacterStandsBelowAndRightOfItsCorner) {
+    TImageControl image;
+    image.resize(60, 60);
+    image.canvas().setBrushColor(rgbColor(255, 255, 255));
+    TChar('A').paintValue(image.canvas(), 10, 20);
+    const QRect ink = inkOf(image.picture());
+    ASSERT_FALSE(ink.isEmpty());
+    EXPECT_GE(ink.left(), 10);
+    EXPECT_GE(ink.top(), 20);
+    EXPECT_LE(ink.right(), 25);
+    EXPECT_LE(ink.bottom(), 36);
+}
+
+}  // namespace
