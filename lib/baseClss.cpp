@@ -7,6 +7,7 @@
 #include "lib/canvas.h"
 #include "lib/classRegistry.h"
 #include "lib/infoMessage.h"
+#include "lib/valueStream.h"
 
 namespace {
 
@@ -175,6 +176,55 @@ std::int32_t TTBruch::compare(TBase* other) {
 }
 
 std::unique_ptr<TBase> TTBruch::copy() { return std::make_unique<TTBruch>(m_value); }
+
+void TString::saveValue(TWriter& writer) { writer.putString(m_text); }
+void TString::loadValue(TReader& reader) { m_text = reader.getString(); }
+
+void TChar::saveValue(TWriter& writer) { writer.putChar(m_value); }
+void TChar::loadValue(TReader& reader) { m_value = reader.getChar(); }
+
+void TInteger::saveValue(TWriter& writer) { writer.putInteger(m_value); }
+void TInteger::loadValue(TReader& reader) { m_value = reader.getInteger(); }
+
+void TInt64::saveValue(TWriter& writer) { writer.putInt64(m_value); }
+void TInt64::loadValue(TReader& reader) { m_value = reader.getInt64(); }
+
+void TByte::saveValue(TWriter& writer) { writer.putInteger(m_value); }
+void TByte::loadValue(TReader& reader) {
+    m_value = static_cast<std::uint8_t>(reader.getInteger() & 0xFF);
+}
+
+void TWord::saveValue(TWriter& writer) { writer.putInteger(m_value); }
+void TWord::loadValue(TReader& reader) {
+    m_value = static_cast<std::uint16_t>(reader.getInteger() & 0xFFFF);
+}
+
+void TLongint::saveValue(TWriter& writer) { writer.putInteger(m_value); }
+void TLongint::loadValue(TReader& reader) { m_value = reader.getInteger(); }
+
+void TReal::saveValue(TWriter& writer) { writer.putFloat(m_value); }
+// Rounds to the nearest double; beyond the double range that is an infinity.
+void TReal::loadValue(TReader& reader) { m_value = static_cast<double>(reader.getFloat()); }
+
+void TExtended::saveValue(TWriter& writer) { writer.putFloat(m_value); }
+void TExtended::loadValue(TReader& reader) { m_value = reader.getFloat(); }
+
+void TBoolean::saveValue(TWriter& writer) { writer.putBoolean(m_value); }
+void TBoolean::loadValue(TReader& reader) { m_value = reader.getBoolean(); }
+
+void TTColor::saveValue(TWriter& writer) { writer.putInteger(m_value); }
+void TTColor::loadValue(TReader& reader) { m_value = reader.getInteger(); }
+
+void TTBruch::saveValue(TWriter& writer) {
+    writer.putInteger(m_value.numerator);
+    writer.putInteger(m_value.denominator);
+}
+
+// Both numbers are read before either is stored, so a failed read leaves the fraction whole.
+void TTBruch::loadValue(TReader& reader) {
+    const std::int32_t numerator = reader.getInteger();
+    m_value = {numerator, reader.getInteger()};
+}
 
 void registerBaseClss() {
     TClassRegistry& registry = classRegistry();

@@ -79,6 +79,8 @@ public:
     std::int32_t compare(TBase* other) override;
     // Always a TString, also for a derived class.
     std::unique_ptr<TBase> copy() override;
+    void saveValue(TWriter& writer) override;
+    void loadValue(TReader& reader) override;
 
 private:
     std::string m_text;
@@ -87,8 +89,9 @@ private:
 // The scalar value classes. Each wraps its fields unchanged (nothing is validated, reduced or
 // normalised), is created empty with every field zero, and compares with the result encoding
 // above: another class first, then its own rule of order. copy gives an object of the same
-// class with the same fields. writeValue, the second compare and (but for TChar) paintValue
-// keep the base behaviour.
+// class with the same fields. saveValue and loadValue carry the value only (never a
+// tolerance); TByte and TWord keep the low bits of what they load. writeValue, the second compare
+// and (but for TChar) paintValue keep the base behaviour.
 
 // One 8-bit character, ordered as an unsigned byte.
 class TChar : public TBase {
@@ -102,6 +105,8 @@ public:
     using TBase::compare;
     std::int32_t compare(TBase* other) override;
     std::unique_ptr<TBase> copy() override;
+    void saveValue(TWriter& writer) override;
+    void loadValue(TReader& reader) override;
     // Sets the font to 8-point bold black "MS SANS SERIF" and the pen to black, then draws the
     // character with its top-left corner at (x, y) on the current brush. Font and pen stay set.
     void paintValue(TCanvas& image, std::int32_t x, std::int32_t y) override;
@@ -122,6 +127,8 @@ public:
     using TBase::compare;
     std::int32_t compare(TBase* other) override;
     std::unique_ptr<TBase> copy() override;
+    void saveValue(TWriter& writer) override;
+    void loadValue(TReader& reader) override;
 
 private:
     std::int32_t m_value;
@@ -139,6 +146,8 @@ public:
     using TBase::compare;
     std::int32_t compare(TBase* other) override;
     std::unique_ptr<TBase> copy() override;
+    void saveValue(TWriter& writer) override;
+    void loadValue(TReader& reader) override;
 
 private:
     std::int64_t m_value;
@@ -156,6 +165,8 @@ public:
     using TBase::compare;
     std::int32_t compare(TBase* other) override;
     std::unique_ptr<TBase> copy() override;
+    void saveValue(TWriter& writer) override;
+    void loadValue(TReader& reader) override;
 
 private:
     std::uint8_t m_value;
@@ -173,6 +184,8 @@ public:
     using TBase::compare;
     std::int32_t compare(TBase* other) override;
     std::unique_ptr<TBase> copy() override;
+    void saveValue(TWriter& writer) override;
+    void loadValue(TReader& reader) override;
 
 private:
     std::uint16_t m_value;
@@ -190,6 +203,8 @@ public:
     using TBase::compare;
     std::int32_t compare(TBase* other) override;
     std::unique_ptr<TBase> copy() override;
+    void saveValue(TWriter& writer) override;
+    void loadValue(TReader& reader) override;
 
 private:
     std::int32_t m_value;
@@ -211,6 +226,8 @@ public:
     using TBase::compare;
     std::int32_t compare(TBase* other) override;
     std::unique_ptr<TBase> copy() override;
+    void saveValue(TWriter& writer) override;
+    void loadValue(TReader& reader) override;
 
 private:
     double m_value;
@@ -237,6 +254,8 @@ public:
     using TBase::compare;
     std::int32_t compare(TBase* other) override;
     std::unique_ptr<TBase> copy() override;
+    void saveValue(TWriter& writer) override;
+    void loadValue(TReader& reader) override;
 
 private:
     long double m_value;
@@ -255,6 +274,8 @@ public:
     using TBase::compare;
     std::int32_t compare(TBase* other) override;
     std::unique_ptr<TBase> copy() override;
+    void saveValue(TWriter& writer) override;
+    void loadValue(TReader& reader) override;
 
 private:
     bool m_value;
@@ -272,6 +293,8 @@ public:
     using TBase::compare;
     std::int32_t compare(TBase* other) override;
     std::unique_ptr<TBase> copy() override;
+    void saveValue(TWriter& writer) override;
+    void loadValue(TReader& reader) override;
 
 private:
     TColor m_value;
@@ -296,6 +319,8 @@ public:
     // q = this numerator * other denominator, formed in 64 bits: -1 when p > q, 0 when equal.
     std::int32_t compare(TBase* other) override;
     std::unique_ptr<TBase> copy() override;
+    void saveValue(TWriter& writer) override;
+    void loadValue(TReader& reader) override;
 
 private:
     TBruch m_value;

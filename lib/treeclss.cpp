@@ -255,12 +255,4 @@ void TBinTree::writePlanes() {
     }
 }
 
-void TBinTree::save(const std::string&) {
-    throw std::logic_error("TBinTree::save is not available yet");
-}
-
-void TBinTree::load(const std::string&) {
-    throw std::logic_error("TBinTree::load is not available yet");
-}
-
 void registerTreeClss() { classRegistry().registerClass<TBinTree>(); }

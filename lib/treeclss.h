@@ -7,6 +7,8 @@
 
 #include "lib/baseClss.h"
 
+class TStream;
+
 // One node of a binary tree. Owns its two subtrees and its value. Destroying a node destroys its
 // left subtree, then its right subtree, then its value, without recursion, so that a chain of
 // any length can be destroyed.
@@ -96,9 +98,24 @@ public:
     // Works on copies in a TListe; a copy that the full list refuses is destroyed and its
     // subtree left out.
     void writePlanes();
-    // Writes the tree to a file and reads it back.
+    // Writes the tree file: nothing for an empty tree, else the node records in pre-order,
+    // each the value's class name, its payload, and whether a left and a right subtree follow.
+    // The new content replaces the file only once it is complete on disk; on failure the file
+    // is left as it was. Raises EFCreateError, EWriteError.
     virtual void save(const std::string& fileName);
+    // Reads a tree file into this tree. A zero-byte file empties the tree; bytes after the
+    // root's record are ignored. Each node is stored in its position as soon as its value is
+    // read, so a failed load keeps the new root and every node read before the error (the old
+    // nodes go when the new root is stored). Raises EFOpenError, EReadError, EClassNotFound;
+    // records nested deeper than kMaxLoadDepth or naming a class that is no value class fail
+    // with EReadError "Ungültiger Eigenschaftswert".
     virtual void load(const std::string& fileName);
+
+    static constexpr int kMaxLoadDepth = 10000;
+    // save and load on an open stream, with a 4000-byte buffer. loadFromStream reads at least
+    // one record: an empty stream fails with "Stream-Lesefehler".
+    void saveToStream(TStream& stream);
+    void loadFromStream(TStream& stream);
 
 private:
     std::unique_ptr<TBinTreeNode> m_root;

@@ -1,0 +1,54 @@
+#include "lib/stream.h"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+
+std::size_t TMemoryStream::read(std::span<std::uint8_t> bytes) {
+    const std::size_t count = std::min(bytes.size(), m_bytes.size() - m_position);
+    std::copy_n(m_bytes.begin() + static_cast<std::ptrdiff_t>(m_position), count, bytes.begin());
+    m_position += count;
+    return count;
+}
+
+std::size_t TMemoryStream::write(std::span<const std::uint8_t> bytes) {
+    if (m_position + bytes.size() > m_bytes.size()) m_bytes.resize(m_position + bytes.size());
+    std::ranges::copy(bytes, m_bytes.begin() + static_cast<std::ptrdiff_t>(m_position));
+    m_position += bytes.size();
+    return bytes.size();
+}
+
+void TMemoryStream::seekRelative(std::int64_t offset) {
+    const auto target = static_cast<std::int64_t>(m_position) + offset;
+    m_position = static_cast<std::size_t>(
+        std::clamp<std::int64_t>(target, 0, static_cast<std::int64_t>(m_bytes.size())));
+}
+
+TFileStream::~TFileStream() { ::close(m_descriptor); }
+
+std::size_t TFileStream::read(std::span<std::uint8_t> bytes) {
+    ssize_t count;
+    do {
+        count = ::read(m_descriptor, bytes.data(), bytes.size());
+    } while (count < 0 && errno == EINTR);
+    return count < 0 ? 0 : static_cast<std::size_t>(count);
+}
+
+std::size_t TFileStream::write(std::span<const std::uint8_t> bytes) {
+    // write may take a part at a time; only a refusal ends the loop early.
+    std::size_t written = 0;
+    while (written < bytes.size()) {
+        const ssize_t count = ::write(m_descriptor, bytes.data() + written, bytes.size() - written);
+        if (count < 0 && errno == EINTR) continue;
+        if (count <= 0) break;
+        written += static_cast<std::size_t>(count);
+    }
+    return written;
+}
+
+void TFileStream::seekRelative(std::int64_t offset) {
+    ::lseek(m_descriptor, static_cast<off_t>(offset), SEEK_CUR);
+}

@@ -1,0 +1,60 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <span>
+#include <string>
+#include <vector>
+
+// A byte stream as the stream encoding needs it: read up to n bytes, write n bytes, move the
+// position relative to the current one.
+class TStream {
+public:
+    virtual ~TStream() = default;
+
+    // Reads up to bytes.size() bytes into bytes; returns how many were read, 0 at the end of
+    // the data or when the stream cannot be read.
+    virtual std::size_t read(std::span<std::uint8_t> bytes) = 0;
+    // Writes the bytes; returns how many were written (fewer when the medium is full).
+    virtual std::size_t write(std::span<const std::uint8_t> bytes) = 0;
+    // Moves the position by offset bytes, negative for backwards.
+    virtual void seekRelative(std::int64_t offset) = 0;
+};
+
+// A stream over a growing byte vector that it owns; the position starts at 0.
+class TMemoryStream : public TStream {
+public:
+    TMemoryStream() = default;
+    explicit TMemoryStream(std::vector<std::uint8_t> bytes) : m_bytes(std::move(bytes)) {}
+
+    std::size_t read(std::span<std::uint8_t> bytes) override;
+    // Overwrites from the position on and grows the vector as needed.
+    std::size_t write(std::span<const std::uint8_t> bytes) override;
+    // Clamps the new position into 0 .. size.
+    void seekRelative(std::int64_t offset) override;
+
+    const std::vector<std::uint8_t>& bytes() const { return m_bytes; }
+    std::size_t position() const { return m_position; }
+
+private:
+    std::vector<std::uint8_t> m_bytes;
+    std::size_t m_position = 0;
+};
+
+// A stream on an open POSIX file descriptor, which it closes when destroyed.
+class TFileStream : public TStream {
+public:
+    explicit TFileStream(int descriptor) : m_descriptor(descriptor) {}
+    ~TFileStream() override;
+    TFileStream(const TFileStream&) = delete;
+    TFileStream& operator=(const TFileStream&) = delete;
+
+    std::size_t read(std::span<std::uint8_t> bytes) override;
+    std::size_t write(std::span<const std::uint8_t> bytes) override;
+    void seekRelative(std::int64_t offset) override;
+
+    int descriptor() const { return m_descriptor; }
+
+private:
+    int m_descriptor;
+};

@@ -1,0 +1,101 @@
+// The tree file: TBinTree's save and load.
+#include <sys/stat.h>
+
+#include <algorithm>
+#include <array>
+#include <string_view>
+#include <vector>
+
+#include "lib/classRegistry.h"
+#include "lib/errors.h"
+#include "lib/fileAccess.h"
+#include "lib/treeclss.h"
+#include "lib/valueStream.h"
+
+namespace {
+
+constexpr std::size_t kBufferSize = 4000;
+
+// The classes whose values a tree file may hold; every other registered class would end the
+// program in its loadValue.
+constexpr std::array<std::string_view, 12> kValueClasses = {
+    "TChar",    "TString", "TInteger",  "TInt64",   "TByte",   "TWord",
+    "TLongint", "TReal",   "TExtended", "TBoolean", "TTColor", "TTBruch"};
+
+std::unique_ptr<TBase> readValue(TReader& reader) {
+    const TClassEntry& entry = classRegistry().find(reader.getString());
+    if (std::ranges::find(kValueClasses, entry.name) == kValueClasses.end()) {
+        throw EReadError("Ungültiger Eigenschaftswert");
+    }
+    std::unique_ptr<TBase> value = entry.createEmpty();
+    value->loadValue(reader);
+    return value;
+}
+
+}  // namespace
+
+void TBinTree::saveToStream(TStream& stream) {
+    TWriter writer(stream, kBufferSize);
+    std::vector<TBinTreeNode*> pending;
+    if (m_root) pending.push_back(m_root.get());
+    while (!pending.empty()) {
+        TBinTreeNode* node = pending.back();
+        pending.pop_back();
+        writer.putString(std::string(node->getValue()->className()));
+        node->getValue()->saveValue(writer);
+        writer.putBoolean(node->getLeft() != nullptr);
+        writer.putBoolean(node->getRight() != nullptr);
+        if (node->getRight() != nullptr) pending.push_back(node->getRight());
+        if (node->getLeft() != nullptr) pending.push_back(node->getLeft());
+    }
+    writer.release();
+}
+
+void TBinTree::loadFromStream(TStream& stream) {
+    TReader reader(stream, kBufferSize);
+    // A position still to be read: the root (parent absent) or a subtree of parent.
+    struct Position {
+        TBinTreeNode* parent;
+        bool left;
+        int depth;
+    };
+    std::vector<Position> pending{{nullptr, false, 1}};
+    while (!pending.empty()) {
+        const Position position = pending.back();
+        pending.pop_back();
+        auto stored = std::make_unique<TBinTreeNode>(nullptr, readValue(reader), nullptr);
+        TBinTreeNode* node = stored.get();
+        if (position.parent == nullptr) {
+            m_root = std::move(stored);
+        } else if (position.left) {
+            [[maybe_unused]] auto none = position.parent->setLeft(std::move(stored));
+        } else {
+            [[maybe_unused]] auto none = position.parent->setRight(std::move(stored));
+        }
+        const bool leftPresent = reader.getBoolean();
+        const bool rightPresent = reader.getBoolean();
+        if ((leftPresent || rightPresent) && position.depth >= kMaxLoadDepth) {
+            throw EReadError("Ungültiger Eigenschaftswert");
+        }
+        if (rightPresent) pending.push_back({node, false, position.depth + 1});
+        if (leftPresent) pending.push_back({node, true, position.depth + 1});
+    }
+    reader.release();
+}
+
+void TBinTree::save(const std::string& fileName) {
+    TReplacingFile file(fileName);
+    saveToStream(file.stream());
+    file.commit();
+}
+
+void TBinTree::load(const std::string& fileName) {
+    std::unique_ptr<TFileStream> file = openForReading(fileName);
+    struct stat status {};
+    if (::fstat(file->descriptor(), &status) == 0 && S_ISREG(status.st_mode) &&
+        status.st_size == 0) {
+        m_root.reset();
+        return;
+    }
+    loadFromStream(*file);
+}

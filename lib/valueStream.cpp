@@ -1,0 +1,250 @@
+#include "lib/valueStream.h"
+
+#include <algorithm>
+#include <bit>
+#include <cstring>
+#include <limits>
+
+#include "lib/codePage.h"
+#include "lib/errors.h"
+
+namespace {
+
+const char* const kWriteError = "Stream-Schreibfehler";
+const char* const kReadError = "Stream-Lesefehler";
+const char* const kInvalidValue = "Ungültiger Eigenschaftswert";
+
+constexpr std::size_t kExtendedBytes = 10;
+
+// The in-memory layout of long double on x86-64 is the stored one: significand, then sign and
+// exponent, little-endian.
+static_assert(std::endian::native == std::endian::little);
+
+std::uint8_t tagByte(TValueTag tag) { return static_cast<std::uint8_t>(tag); }
+
+// Texts are read in pieces of at most this size, so that a crafted length costs no more memory
+// than the data that is really there.
+constexpr std::size_t kTextPiece = 1 << 16;
+
+}  // namespace
+
+TFiler::TFiler(TStream& stream, std::size_t bufferSize)
+    : m_stream(stream),
+      m_buffer(std::make_unique_for_overwrite<std::uint8_t[]>(bufferSize)),
+      m_bufferSize(bufferSize) {}
+
+TWriter::TWriter(TStream& stream, std::size_t bufferSize) : TFiler(stream, bufferSize) {}
+
+TWriter::~TWriter() {
+    try {
+        release();
+    } catch (const EWriteError&) {
+        // Only an explicit release can report; the caller is already failing or chose not to.
+    }
+}
+
+void TWriter::handOver() {
+    if (m_count == 0) return;
+    const std::size_t written = m_stream.write({m_buffer.get(), m_count});
+    if (written != m_count) throw EWriteError(kWriteError);
+    m_count = 0;
+}
+
+void TWriter::flush() { handOver(); }
+
+void TWriter::release() {
+    if (!m_buffer) return;
+    handOver();
+    m_buffer.reset();
+}
+
+void TWriter::putBytes(std::span<const std::uint8_t> bytes) {
+    while (!bytes.empty()) {
+        if (m_count == m_bufferSize) handOver();
+        const std::size_t piece = std::min(bytes.size(), m_bufferSize - m_count);
+        std::memcpy(m_buffer.get() + m_count, bytes.data(), piece);
+        m_count += piece;
+        bytes = bytes.subspan(piece);
+    }
+}
+
+void TWriter::putLittleEndian(std::uint64_t value, std::size_t width) {
+    for (std::size_t i = 0; i < width; ++i) putByte(static_cast<std::uint8_t>(value >> (8 * i)));
+}
+
+void TWriter::putTag(TValueTag tag) { putByte(tagByte(tag)); }
+
+void TWriter::putInteger(std::int32_t value) {
+    const auto bits = static_cast<std::uint32_t>(value);
+    if (value >= -128 && value <= 127) {
+        putTag(TValueTag::tagInt8);
+        putLittleEndian(bits, 1);
+    } else if (value >= -32768 && value <= 32767) {
+        putTag(TValueTag::tagInt16);
+        putLittleEndian(bits, 2);
+    } else {
+        putTag(TValueTag::tagInt32);
+        putLittleEndian(bits, 4);
+    }
+}
+
+void TWriter::putInt64(std::int64_t value) {
+    if (value >= std::numeric_limits<std::int32_t>::min() &&
+        value <= std::numeric_limits<std::int32_t>::max()) {
+        putInteger(static_cast<std::int32_t>(value));
+        return;
+    }
+    putTag(TValueTag::tagInt64);
+    putLittleEndian(static_cast<std::uint64_t>(value), 8);
+}
+
+void TWriter::putFloat(long double value) {
+    std::uint8_t bytes[sizeof(long double)];
+    std::memcpy(bytes, &value, sizeof value);
+    putTag(TValueTag::tagExtended);
+    putBytes({bytes, kExtendedBytes});
+}
+
+void TWriter::putString(const std::string& text) {
+    if (!isPlainAscii(text)) {
+        const std::string utf8 = ansiToUtf8(text);
+        putTag(TValueTag::tagUtf8String);
+        putLittleEndian(utf8.size(), 4);
+        putBytes({reinterpret_cast<const std::uint8_t*>(utf8.data()), utf8.size()});
+        return;
+    }
+    if (text.size() <= 255) {
+        putTag(TValueTag::tagString);
+        putLittleEndian(text.size(), 1);
+    } else {
+        putTag(TValueTag::tagLongString);
+        putLittleEndian(text.size(), 4);
+    }
+    putBytes({reinterpret_cast<const std::uint8_t*>(text.data()), text.size()});
+}
+
+void TWriter::putChar(char value) { putString(std::string(1, value)); }
+
+void TWriter::putBoolean(bool value) { putTag(value ? TValueTag::tagTrue : TValueTag::tagFalse); }
+
+TReader::TReader(TStream& stream, std::size_t bufferSize) : TFiler(stream, bufferSize) {}
+
+TReader::~TReader() { release(); }
+
+void TReader::release() {
+    if (!m_buffer) return;
+    m_stream.seekRelative(-static_cast<std::int64_t>(m_end - m_position));
+    m_position = m_end = 0;
+    m_buffer.reset();
+}
+
+void TReader::refill() {
+    const std::size_t delivered = m_stream.read({m_buffer.get(), m_bufferSize});
+    if (delivered == 0) throw EReadError(kReadError);
+    m_end = delivered;
+    m_position = 0;
+}
+
+void TReader::getBytes(std::span<std::uint8_t> bytes) {
+    while (!bytes.empty()) {
+        if (m_position == m_end) refill();
+        const std::size_t piece = std::min(bytes.size(), m_end - m_position);
+        std::memcpy(bytes.data(), m_buffer.get() + m_position, piece);
+        m_position += piece;
+        bytes = bytes.subspan(piece);
+    }
+}
+
+std::uint64_t TReader::getLittleEndian(std::size_t width) {
+    std::uint64_t value = 0;
+    for (std::size_t i = 0; i < width; ++i) value |= std::uint64_t{takeByte()} << (8 * i);
+    return value;
+}
+
+TValueTag TReader::getTag() { return static_cast<TValueTag>(takeByte()); }
+
+TValueTag TReader::peekTag() {
+    const TValueTag tag = getTag();
+    --m_position;  // the byte just taken is still in the buffer
+    return tag;
+}
+
+std::int32_t TReader::getIntegerAfterTag(TValueTag tag) {
+    switch (tag) {
+        case TValueTag::tagInt8:
+            return static_cast<std::int8_t>(getLittleEndian(1));
+        case TValueTag::tagInt16:
+            return static_cast<std::int16_t>(getLittleEndian(2));
+        case TValueTag::tagInt32:
+            return static_cast<std::int32_t>(getLittleEndian(4));
+        default:
+            throw EReadError(kInvalidValue);
+    }
+}
+
+std::int32_t TReader::getInteger() { return getIntegerAfterTag(getTag()); }
+
+std::int64_t TReader::getInt64() {
+    const TValueTag tag = getTag();
+    if (tag == TValueTag::tagInt64) return static_cast<std::int64_t>(getLittleEndian(8));
+    return getIntegerAfterTag(tag);
+}
+
+long double TReader::getFloat() {
+    if (peekTag() != TValueTag::tagExtended) return static_cast<long double>(getInt64());
+    getTag();
+    std::uint8_t bytes[sizeof(long double)] = {};
+    getBytes({bytes, kExtendedBytes});
+    long double value;
+    std::memcpy(&value, bytes, sizeof value);
+    return value;
+}
+
+std::string TReader::getText(std::int64_t length) {
+    if (length < 0) throw EReadError(kReadError);
+    std::string text;
+    const auto wanted = static_cast<std::uint64_t>(length);
+    while (text.size() < wanted) {
+        const std::size_t start = text.size();
+        const auto piece =
+            static_cast<std::size_t>(std::min<std::uint64_t>(wanted - start, kTextPiece));
+        text.resize(start + piece);
+        getBytes({reinterpret_cast<std::uint8_t*>(text.data() + start), piece});
+    }
+    return text;
+}
+
+std::string TReader::getString() {
+    const TValueTag tag = getTag();
+    switch (tag) {
+        case TValueTag::tagString:
+            return getText(static_cast<std::int64_t>(getLittleEndian(1)));
+        case TValueTag::tagLongString:
+            return getText(static_cast<std::int32_t>(getLittleEndian(4)));
+        case TValueTag::tagUtf8String: {
+            const std::string utf8 = getText(static_cast<std::int32_t>(getLittleEndian(4)));
+            return utf16ToAnsi(
+                utf8ToUtf16({reinterpret_cast<const std::uint8_t*>(utf8.data()), utf8.size()}));
+        }
+        case TValueTag::tagWideString: {
+            const auto units = static_cast<std::int32_t>(getLittleEndian(4));
+            const std::string raw = getText(units < 0 ? -1 : std::int64_t{units} * 2);
+            std::u16string wide(raw.size() / 2, u'\0');
+            for (std::size_t i = 0; i < wide.size(); ++i) {
+                wide[i] = static_cast<char16_t>(static_cast<std::uint8_t>(raw[2 * i]) |
+                                                (static_cast<std::uint8_t>(raw[2 * i + 1]) << 8));
+            }
+            return utf16ToAnsi(wide);
+        }
+        default:
+            throw EReadError(kInvalidValue);
+    }
+}
+
+char TReader::getChar() {
+    const std::string text = getString();
+    if (text.size() != 1) throw EReadError(kInvalidValue);
+    return text.front();
+}
+
+bool TReader::getBoolean() { return getTag() == TValueTag::tagTrue; }

@@ -1,0 +1,133 @@
+#pragma once
+
+// The tagged binary encoding of values. Every item is one tag byte followed by the item's bytes;
+// there is no header, marker or type information beyond the tags. Numbers are little-endian,
+// integers two's complement.
+//
+//   02 tagInt8        1 byte signed            06 tagString      1-byte length n, n bytes
+//   03 tagInt16       2 bytes signed           0C tagLongString  4-byte length n, n bytes
+//   04 tagInt32       4 bytes signed           14 tagUtf8String  4-byte length n, n UTF-8 bytes
+//   13 tagInt64       8 bytes signed           12 tagWideString  4-byte count n, 2n UTF-16LE
+//   05 tagExtended    10 bytes: 64-bit significand with explicit integer bit, then
+//                     sign (bit 15) and exponent biased by 16383 (bits 0..14)
+//   08 tagFalse, 09 tagTrue: nothing follows
+//
+// Integers take the smallest of the 1-, 2- and 4-byte forms (8 only beyond 32 bits). Texts are
+// Windows-1252 bytes (see lib/codePage.h); a text with a byte of 0x80 or above is stored as
+// UTF-8. Examples: 300 is 03 2C 01; 1.5 is 05 00 00 00 00 00 00 00 C0 FF 3F; "" is 06 00.
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <span>
+#include <string>
+
+#include "lib/stream.h"
+
+enum class TValueTag : std::uint8_t {
+    tagInt8 = 0x02,
+    tagInt16 = 0x03,
+    tagInt32 = 0x04,
+    tagExtended = 0x05,
+    tagString = 0x06,
+    tagFalse = 0x08,
+    tagTrue = 0x09,
+    tagLongString = 0x0C,
+    tagWideString = 0x12,
+    tagInt64 = 0x13,
+    tagUtf8String = 0x14,
+};
+
+// The common part of writer and reader: a stream it does not own ("stream" must outlive the
+// filer) and a buffer of fixed size that it owns.
+class TFiler {
+public:
+    TFiler(const TFiler&) = delete;
+    TFiler& operator=(const TFiler&) = delete;
+
+protected:
+    TFiler(TStream& stream, std::size_t bufferSize);
+    ~TFiler() = default;
+
+    TStream& m_stream;
+    std::unique_ptr<std::uint8_t[]> m_buffer;  // empty once released
+    std::size_t m_bufferSize;
+};
+
+// Encodes items onto a stream through its buffer. A full buffer goes to the stream in one write
+// only when a further byte arrives; flush and release hand over what waits, and call the stream
+// only when something waits. A stream that takes fewer bytes than given raises EWriteError
+// "Stream-Schreibfehler".
+class TWriter : public TFiler {
+public:
+    TWriter(TStream& stream, std::size_t bufferSize);
+    // Releases the writer if release() was not called; a write error at that point is lost.
+    ~TWriter();
+
+    void putInteger(std::int32_t value);
+    void putInt64(std::int64_t value);
+    void putFloat(long double value);
+    void putString(const std::string& text);
+    void putChar(char value);
+    void putBoolean(bool value);
+    void putTag(TValueTag tag);
+    void putBytes(std::span<const std::uint8_t> bytes);
+    void flush();
+    // Hands the waiting bytes to the stream, then frees the buffer. Nothing may be put after it.
+    void release();
+
+private:
+    void putByte(std::uint8_t byte) {
+        if (m_count == m_bufferSize) handOver();
+        m_buffer[m_count++] = byte;
+    }
+    void putLittleEndian(std::uint64_t value, std::size_t width);
+    void handOver();
+
+    std::size_t m_count = 0;
+};
+
+// Decodes items from a stream through its buffer. A read fails with EReadError
+// "Stream-Lesefehler" when the stream delivers no byte where one is needed (a short delivery is
+// fine), and with "Ungültiger Eigenschaftswert" when an item's tag is not accepted; the tag
+// byte then stays consumed.
+class TReader : public TFiler {
+public:
+    TReader(TStream& stream, std::size_t bufferSize);
+    // Releases the reader if release() was not called.
+    ~TReader();
+
+    TValueTag getTag();
+    // The next byte, which stays unread.
+    TValueTag peekTag();
+    void getBytes(std::span<std::uint8_t> bytes);
+    // Accepts the 8-, 16- and 32-bit forms, never tagInt64.
+    std::int32_t getInteger();
+    // Accepts tagInt64 and every form of getInteger.
+    std::int64_t getInt64();
+    // Accepts tagExtended and every form of getInt64.
+    long double getFloat();
+    // Accepts the four text forms; UTF-8 and UTF-16 are converted to Windows-1252. A length
+    // that is negative or beyond the data fails with "Stream-Lesefehler" without allocating it.
+    std::string getString();
+    // A text item of exactly one character after conversion.
+    char getChar();
+    // Consumes one byte of any value; true only for tagTrue.
+    bool getBoolean();
+    // Moves the stream back by the bytes read ahead and not consumed, so that it stands just
+    // behind the last consumed byte, then frees the buffer.
+    void release();
+
+private:
+    std::uint8_t takeByte() {
+        if (m_position == m_end) refill();
+        return m_buffer[m_position++];
+    }
+    std::uint64_t getLittleEndian(std::size_t width);
+    std::int32_t getIntegerAfterTag(TValueTag tag);
+    std::string getText(std::int64_t length);
+    void refill();
+
+    std::size_t m_position = 0;
+    std::size_t m_end = 0;
+};
