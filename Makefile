@@ -2,13 +2,14 @@
 
 BUILD_DIR := build
 SANITIZE_DIR := build-sanitize
+FUZZ_DIR := build-fuzz
 PACKAGES := cmake ninja-build g++ make googletest libgtest-dev libgmock-dev libbenchmark-dev \
-            qt6-base-dev fonts-dejavu-core fonts-liberation2
+            qt6-base-dev fonts-dejavu-core fonts-liberation2 clang libclang-rt-14-dev
 
 CMAKE_CONFIGURE := cmake -G Ninja -Wno-dev
 CTEST := ctest --output-on-failure
 
-.PHONY: all deps build run test test-sanitize bench clean
+.PHONY: all deps build run test test-sanitize fuzz bench clean
 
 all: build
 
@@ -35,8 +36,16 @@ test-sanitize: deps
 	cd $(SANITIZE_DIR) && ASAN_OPTIONS=detect_leaks=1:halt_on_error=1 \
 		UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 $(CTEST)
 
+# The libFuzzer target with ASan and UBSan for 60 seconds (FUZZ_SECONDS), run as a CTest test.
+FUZZ_SECONDS := 60
+fuzz: deps
+	CXX=clang++ $(CMAKE_CONFIGURE) -S . -B $(FUZZ_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+		-DZYKLORA_FUZZ=ON -DZYKLORA_SANITIZE=ON -DZYKLORA_FUZZ_SECONDS=$(FUZZ_SECONDS) >/dev/null
+	cmake --build $(FUZZ_DIR)
+	cd $(FUZZ_DIR) && $(CTEST)
+
 bench: build
 	$(BUILD_DIR)/bench/zyklora_bench
 
 clean:
-	rm -rf $(BUILD_DIR) $(SANITIZE_DIR)
+	rm -rf $(BUILD_DIR) $(SANITIZE_DIR) $(FUZZ_DIR)
