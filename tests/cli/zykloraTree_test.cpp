@@ -12,11 +12,6 @@
 
 namespace {
 
-const char* const kWorkedTree =
-    "06 08 54 49 6E 74 65 67 65 72 03 2C 01 09 09 "
-    "06 08 54 49 6E 74 65 67 65 72 02 FF 08 08 "
-    "06 08 54 49 6E 74 65 67 65 72 04 A0 86 01 00 08 08";
-
 struct RunResult {
     int status;
     std::string out;

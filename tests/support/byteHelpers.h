@@ -10,6 +10,12 @@
 
 using Bytes = std::vector<std::uint8_t>;
 
+// The tree file of a root TInteger 300 with the leaves -1 (left) and 100000 (right).
+inline constexpr const char* kWorkedTree =
+    "06 08 54 49 6E 74 65 67 65 72 03 2C 01 09 09 "
+    "06 08 54 49 6E 74 65 67 65 72 02 FF 08 08 "
+    "06 08 54 49 6E 74 65 67 65 72 04 A0 86 01 00 08 08";
+
 // Bytes from a string of hexadecimal pairs such as "03 2C 01".
 Bytes hexBytes(const std::string& hex);
 // The first length bytes.
