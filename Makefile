@@ -4,7 +4,7 @@ BUILD_DIR := build
 SANITIZE_DIR := build-sanitize
 FUZZ_DIR := build-fuzz
 PACKAGES := cmake ninja-build g++ make googletest libgtest-dev libgmock-dev libbenchmark-dev \
-            qt6-base-dev fonts-dejavu-core fonts-liberation2 clang libclang-rt-14-dev
+            qt6-base-dev qt6-translations-l10n fonts-dejavu-core fonts-liberation2 clang libclang-rt-14-dev
 
 CMAKE_CONFIGURE := cmake -G Ninja -Wno-dev
 CTEST := ctest --output-on-failure

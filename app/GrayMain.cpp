@@ -6,7 +6,7 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QToolBar>
+#include <QScrollBar>
 #include <QToolButton>
 
 #include "app/glyphs.h"
@@ -25,15 +25,15 @@ constexpr int kMaxCount = 64;
 constexpr int kGridColumns = 5;
 constexpr int kGridRows = 65;
 
-QToolButton* speedButton(QToolBar* toolBar, const QIcon& icon, const QString& hint) {
+// A flat picture button of the toolbar, 23 x 22 at (left, 2).
+QToolButton* speedButton(QWidget* toolBar, int left, const QIcon& icon, const QString& hint) {
     auto* button = new QToolButton(toolBar);
     button->setIcon(icon);
     button->setIconSize(QSize(16, 16));
-    button->setFixedSize(23, 22);
+    button->setGeometry(left, 2, 23, 22);
     button->setAutoRaise(true);
     button->setToolTip(hint);
     button->setFocusPolicy(Qt::NoFocus);
-    toolBar->addWidget(button);
     return button;
 }
 
@@ -83,13 +83,12 @@ TFormMain::TFormMain(QWidget* parent) : QWidget(parent) {
     BitBtn->setGeometry(296, 77, 97, 25);
     BitBtn->setDefault(true);
 
-    ToolBar = new QToolBar(this);
+    // A plain widget, so that the buttons stand exactly where they belong.
+    ToolBar = new QWidget(this);
     ToolBar->setGeometry(0, 0, 1244, 29);
-    ToolBar->setMovable(false);
-    ToolBar->setContentsMargins(0, 0, 0, 0);
-    SpeedButtonInfo = speedButton(ToolBar, infoGlyph(), QStringLiteral("Autor"));
-    SpeedButtonHilfe = speedButton(ToolBar, helpGlyph(), QStringLiteral("Erläuterung"));
-    SpeedButtonBeenden = speedButton(ToolBar, exitGlyph(), QStringLiteral("Programm beenden"));
+    SpeedButtonInfo = speedButton(ToolBar, 0, infoGlyph(), QStringLiteral("Autor"));
+    SpeedButtonHilfe = speedButton(ToolBar, 23, helpGlyph(), QStringLiteral("Erläuterung"));
+    SpeedButtonBeenden = speedButton(ToolBar, 46, exitGlyph(), QStringLiteral("Programm beenden"));
     // The about box it shows is not part of the program yet.
     SpeedButtonInfo->setEnabled(false);
 
@@ -146,6 +145,10 @@ void TFormMain::BitBtnClick() {
     CurrentGray->generate();
     fillTable();
     CurrentGray->paintDisk();
+    // A new table is read from its start.
+    StringGrid->scrollToTop();
+    Memo->moveCursor(QTextCursor::Start);
+    Memo->verticalScrollBar()->setValue(0);
 }
 
 void TFormMain::resetTable() {

@@ -7,7 +7,6 @@
 class QLabel;
 class QPlainTextEdit;
 class QPushButton;
-class QToolBar;
 class QToolButton;
 class TImageControl;
 class TSpinEdit;
@@ -39,7 +38,7 @@ public:
     QPlainTextEdit* Memo;
     QPushButton* BitBtn;
     TImageControl* ImageScheibe;
-    QToolBar* ToolBar;
+    QWidget* ToolBar;
     QToolButton* SpeedButtonInfo;
     QToolButton* SpeedButtonHilfe;
     QToolButton* SpeedButtonBeenden;

@@ -19,8 +19,12 @@ std::int32_t TImageCanvas::width() const { return m_image.width(); }
 std::int32_t TImageCanvas::height() const { return m_image.height(); }
 
 QColor TImageCanvas::resolve(TColor color) const {
-    // The button face is the only system colour in use; it is the windows' background.
-    if (isSystemColor(color)) return m_image.palette().color(QPalette::Window);
+    // The button face is the only system colour in use; it is the windows' background, unless
+    // that is so dark that black drawn on it could not be told apart.
+    if (isSystemColor(color)) {
+        const QColor face = m_image.palette().color(QPalette::Window);
+        return face.lightness() < kDarkFaceLightness ? kLightFace : face;
+    }
     return QColor(redOf(color), greenOf(color), blueOf(color));
 }
 

@@ -28,8 +28,12 @@ public:
     void lineTo(std::int32_t x, std::int32_t y) override;
     void textOut(std::int32_t x, std::int32_t y, const std::string& text) override;
 
-    // The Qt colour of a colour value; a system colour is the window's background colour.
+    // The Qt colour of a colour value. A system colour is the window's background colour, or
+    // kLightFace where that is darker than kDarkFaceLightness (a dark desktop theme).
     QColor resolve(TColor color) const;
+
+    static constexpr int kDarkFaceLightness = 128;
+    static constexpr QColor kLightFace{0xD4, 0xD0, 0xC8};
 
 private:
     template <typename Draw>

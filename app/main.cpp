@@ -2,6 +2,7 @@
 #include <memory>
 
 #include "app/GrayMain.h"
+#include "app/germanTranslations.h"
 #include "app/qtInfoMessage.h"
 #include "lib/libraryClasses.h"
 
@@ -10,6 +11,7 @@ int main(int argc, char* argv[]) {
     registerLibraryClasses();
 
     QApplication application(argc, argv);
+    installGermanTranslations(application);
     installQtInfoMessages();
 
     const auto FormMain = std::make_unique<TFormMain>();

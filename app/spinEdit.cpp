@@ -2,9 +2,28 @@
 
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QProxyStyle>
 #include <algorithm>
 
-TSpinEdit::TSpinEdit(QWidget* parent) : QAbstractSpinBox(parent) {}
+namespace {
+
+// Qt multiplies steps by ten while Ctrl is held; the spin edit always steps by one increment.
+class SingleStepStyle : public QProxyStyle {
+public:
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* returnData) const override {
+        if (hint == SH_SpinBox_StepModifier) return Qt::NoModifier;
+        return QProxyStyle::styleHint(hint, option, widget, returnData);
+    }
+};
+
+}  // namespace
+
+TSpinEdit::TSpinEdit(QWidget* parent) : QAbstractSpinBox(parent) {
+    auto* style = new SingleStepStyle;
+    style->setParent(this);
+    setStyle(style);
+}
 
 void TSpinEdit::setRange(std::int32_t minValue, std::int32_t maxValue) {
     m_minValue = minValue;
@@ -20,11 +39,11 @@ std::int32_t TSpinEdit::value() const {
 void TSpinEdit::setValue(std::int64_t value) {
     const std::int64_t clamped = std::clamp<std::int64_t>(value, m_minValue, m_maxValue);
     lineEdit()->setText(QString::number(clamped));
+    selectAll();
 }
 
 void TSpinEdit::stepBy(int steps) {
     setValue(std::int64_t{value()} + std::int64_t{steps} * m_increment);
-    selectAll();
 }
 
 // Any text may be typed: reading decides what it means.
@@ -37,6 +56,11 @@ QAbstractSpinBox::StepEnabled TSpinEdit::stepEnabled() const {
 void TSpinEdit::clampIntoRange() {
     const std::int32_t current = value();
     if (current < m_minValue || current > m_maxValue) setValue(current);
+}
+
+void TSpinEdit::focusInEvent(QFocusEvent* event) {
+    QAbstractSpinBox::focusInEvent(event);
+    if (event->reason() != Qt::MouseFocusReason) selectAll();
 }
 
 void TSpinEdit::focusOutEvent(QFocusEvent* event) {

@@ -10,6 +10,9 @@
 // - The up and down buttons and keys add or subtract the increment to the value read, then
 //   write the result.
 // - Leaving the field replaces a value outside the range by its clamped value.
+// - Like the classic spin edit, the whole text is selected when the field gets the focus (but
+//   for a mouse click, which places the cursor) and after a value is written, so that digits
+//   typed next replace it. Every step is one increment, with or without Ctrl.
 // Enter is left to the window, which activates its default button.
 class TSpinEdit : public QAbstractSpinBox {
     Q_OBJECT
@@ -31,6 +34,7 @@ public:
 protected:
     QValidator::State validate(QString& input, int& pos) const override;
     StepEnabled stepEnabled() const override;
+    void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 

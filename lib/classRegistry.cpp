@@ -15,18 +15,20 @@ bool namesMatch(std::string_view a, std::string_view b) {
 
 const TClassEntry* TClassRegistry::lookUp(std::string_view name) const {
     const auto it = std::ranges::find_if(
-        m_entries, [name](const TClassEntry* entry) { return namesMatch(entry->name, name); });
-    return it == m_entries.end() ? nullptr : *it;
+        m_entries, [name](const TClassEntry& entry) { return namesMatch(entry.name, name); });
+    return it == m_entries.end() ? nullptr : &*it;
 }
 
 void TClassRegistry::registerClass(const TClassEntry& entry) {
     const TClassEntry* present = lookUp(entry.name);
-    if (present == &entry) return;
-    if (present != nullptr) {
-        throw EFilerError("Klasse mit der Bezeichnung " + std::string(entry.name) +
-                          " existiert bereits");
+    if (present != nullptr && present->name == entry.name &&
+        present->createEmpty == entry.createEmpty) {
+        return;
     }
-    m_entries.push_back(&entry);
+    if (present != nullptr) {
+        throw EFilerError("Klasse mit der Bezeichnung " + entry.name + " existiert bereits");
+    }
+    m_entries.push_back(entry);
 }
 
 const TClassEntry& TClassRegistry::find(std::string_view name) const {
@@ -38,7 +40,7 @@ const TClassEntry& TClassRegistry::find(std::string_view name) const {
 std::vector<std::string_view> TClassRegistry::names() const {
     std::vector<std::string_view> result;
     result.reserve(m_entries.size());
-    for (const TClassEntry* entry : m_entries) result.push_back(entry->name);
+    for (const TClassEntry& entry : m_entries) result.push_back(entry.name);
     return result;
 }
 

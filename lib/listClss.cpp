@@ -1,5 +1,7 @@
 #include "lib/listClss.h"
 
+#include <stdexcept>
+
 #include "lib/classRegistry.h"
 #include "lib/infoMessage.h"
 
@@ -38,6 +40,7 @@ TBase* TListe::elementAt(std::int32_t index) {
 }
 
 std::unique_ptr<TBase> TListe::insert(std::unique_ptr<TBase> value) {
+    if (!value) throw std::invalid_argument("TListe: an element must be present");
     if (m_length >= kMaxLength) {
         showInfoMessage("Die Liste ist voll - maximal 65535 Elemente");
         return value;

@@ -53,7 +53,8 @@ public:
 
     // Inserts value before the current element, which it becomes; cursor and position stay.
     // A full list shows "Die Liste ist voll - maximal 65535 Elemente" and hands the value back
-    // unchanged; otherwise the result is empty and the list owns the value.
+    // unchanged; otherwise the result is empty and the list owns the value. An absent value is
+    // refused with std::invalid_argument: the list's operations rely on every element.
     [[nodiscard]] std::unique_ptr<TBase> insert(std::unique_ptr<TBase> value);
     // toEnd, then insert.
     [[nodiscard]] std::unique_ptr<TBase> append(std::unique_ptr<TBase> value);

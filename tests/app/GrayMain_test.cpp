@@ -5,8 +5,11 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QLineEdit>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -228,6 +231,75 @@ TEST_F(FormMainTest, ClosingTheWindowEndsTheEventLoop) {
     failAfterTimeout();
     QTimer::singleShot(0, [this] { form.close(); });
     EXPECT_EQ(QApplication::exec(), 0);
+}
+
+}  // namespace
+
+namespace {
+
+// Types digits straight into the field, without clearing it first.
+void typeDigits(TFormMain& form, const QString& digits) {
+    QTest::keyClicks(form.SpinEdit, digits);
+    QTest::keyClick(form.SpinEdit, Qt::Key_Return);
+}
+
+TEST_F(FormMainTest, TypedDigitsReplaceTheCountAfterStartAndAfterEveryWrite) {
+    typeDigits(form, "6");  // right after start: replaces the 10
+    EXPECT_EQ(CurrentGray->codeCount(), 6);
+    form.SpinEdit->setFocus();
+    QTest::keyClick(form.SpinEdit, Qt::Key_A, Qt::ControlModifier);
+    typeDigits(form, "7");  // corrected to 8 and written back, then selected
+    EXPECT_EQ(spinText(), "8");
+    typeDigits(form, "4");
+    EXPECT_EQ(CurrentGray->codeCount(), 4);
+
+    form.BitBtn->setFocus();
+    form.SpinEdit->setFocus(Qt::TabFocusReason);
+    typeDigits(form, "12");  // focus from the keyboard selects the text as well
+    EXPECT_EQ(CurrentGray->codeCount(), 12);
+}
+
+TEST_F(FormMainTest, CtrlStepsByOneIncrementToo) {
+    QTest::keyClick(form.SpinEdit, Qt::Key_Up, Qt::ControlModifier);
+    EXPECT_EQ(spinText(), "12");
+    QTest::keyClick(form.SpinEdit, Qt::Key_Down, Qt::ControlModifier);
+    QTest::keyClick(form.SpinEdit, Qt::Key_Down, Qt::ControlModifier);
+    EXPECT_EQ(spinText(), "8");
+}
+
+TEST_F(FormMainTest, ANewTableIsShownFromItsStart) {
+    typeAndConfirm("64");
+    form.StringGrid->scrollToBottom();
+    form.Memo->verticalScrollBar()->setValue(form.Memo->verticalScrollBar()->maximum());
+    typeAndConfirm("4");
+    EXPECT_EQ(form.StringGrid->verticalScrollBar()->value(), 0);
+    EXPECT_EQ(form.Memo->verticalScrollBar()->value(), 0);
+}
+
+TEST_F(FormMainTest, ToolbarButtonsStandSideBySide) {
+    const QToolButton* buttons[] = {form.SpeedButtonInfo, form.SpeedButtonHilfe,
+                                    form.SpeedButtonBeenden};
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(buttons[i]->geometry(), QRect(23 * i, 2, 23, 22)) << i;
+    }
+}
+
+TEST_F(FormMainTest, StandardTextsAreGerman) {
+    std::unique_ptr<QMenu> menu(
+        form.SpinEdit->findChild<QLineEdit*>()->createStandardContextMenu());
+    QStringList texts;
+    for (const QAction* action : menu->actions()) texts << action->text().section('\t', 0, 0);
+    EXPECT_TRUE(texts.contains(QStringLiteral("&Rückgängig"))) << texts.join('|').toStdString();
+    EXPECT_FALSE(texts.contains(QStringLiteral("&Undo")));
+}
+
+TEST_F(FormMainTest, DiskFaceStaysLightOnADarkTheme) {
+    QPalette dark = form.palette();
+    dark.setColor(QPalette::Window, QColor(40, 40, 40));
+    form.setPalette(dark);
+    clickOk();
+    const QImage disk = form.ImageScheibe->picture();
+    EXPECT_EQ(disk.pixelColor(2, 2), TImageCanvas::kLightFace);  // a corner outside the disk
 }
 
 }  // namespace

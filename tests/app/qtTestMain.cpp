@@ -3,12 +3,14 @@
 
 #include <QApplication>
 
+#include "app/germanTranslations.h"
 #include "lib/libraryClasses.h"
 
 int main(int argc, char* argv[]) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     registerLibraryClasses();
     QApplication application(argc, argv);
+    installGermanTranslations(application);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -103,6 +103,10 @@ TEST(TListe, InsertGoesBeforeTheCurrentElementAndBecomesCurrent) {
     EXPECT_EQ(list.insert(std::make_unique<TString>("last")), nullptr);
     EXPECT_EQ(list.position(), 6);
     EXPECT_EQ(textsOf(list).back(), "last");
+
+    EXPECT_THROW((void)list.insert(nullptr), std::invalid_argument);
+    EXPECT_THROW((void)list.append(nullptr), std::invalid_argument);
+    EXPECT_EQ(list.length(), 7);
 }
 
 TEST(TListe, RemoveDestroysTheCurrentElementAndKeepsTheIndex) {
