@@ -4,12 +4,14 @@ BUILD_DIR := build
 SANITIZE_DIR := build-sanitize
 FUZZ_DIR := build-fuzz
 PACKAGES := cmake ninja-build g++ make googletest libgtest-dev libgmock-dev libbenchmark-dev \
-            qt6-base-dev qt6-translations-l10n fonts-dejavu-core fonts-liberation2 clang libclang-rt-14-dev
+            qt6-base-dev qt6-svg-dev qt6-translations-l10n fonts-dejavu-core fonts-liberation2 \
+            clang libclang-rt-14-dev fp-utils-3.2.2 libchm-bin xchm xdg-utils desktop-file-utils dpkg-dev
+SCREENSHOT_PACKAGES := xvfb xauth xdotool imagemagick
 
 CMAKE_CONFIGURE := cmake -G Ninja -Wno-dev
 CTEST := ctest --output-on-failure
 
-.PHONY: all deps build run test test-sanitize fuzz bench clean
+.PHONY: all deps build run screenshot test test-sanitize fuzz bench clean
 
 all: build
 
@@ -21,8 +23,14 @@ build: deps
 		$(CMAKE_CONFIGURE) -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo
 	cmake --build $(BUILD_DIR)
 
+# Started beside its help file, which the help button opens from the current directory.
 run: build
-	$(BUILD_DIR)/app/zyklora
+	cd $(BUILD_DIR)/app && ./zyklora
+
+# The README's picture of the window after OK for 10 words, taken under Xvfb.
+screenshot: build
+	@tools/install-deps.sh $(SCREENSHOT_PACKAGES)
+	tools/screenshot.sh $(BUILD_DIR)/app docs/zyklora.png
 
 test: build
 	cd $(BUILD_DIR) && $(CTEST)

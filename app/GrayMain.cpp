@@ -9,6 +9,8 @@
 #include <QScrollBar>
 #include <QToolButton>
 
+#include "app/UnitAbout.h"
+#include "app/formFont.h"
 #include "app/glyphs.h"
 #include "app/imageControl.h"
 #include "app/shell.h"
@@ -53,12 +55,7 @@ TFormMain::TFormMain(QWidget* parent) : QWidget(parent) {
     // 1260 x 833 with the frame of a classic desktop; the controls need this client area.
     resize(1244, 795);
     move(192, 124);
-    QFont formFont;
-    formFont.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
-                          QStringLiteral("Liberation Sans"), QStringLiteral("Arial")});
-    formFont.setStyleHint(QFont::SansSerif);
-    formFont.setPixelSize(11);
-    setFont(formFont);
+    setFont(formFont());
 
     LabelAnzahl = label(this, QStringLiteral("Codeanzahl - gerade Zahl von 4 bis 64"), 8, 56);
     LabelMemo = label(this, QStringLiteral("Gray-Code"), 408, 120);
@@ -89,8 +86,6 @@ TFormMain::TFormMain(QWidget* parent) : QWidget(parent) {
     SpeedButtonInfo = speedButton(ToolBar, 0, infoGlyph(), QStringLiteral("Autor"));
     SpeedButtonHilfe = speedButton(ToolBar, 23, helpGlyph(), QStringLiteral("Erläuterung"));
     SpeedButtonBeenden = speedButton(ToolBar, 46, exitGlyph(), QStringLiteral("Programm beenden"));
-    // The about box it shows is not part of the program yet.
-    SpeedButtonInfo->setEnabled(false);
 
     StringGrid = new TStringGrid(kGridColumns, kGridRows, this);
     StringGrid->setGeometry(8, 112, 385, 665);
@@ -101,6 +96,7 @@ TFormMain::TFormMain(QWidget* parent) : QWidget(parent) {
     SpinEdit->setFocus();
 
     connect(BitBtn, &QPushButton::clicked, this, &TFormMain::BitBtnClick);
+    connect(SpeedButtonInfo, &QToolButton::clicked, this, &TFormMain::SpeedButtonInfoClick);
     connect(SpeedButtonHilfe, &QToolButton::clicked, this, &TFormMain::SpeedButtonHilfeClick);
     connect(SpeedButtonBeenden, &QToolButton::clicked, this, &TFormMain::SpeedButtonBeendenClick);
 
@@ -178,6 +174,10 @@ void TFormMain::fillTable() {
     for (std::int32_t i = gray.lowEnd() + 1; i < gray.highStart(); ++i) {
         StringGrid->setCell(4, i + 1, QStringLiteral("*"));
     }
+}
+
+void TFormMain::SpeedButtonInfoClick() {
+    if (AboutBox != nullptr) AboutBox->showModeless();
 }
 
 void TFormMain::SpeedButtonHilfeClick() {

@@ -27,6 +27,8 @@ public:
 
     // Handlers, wired to the controls below.
     void FormCreate();
+    // Shows AboutBox (when there is one), modeless.
+    void SpeedButtonInfoClick();
     void SpeedButtonHilfeClick();
     void SpeedButtonBeendenClick();
     void BitBtnClick();

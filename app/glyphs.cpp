@@ -2,6 +2,7 @@
 
 #include <QPainter>
 #include <QPainterPath>
+#include <QSvgRenderer>
 #include <functional>
 
 namespace {
@@ -92,4 +93,54 @@ QIcon okGlyph() {
         painter.setPen(QPen(QColor(0, 150, 0), 2.6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
         painter.drawPath(tick);
     });
+}
+
+QIcon closeGlyph() {
+    return glyph([](QPainter& painter) {
+        painter.setPen(QPen(QColor(90, 50, 20), 1));
+        painter.setBrush(QColor(170, 100, 40));
+        painter.drawRect(QRectF(1.5, 1.5, 7, 14));
+        painter.setBrush(QColor(240, 200, 60));
+        painter.setPen(Qt::NoPen);
+        painter.drawEllipse(QRectF(6, 8, 1.5, 1.5));
+        QPainterPath arrow;
+        arrow.moveTo(8, 8.5);
+        arrow.lineTo(14.5, 8.5);
+        arrow.moveTo(11.5, 5.5);
+        arrow.lineTo(14.5, 8.5);
+        arrow.lineTo(11.5, 11.5);
+        painter.setPen(QPen(QColor(0, 150, 0), 2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawPath(arrow);
+    });
+}
+
+QImage subjectsPicture() {
+    QImage picture(200, 147, QImage::Format_RGB888);
+    picture.fill(Qt::white);
+    QPainter painter(&picture);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    QFont font(QStringLiteral("DejaVu Serif"));
+    font.setStyleHint(QFont::Serif);
+    font.setBold(true);
+    font.setPixelSize(30);
+    painter.setFont(font);
+    painter.setPen(QColor(200, 0, 0));
+    painter.drawText(QRect(0, 14, 200, 55), Qt::AlignCenter, QStringLiteral("Mathematik"));
+    painter.drawText(QRect(0, 78, 200, 55), Qt::AlignCenter, QStringLiteral("Informatik"));
+    return picture;
+}
+
+QIcon programIcon() {
+    QSvgRenderer renderer(QStringLiteral(":/zyklora.svg"));
+    QIcon icon;
+    for (int size : {16, 32, 48, 64, 128}) {
+        QImage image(size, size, QImage::Format_ARGB32);
+        image.fill(Qt::transparent);
+        QPainter painter(&image);
+        renderer.render(&painter);
+        painter.end();
+        icon.addPixmap(QPixmap::fromImage(image));
+    }
+    return icon;
 }

@@ -13,3 +13,10 @@ QIcon helpGlyph();
 QIcon exitGlyph();
 // A green tick.
 QIcon okGlyph();
+// A door with a green arrow leading out: the close button's picture.
+QIcon closeGlyph();
+
+// The about box's picture, 200 x 147: "Mathematik" and "Informatik" in red letters on white.
+QImage subjectsPicture();
+// The program's icon: a small code disk, from the SVG file installed for the desktop.
+QIcon programIcon();

@@ -7,8 +7,14 @@
 
 namespace {
 
-void openWithDesktop(const QString& fileName) {
-    QDesktopServices::openUrl(QUrl::fromLocalFile(QFileInfo(fileName).absoluteFilePath()));
+void openWithDesktop(const QString& target) {
+    // A scheme of one letter would be a drive, not an address.
+    const QUrl address(target);
+    if (address.scheme().size() > 1) {
+        QDesktopServices::openUrl(address);
+        return;
+    }
+    QDesktopServices::openUrl(QUrl::fromLocalFile(QFileInfo(target).absoluteFilePath()));
 }
 
 ShellOpenHandler& currentHandler() {
@@ -18,7 +24,7 @@ ShellOpenHandler& currentHandler() {
 
 }  // namespace
 
-void shellOpen(const QString& fileName) { currentHandler()(fileName); }
+void shellOpen(const QString& target) { currentHandler()(target); }
 
 ShellOpenHandler setShellOpenHandler(ShellOpenHandler handler) {
     if (!handler) handler = openWithDesktop;

@@ -1,0 +1,25 @@
+#!/usr/bin/env bash
+# Installs the build into a temporary prefix and checks what a desktop needs: the programs, the
+# help file with its pages, a valid menu entry whose Path holds the help file, and the icon.
+set -euo pipefail
+build_dir=$1
+prefix=$(mktemp -d)
+trap 'rm -rf "$prefix"' EXIT
+
+cmake --install "$build_dir" --prefix "$prefix" >/dev/null
+fail() { echo "FAILED: $*" >&2; exit 1; }
+
+for program in zyklora zyklora-tree; do
+    [ -x "$prefix/bin/$program" ] || fail "bin/$program missing"
+done
+help="$prefix/share/zyklora/zyklora.chm"
+pages=$(enum_chmLib "$help")
+for page in index.html zyklisch.html ablesen.html bedienung.html; do
+    grep -q "/$page\$" <<<"$pages" || fail "$page missing from the help file"
+done
+entry="$prefix/share/applications/zyklora.desktop"
+desktop-file-validate "$entry" || fail "desktop entry not valid"
+grep -qx "Path=$prefix/share/zyklora" "$entry" || fail "Path= does not name the help folder"
+grep -qx "Exec=$prefix/bin/zyklora" "$entry" || fail "Exec= does not name the program"
+[ -s "$prefix/share/icons/hicolor/scalable/apps/zyklora.svg" ] || fail "icon missing"
+echo "1 passed, 0 failed"
