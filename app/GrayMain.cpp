@@ -14,8 +14,10 @@
 #include "app/glyphs.h"
 #include "app/imageControl.h"
 #include "app/shell.h"
+#include "app/speedButton.h"
 #include "app/spinEdit.h"
 #include "app/stringGrid.h"
+#include "app/wordSelection.h"
 #include "gray/GrayUnit.h"
 #include "lib/infoMessage.h"
 
@@ -26,18 +28,6 @@ constexpr int kMinCount = 4;
 constexpr int kMaxCount = 64;
 constexpr int kGridColumns = 5;
 constexpr int kGridRows = 65;
-
-// A flat picture button of the toolbar, 23 x 22 at (left, 2).
-QToolButton* speedButton(QWidget* toolBar, int left, const QIcon& icon, const QString& hint) {
-    auto* button = new QToolButton(toolBar);
-    button->setIcon(icon);
-    button->setIconSize(QSize(16, 16));
-    button->setGeometry(left, 2, 23, 22);
-    button->setAutoRaise(true);
-    button->setToolTip(hint);
-    button->setFocusPolicy(Qt::NoFocus);
-    return button;
-}
 
 QLabel* label(QWidget* parent, const QString& caption, int left, int top) {
     auto* result = new QLabel(caption, parent);
@@ -90,6 +80,8 @@ TFormMain::TFormMain(QWidget* parent) : QWidget(parent) {
     StringGrid = new TStringGrid(kGridColumns, kGridRows, this);
     StringGrid->setGeometry(8, 112, 385, 665);
 
+    createTeachingTools();
+
     setTabOrder(SpinEdit, Memo);
     setTabOrder(Memo, BitBtn);
     setTabOrder(BitBtn, StringGrid);
@@ -128,6 +120,7 @@ void TFormMain::keyPressEvent(QKeyEvent* event) {
 }
 
 void TFormMain::BitBtnClick() {
+    m_wordSelection->clear();
     resetTable();
     Memo->clear();
     CurrentGray.reset();
@@ -141,6 +134,7 @@ void TFormMain::BitBtnClick() {
     CurrentGray->generate();
     fillTable();
     CurrentGray->paintDisk();
+    showCycleCheck();
     // A new table is read from its start.
     StringGrid->scrollToTop();
     Memo->moveCursor(QTextCursor::Start);

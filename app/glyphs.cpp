@@ -95,6 +95,43 @@ QIcon okGlyph() {
     });
 }
 
+QIcon saveGlyph() {
+    return glyph([](QPainter& painter) {
+        painter.setPen(QPen(QColor(20, 40, 110), 1));
+        painter.setBrush(QColor(50, 90, 190));
+        painter.drawRect(QRectF(1.5, 1.5, 13, 13));
+        painter.setBrush(Qt::white);
+        painter.drawRect(QRectF(3.5, 1.5, 9, 6));
+        painter.setBrush(QColor(200, 200, 200));
+        painter.drawRect(QRectF(4.5, 10.5, 7, 4));
+    });
+}
+
+QIcon printGlyph() {
+    return glyph([](QPainter& painter) {
+        painter.setPen(QPen(QColor(60, 60, 60), 1));
+        painter.setBrush(Qt::white);
+        painter.drawRect(QRectF(4.5, 1.5, 7, 5));
+        painter.setBrush(QColor(150, 150, 150));
+        painter.drawRect(QRectF(1.5, 6.5, 13, 6));
+        painter.setBrush(Qt::white);
+        painter.drawRect(QRectF(4.5, 10.5, 7, 4.5));
+        painter.setPen(QColor(0, 150, 0));
+        painter.drawPoint(QPointF(12.5, 8.5));
+    });
+}
+
+QIcon copyGlyph() {
+    return glyph([](QPainter& painter) {
+        painter.setPen(QPen(QColor(60, 60, 60), 1));
+        painter.setBrush(Qt::white);
+        painter.drawRect(QRectF(1.5, 1.5, 8, 10));
+        painter.drawRect(QRectF(6.5, 4.5, 8, 10));
+        painter.setPen(QColor(40, 90, 200));
+        for (double y : {7.5, 9.5, 11.5}) painter.drawLine(QPointF(8, y), QPointF(13, y));
+    });
+}
+
 QIcon closeGlyph() {
     return glyph([](QPainter& painter) {
         painter.setPen(QPen(QColor(90, 50, 20), 1));

@@ -13,6 +13,12 @@ QIcon helpGlyph();
 QIcon exitGlyph();
 // A green tick.
 QIcon okGlyph();
+// A blue floppy disk: save the code disk.
+QIcon saveGlyph();
+// A printer with a sheet: print the worksheet.
+QIcon printGlyph();
+// Two sheets of a table: copy the table.
+QIcon copyGlyph();
 // A door with a green arrow leading out: the close button's picture.
 QIcon closeGlyph();
 

@@ -8,6 +8,8 @@
 #include "lib/baseClss.h"
 #include "lib/listClss.h"
 
+class TCanvas;
+
 // One code word. Its writeValue appends the word as a line to the main window's listing.
 class TCode : public TString {
 public:
@@ -46,6 +48,8 @@ public:
     // (the least significant bit outermost), one sector per word counter-clockwise from
     // 3 o'clock, black where the word has a 1, on the button-face colour.
     void paintDisk();
+    // The same disk on any canvas, scaled to the canvas's width (a square is assumed).
+    void paintDisk(TCanvas& image);
 
     std::int32_t fullCount() const { return m_fullCount; }
     std::int32_t lowEnd() const { return m_lowEnd; }

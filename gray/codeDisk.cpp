@@ -12,8 +12,9 @@ std::int32_t roundToInt(long double value) { return static_cast<std::int32_t>(st
 
 }  // namespace
 
-void TGray::paintDisk() {
-    TCanvas& image = grayWindow().diskImage();
+void TGray::paintDisk() { paintDisk(grayWindow().diskImage()); }
+
+void TGray::paintDisk(TCanvas& image) {
     const std::int32_t width = image.width();
     const std::int32_t height = image.height();
     const std::int32_t centreX = width / 2;

@@ -145,8 +145,7 @@ TEST_F(TreeFile, FailedLoadsKeepWhatWasStored) {
     }
     for (std::size_t length = 0; length < worked.size(); ++length) {
         TBinTree tree;
-        EXPECT_EQ(loadBytes(tree, prefixOf(worked, length)),
-                  "Stream-Lesefehler");
+        EXPECT_EQ(loadBytes(tree, prefixOf(worked, length)), "Stream-Lesefehler");
     }
 }
 

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+class TGray;
+
+// What a lesson needs to connect the table, the listing and the disk: where a kept word stands
+// in the full code, which bit changes from one word to the next, and whether the words really
+// close into a cycle.
+
+// The kept words of gray, in cycle order.
+std::vector<std::string> keptWords(TGray& gray);
+
+// The index in the full code of the word at position word (0-based) of the cycle.
+std::int32_t fullIndexOfWord(const TGray& gray, std::int32_t word);
+// The cycle position of the full-code index, or nothing for a dropped or absent index.
+std::optional<std::int32_t> wordOfFullIndex(const TGray& gray, std::int32_t index);
+
+// The bit (0 = least significant, the rightmost character) in which two words of equal length
+// differ, when they differ in exactly one bit; nothing otherwise.
+std::optional<std::int32_t> singleChangedBit(const std::string& from, const std::string& to);
+
+// Checks every pair of neighbours, the last and the first included, and says in German whether
+// each differs in exactly one bit: "Zyklisch: alle 10 Übergänge ändern genau ein Bit", or
+// which pair breaks the cycle.
+struct TCycleCheck {
+    bool cyclic;
+    std::string text;
+};
+TCycleCheck checkCycle(const std::vector<std::string>& words);

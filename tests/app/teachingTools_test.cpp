@@ -1,0 +1,222 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QClipboard>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPrinter>
+#include <QProcess>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextBlock>
+#include <QToolButton>
+#include <QXmlStreamReader>
+#include <cmath>
+#include <numbers>
+
+#include "app/GrayMain.h"
+#include "app/diskExport.h"
+#include "app/diskGeometry.h"
+#include "app/imageControl.h"
+#include "app/spinEdit.h"
+#include "app/stringGrid.h"
+#include "app/wordSelection.h"
+#include "gray/GrayUnit.h"
+#include "gray/grayCycle.h"
+
+namespace {
+
+class TeachingTools : public ::testing::Test {
+protected:
+    void build(int count) {
+        form.SpinEdit->setValue(count);
+        QTest::mouseClick(form.BitBtn, Qt::LeftButton);
+    }
+    QToolButton* button(const char* name) { return form.findChild<QToolButton*>(name); }
+
+    // The point in the middle of a sector's band of rings.
+    QPoint sectorCentre(int word) const {
+        const double step = 2 * std::numbers::pi / CurrentGray->codeCount();
+        const double angle = (word + 0.5) * step;
+        const double ringWidth = 700 / (2 * CurrentGray->bitCount() + 2);
+        const double radius = 350 - CurrentGray->bitCount() * ringWidth / 2;
+        return QPoint(static_cast<int>(350 + radius * std::cos(angle)),
+                      static_cast<int>(350 - radius * std::sin(angle)));
+    }
+
+    int listingMark() const {
+        const auto marks = form.Memo->extraSelections();
+        return marks.size() == 1 ? marks.front().cursor.blockNumber() : -1;
+    }
+    std::vector<int> tableMarks() const {
+        std::vector<int> rows;
+        for (const auto& range : form.StringGrid->selectedRanges()) {
+            for (int row = range.topRow(); row <= range.bottomRow(); ++row) rows.push_back(row);
+        }
+        return rows;
+    }
+
+    TFormMain form;
+};
+
+TEST_F(TeachingTools, SelectingInOnePlaceSelectsEverywhere) {
+    for (int count : {6, 10, 64}) {
+        build(count);
+        const int last = count - 1;
+        for (int word : {0, count / 2, last}) {
+            const int index = fullIndexOfWord(*CurrentGray, word);
+            const std::function<void()> clicks[] = {
+                [&] {
+                    const QTextBlock block = form.Memo->document()->findBlockByNumber(word);
+                    form.Memo->setTextCursor(QTextCursor(block));
+                    form.Memo->ensureCursorVisible();
+                    const QPoint at = form.Memo->cursorRect(QTextCursor(block)).center();
+                    QTest::mouseClick(form.Memo->viewport(), Qt::LeftButton, {}, at);
+                },
+                [&] {
+                    QTableWidgetItem* cell = form.StringGrid->item(index, 2);
+                    form.StringGrid->scrollToItem(cell);
+                    QTest::mouseClick(form.StringGrid->viewport(), Qt::LeftButton, {},
+                                      form.StringGrid->visualItemRect(cell).center());
+                },
+                [&] {
+                    QTest::mouseClick(form.ImageScheibe, Qt::LeftButton, {}, sectorCentre(word));
+                },
+            };
+            for (const auto& click : clicks) {
+                form.wordSelection().clear();
+                click();
+                EXPECT_EQ(form.wordSelection().selected(), word) << count << '/' << word;
+                EXPECT_EQ(listingMark(), word);
+                EXPECT_EQ(tableMarks(), std::vector<int>{index});
+            }
+        }
+    }
+    QTest::mouseClick(form.BitBtn, Qt::LeftButton);  // a new table clears the selection
+    EXPECT_EQ(form.wordSelection().selected(), std::nullopt);
+    EXPECT_EQ(listingMark(), -1);
+}
+
+TEST_F(TeachingTools, TheMarkedRingIsTheBitThatChangesAlsoAcrossTheWrap) {
+    for (int count : {6, 64}) {
+        build(count);
+        const std::vector<std::string> words = keptWords(*CurrentGray);
+        const int bits = CurrentGray->bitCount();
+        for (int word : {count - 1, 2}) {
+            form.wordSelection().select(word);
+            const int changed =
+                *singleChangedBit(words[static_cast<std::size_t>(word)],
+                                  words[static_cast<std::size_t>((word + 1) % count)]);
+            const QImage shown = form.ImageScheibe->grab().toImage();
+            const TDiskGeometry geometry(700, bits, count);
+            for (int bit = 0; bit < bits; ++bit) {
+                const auto [outer, inner] = geometry.boundaryInRing(word, bit);
+                // 3 pixels into the next sector: beyond the sector's outline, within the mark.
+                const QPointF middle = (outer + inner) / 2;
+                const double angle = std::atan2(350 - middle.y(), middle.x() - 350);
+                const QPointF probe = middle + 3 * QPointF(-std::sin(angle), -std::cos(angle));
+                const bool red = shown.pixelColor(probe.toPoint()) == QColor(220, 0, 0);
+                EXPECT_EQ(red, bit == changed) << count << " word " << word << " bit " << bit;
+            }
+            EXPECT_TRUE(TWordSelection::sectorDescription(word).contains(
+                QStringLiteral("ändert sich Bit %1").arg(changed)));
+        }
+        // Down in the listing steps through the cycle, from the last word to the first.
+        form.wordSelection().select(count - 1);
+        QTest::keyClick(form.Memo, Qt::Key_Down);
+        EXPECT_EQ(form.wordSelection().selected(), 0);
+        QTest::keyClick(form.Memo, Qt::Key_Up);
+        EXPECT_EQ(form.wordSelection().selected(), count - 1);
+    }
+}
+
+TEST_F(TeachingTools, CycleLabelAndToolButtonsFollowTheTable) {
+    for (const char* name : {"saveDiskButton", "printButton", "copyTableButton"}) {
+        EXPECT_FALSE(button(name)->isEnabled()) << name;
+    }
+    for (int count : {4, 22, 64}) {
+        build(count);
+        EXPECT_EQ(form.findChild<QLabel*>("cycleLabel")->text(),
+                  QStringLiteral("Zyklisch: alle %1 Übergänge ändern genau ein Bit").arg(count));
+    }
+    for (const char* name : {"saveDiskButton", "printButton", "copyTableButton"}) {
+        EXPECT_TRUE(button(name)->isEnabled()) << name;
+    }
+}
+
+TEST_F(TeachingTools, CopiedTableIsTabSeparated) {
+    build(10);
+    QApplication::clipboard()->clear();
+    QTest::mouseClick(button("copyTableButton"), Qt::LeftButton);
+    const QStringList lines = QApplication::clipboard()->text().split('\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 17);
+    EXPECT_EQ(lines[0], "Nummer\tDualzahl\tRechts-Shift\tXOR\tEntfernen");
+    EXPECT_EQ(lines[16], "15\t1111\t0111\t1000\t");
+    EXPECT_EQ(QApplication::clipboard()->text().count('*'), 6);
+    for (const QString& line : lines) EXPECT_EQ(line.count('\t'), 4);
+}
+
+TEST_F(TeachingTools, SavedDiskIsTheWindowsDisk) {
+    build(10);
+    form.wordSelection().select(3);  // marks stay on screen only
+    QTemporaryDir dir;
+    const QString png = dir.filePath("scheibe.png");
+    ASSERT_TRUE(form.saveDiskAs(png, 700));
+    EXPECT_EQ(QImage(png).convertToFormat(QImage::Format_RGB32), form.ImageScheibe->picture());
+    // Drawn anew at the window's size, the disk is the same picture; larger ones scale.
+    const QColor face = form.ImageScheibe->canvas().faceColor();
+    EXPECT_EQ(renderDiskImage(*CurrentGray, 700, face), form.ImageScheibe->picture());
+    ASSERT_TRUE(form.saveDiskAs(dir.filePath("gross.png"), 2000));
+    EXPECT_EQ(QImage(dir.filePath("gross.png")).size(), QSize(2000, 2000));
+
+    const QString svg = dir.filePath("scheibe.svg");
+    ASSERT_TRUE(form.saveDiskAs(svg, 700));
+    QFile file(svg);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    QXmlStreamReader xml(&file);
+    int wedges = 0;
+    while (!xml.atEnd()) {
+        if (xml.readNext() == QXmlStreamReader::StartElement && xml.name() == u"path") ++wedges;
+    }
+    EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString();
+    EXPECT_EQ(wedges, 10 * 4);
+    EXPECT_FALSE(form.saveDiskAs(dir.filePath("kein/ordner.svg"), 700));
+}
+
+TEST_F(TeachingTools, PrintedWorksheetIsOneA4PageWithA12CentimetreDisk) {
+    build(64);
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath("blatt.pdf");
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(pdf);
+    form.printWorksheetOn(printer);
+
+    QProcess info;
+    info.start("pdfinfo", {pdf});
+    ASSERT_TRUE(info.waitForFinished());
+    const QString details = info.readAllStandardOutput();
+    EXPECT_TRUE(details.contains(QRegularExpression("Pages:\\s+1\\n"))) << details.toStdString();
+    EXPECT_TRUE(details.contains("(A4)")) << details.toStdString();
+
+    // At 100 pixels per inch the disk's frame is 12 / 2.54 * 100 = 472 pixels wide.
+    QProcess render;
+    render.start("pdftoppm",
+                 {"-r", "100", "-gray", "-png", "-singlefile", pdf, dir.filePath("seite")});
+    ASSERT_TRUE(render.waitForFinished());
+    const QImage page(dir.filePath("seite.png"));
+    ASSERT_FALSE(page.isNull());
+    QRect disk;
+    const int below = page.height() * 85 / 297;  // the disk starts 90 mm down the page
+    for (int y = below; y < page.height(); ++y) {
+        for (int x = 0; x < page.width(); ++x) {
+            if (qGray(page.pixel(x, y)) < 100) disk |= QRect(x, y, 1, 1);
+        }
+    }
+    EXPECT_NEAR(disk.width(), 472, 3);
+    EXPECT_NEAR(disk.height(), 472, 3);
+}
+
+}  // namespace
