@@ -37,9 +37,13 @@ int changedBitAfter(int word) {
 
 TWordSelection::TWordSelection(QPlainTextEdit& listing, TStringGrid& table, TImageControl& disk,
                                QObject* parent)
-    : QObject(parent), m_listing(listing), m_table(table), m_disk(disk) {
+    : QObject(parent),
+      m_listing(listing),
+      m_listingViewport(listing.viewport()),
+      m_table(table),
+      m_disk(disk) {
     m_listing.installEventFilter(this);
-    m_listing.viewport()->installEventFilter(this);
+    m_listingViewport->installEventFilter(this);
     m_disk.installEventFilter(this);
     m_disk.setMouseTracking(true);
     connect(&m_table, &QTableWidget::cellClicked, this,
@@ -128,7 +132,7 @@ QString TWordSelection::sectorDescription(int word) {
 bool TWordSelection::eventFilter(QObject* watched, QEvent* event) {
     if (!CurrentGray) return QObject::eventFilter(watched, event);
     const int count = CurrentGray->codeCount();
-    if (watched == m_listing.viewport() && event->type() == QEvent::MouseButtonRelease) {
+    if (watched == m_listingViewport && event->type() == QEvent::MouseButtonRelease) {
         const auto* click = static_cast<QMouseEvent*>(event);
         select(m_listing.cursorForPosition(click->position().toPoint()).blockNumber());
     } else if (watched == &m_listing && event->type() == QEvent::KeyPress) {

@@ -37,6 +37,8 @@ private:
     void markDisk();
 
     QPlainTextEdit& m_listing;
+    // Compared by address only: filtered events may arrive while the listing is destroyed.
+    QObject* m_listingViewport;
     TStringGrid& m_table;
     TImageControl& m_disk;
     std::optional<int> m_selected;
