@@ -5,7 +5,7 @@ SANITIZE_DIR := build-sanitize
 FUZZ_DIR := build-fuzz
 PACKAGES := cmake ninja-build g++ make googletest libgtest-dev libgmock-dev libbenchmark-dev \
             qt6-base-dev qt6-svg-dev qt6-translations-l10n fonts-dejavu-core fonts-liberation2 \
-            clang libclang-rt-14-dev fp-utils-3.2.2 libchm-bin xchm xdg-utils desktop-file-utils dpkg-dev poppler-utils
+            clang libclang-rt-14-dev libmsgpack-dev fp-utils-3.2.2 libchm-bin xchm xdg-utils desktop-file-utils dpkg-dev poppler-utils
 SCREENSHOT_PACKAGES := xvfb xauth xdotool imagemagick
 
 CMAKE_CONFIGURE := cmake -G Ninja -Wno-dev

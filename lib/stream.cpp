@@ -9,14 +9,17 @@
 
 std::size_t TMemoryStream::read(std::span<std::uint8_t> bytes) {
     const std::size_t count = std::min(bytes.size(), m_bytes.size() - m_position);
-    std::copy_n(m_bytes.begin() + static_cast<std::ptrdiff_t>(m_position), count, bytes.begin());
+    if (count > 0) std::memcpy(bytes.data(), m_bytes.data() + m_position, count);
     m_position += count;
     return count;
 }
 
 std::size_t TMemoryStream::write(std::span<const std::uint8_t> bytes) {
-    if (m_position + bytes.size() > m_bytes.size()) m_bytes.resize(m_position + bytes.size());
-    std::ranges::copy(bytes, m_bytes.begin() + static_cast<std::ptrdiff_t>(m_position));
+    // Overwrite what lies behind the position, append the rest.
+    const std::size_t overwritten = std::min(bytes.size(), m_bytes.size() - m_position);
+    if (overwritten > 0) std::memcpy(m_bytes.data() + m_position, bytes.data(), overwritten);
+    m_bytes.insert(m_bytes.end(), bytes.begin() + static_cast<std::ptrdiff_t>(overwritten),
+                   bytes.end());
     m_position += bytes.size();
     return bytes.size();
 }

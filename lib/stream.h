@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <span>
 #include <string>
+#include <utility>
 #include <vector>
 
 // A byte stream as the stream encoding needs it: read up to n bytes, write n bytes, move the
@@ -34,6 +35,11 @@ public:
     void seekRelative(std::int64_t offset) override;
 
     const std::vector<std::uint8_t>& bytes() const { return m_bytes; }
+    // Hands the bytes over and leaves the stream empty at position 0.
+    std::vector<std::uint8_t> takeBytes() {
+        m_position = 0;
+        return std::exchange(m_bytes, {});
+    }
     std::size_t position() const { return m_position; }
 
 private:

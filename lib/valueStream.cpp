@@ -68,64 +68,43 @@ void TWriter::putBytes(std::span<const std::uint8_t> bytes) {
     }
 }
 
-void TWriter::putLittleEndian(std::uint64_t value, std::size_t width) {
-    for (std::size_t i = 0; i < width; ++i) putByte(static_cast<std::uint8_t>(value >> (8 * i)));
+void TWriter::putTaggedAcrossHandOver(TValueTag tag, std::uint64_t value, std::size_t width) {
+    std::uint8_t item[9] = {tagByte(tag)};
+    for (std::size_t i = 0; i < width; ++i)
+        item[1 + i] = static_cast<std::uint8_t>(value >> (8 * i));
+    putBytes({item, 1 + width});
 }
 
-void TWriter::putTag(TValueTag tag) { putByte(tagByte(tag)); }
-
-void TWriter::putInteger(std::int32_t value) {
-    const auto bits = static_cast<std::uint32_t>(value);
-    if (value >= -128 && value <= 127) {
-        putTag(TValueTag::tagInt8);
-        putLittleEndian(bits, 1);
-    } else if (value >= -32768 && value <= 32767) {
-        putTag(TValueTag::tagInt16);
-        putLittleEndian(bits, 2);
-    } else {
-        putTag(TValueTag::tagInt32);
-        putLittleEndian(bits, 4);
-    }
-}
-
-void TWriter::putInt64(std::int64_t value) {
-    if (value >= std::numeric_limits<std::int32_t>::min() &&
-        value <= std::numeric_limits<std::int32_t>::max()) {
-        putInteger(static_cast<std::int32_t>(value));
-        return;
-    }
-    putTag(TValueTag::tagInt64);
-    putLittleEndian(static_cast<std::uint64_t>(value), 8);
-}
-
-void TWriter::putFloat(long double value) {
-    std::uint8_t bytes[sizeof(long double)];
-    std::memcpy(bytes, &value, sizeof value);
-    putTag(TValueTag::tagExtended);
-    putBytes({bytes, kExtendedBytes});
+void TWriter::putFloatAcrossHandOver(long double value) {
+    std::uint8_t bytes[1 + sizeof(long double)] = {tagByte(TValueTag::tagExtended)};
+    std::memcpy(bytes + 1, &value, sizeof value);
+    putBytes({bytes, 1 + kExtendedBytes});
 }
 
 void TWriter::putString(const std::string& text) {
-    if (!isPlainAscii(text)) {
-        const std::string utf8 = ansiToUtf8(text);
-        putTag(TValueTag::tagUtf8String);
-        putLittleEndian(utf8.size(), 4);
-        putBytes({reinterpret_cast<const std::uint8_t*>(utf8.data()), utf8.size()});
+    const auto* bytes = reinterpret_cast<const std::uint8_t*>(text.data());
+    const std::size_t length = utf8LengthOf(text);
+    if (length == text.size()) {  // plain ASCII: the UTF-8 form is the text itself
+        if (text.size() <= 255) {
+            putTagged(TValueTag::tagString, text.size(), 1);
+        } else {
+            putTagged(TValueTag::tagLongString, text.size(), 4);
+        }
+        putBytes({bytes, text.size()});
         return;
     }
-    if (text.size() <= 255) {
-        putTag(TValueTag::tagString);
-        putLittleEndian(text.size(), 1);
-    } else {
-        putTag(TValueTag::tagLongString);
-        putLittleEndian(text.size(), 4);
+    putTagged(TValueTag::tagUtf8String, length, 4);
+    if (m_bufferSize - m_count >= length) {  // encode straight into the buffer
+        writeUtf8(text, m_buffer.get() + m_count);
+        m_count += length;
+        return;
     }
-    putBytes({reinterpret_cast<const std::uint8_t*>(text.data()), text.size()});
+    m_scratch.resize(length);
+    writeUtf8(text, reinterpret_cast<std::uint8_t*>(m_scratch.data()));
+    putBytes({reinterpret_cast<const std::uint8_t*>(m_scratch.data()), length});
 }
 
 void TWriter::putChar(char value) { putString(std::string(1, value)); }
-
-void TWriter::putBoolean(bool value) { putTag(value ? TValueTag::tagTrue : TValueTag::tagFalse); }
 
 TReader::TReader(TStream& stream, std::size_t bufferSize) : TFiler(stream, bufferSize) {}
 
@@ -156,8 +135,15 @@ void TReader::getBytes(std::span<std::uint8_t> bytes) {
 }
 
 std::uint64_t TReader::getLittleEndian(std::size_t width) {
+    std::uint8_t bytes[8];
+    if (m_end - m_position >= width) {  // the common case: all in the buffer
+        std::memcpy(bytes, m_buffer.get() + m_position, width);
+        m_position += width;
+    } else {
+        getBytes({bytes, width});
+    }
     std::uint64_t value = 0;
-    for (std::size_t i = 0; i < width; ++i) value |= std::uint64_t{takeByte()} << (8 * i);
+    for (std::size_t i = 0; i < width; ++i) value |= std::uint64_t{bytes[i]} << (8 * i);
     return value;
 }
 
@@ -202,8 +188,13 @@ long double TReader::getFloat() {
 
 std::string TReader::getText(std::int64_t length) {
     if (length < 0) throw EReadError(kReadError);
-    std::string text;
     const auto wanted = static_cast<std::uint64_t>(length);
+    if (m_end - m_position >= wanted) {  // the common case: all in the buffer
+        const char* start = reinterpret_cast<const char*>(m_buffer.get() + m_position);
+        m_position += static_cast<std::size_t>(wanted);
+        return std::string(start, static_cast<std::size_t>(wanted));
+    }
+    std::string text;
     while (text.size() < wanted) {
         const std::size_t start = text.size();
         const auto piece =
@@ -222,9 +213,16 @@ std::string TReader::getString() {
         case TValueTag::tagLongString:
             return getText(static_cast<std::int32_t>(getLittleEndian(4)));
         case TValueTag::tagUtf8String: {
-            const std::string utf8 = getText(static_cast<std::int32_t>(getLittleEndian(4)));
-            return utf16ToAnsi(
-                utf8ToUtf16({reinterpret_cast<const std::uint8_t*>(utf8.data()), utf8.size()}));
+            const auto length = static_cast<std::int32_t>(getLittleEndian(4));
+            if (length >= 0 && m_end - m_position >= static_cast<std::size_t>(length)) {
+                // Decoded straight from the buffer.
+                const std::span<const std::uint8_t> bytes(m_buffer.get() + m_position,
+                                                          static_cast<std::size_t>(length));
+                m_position += bytes.size();
+                return utf8ToAnsi(bytes);
+            }
+            const std::string utf8 = getText(length);
+            return utf8ToAnsi({reinterpret_cast<const std::uint8_t*>(utf8.data()), utf8.size()});
         }
         case TValueTag::tagWideString: {
             const auto units = static_cast<std::int32_t>(getLittleEndian(4));

@@ -18,6 +18,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <memory>
 #include <span>
 #include <string>
@@ -64,13 +65,34 @@ public:
     // Releases the writer if release() was not called; a write error at that point is lost.
     ~TWriter();
 
-    void putInteger(std::int32_t value);
-    void putInt64(std::int64_t value);
-    void putFloat(long double value);
+    void putInteger(std::int32_t value) {
+        const auto bits = static_cast<std::uint32_t>(value);
+        if (value >= -128 && value <= 127) {
+            putTagged(TValueTag::tagInt8, bits, 1);
+        } else if (value >= -32768 && value <= 32767) {
+            putTagged(TValueTag::tagInt16, bits, 2);
+        } else {
+            putTagged(TValueTag::tagInt32, bits, 4);
+        }
+    }
+    void putInt64(std::int64_t value) {
+        if (value >= INT32_MIN && value <= INT32_MAX) {
+            putInteger(static_cast<std::int32_t>(value));
+        } else {
+            putTagged(TValueTag::tagInt64, static_cast<std::uint64_t>(value), 8);
+        }
+    }
+    void putFloat(long double value) {
+        constexpr std::size_t kSize = 11;  // the tag and the 80-bit number
+        if (m_bufferSize - m_count < kSize) return putFloatAcrossHandOver(value);
+        m_buffer[m_count] = static_cast<std::uint8_t>(TValueTag::tagExtended);
+        std::memcpy(m_buffer.get() + m_count + 1, &value, kSize - 1);
+        m_count += kSize;
+    }
     void putString(const std::string& text);
     void putChar(char value);
-    void putBoolean(bool value);
-    void putTag(TValueTag tag);
+    void putBoolean(bool value) { putTag(value ? TValueTag::tagTrue : TValueTag::tagFalse); }
+    void putTag(TValueTag tag) { putByte(static_cast<std::uint8_t>(tag)); }
     void putBytes(std::span<const std::uint8_t> bytes);
     void flush();
     // Hands the waiting bytes to the stream, then frees the buffer. Nothing may be put after it.
@@ -81,10 +103,23 @@ private:
         if (m_count == m_bufferSize) handOver();
         m_buffer[m_count++] = byte;
     }
-    void putLittleEndian(std::uint64_t value, std::size_t width);
+    // A tag followed by the low width bytes of value, little-endian. Small items are inline:
+    // the buffer usually has room for the whole item.
+    void putTagged(TValueTag tag, std::uint64_t value, std::size_t width) {
+        const std::size_t size = 1 + width;
+        if (m_bufferSize - m_count < size) return putTaggedAcrossHandOver(tag, value, width);
+        std::uint8_t* at = m_buffer.get() + m_count;
+        at[0] = static_cast<std::uint8_t>(tag);
+        for (std::size_t i = 0; i < width; ++i)
+            at[1 + i] = static_cast<std::uint8_t>(value >> (8 * i));
+        m_count += size;
+    }
+    void putTaggedAcrossHandOver(TValueTag tag, std::uint64_t value, std::size_t width);
+    void putFloatAcrossHandOver(long double value);
     void handOver();
 
     std::size_t m_count = 0;
+    std::string m_scratch;  // UTF-8 forms that do not fit the buffer's free part
 };
 
 // Decodes items from a stream through its buffer. A read fails with EReadError
@@ -125,6 +160,7 @@ private:
     }
     std::uint64_t getLittleEndian(std::size_t width);
     std::int32_t getIntegerAfterTag(TValueTag tag);
+    // length bytes; negative or beyond the data fails with "Stream-Lesefehler".
     std::string getText(std::int64_t length);
     void refill();
 

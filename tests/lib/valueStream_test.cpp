@@ -96,6 +96,9 @@ TEST(TReader, ReadsAcceptOnlyTheirForms) {
     EXPECT_EQ(readFrom("14 03 00 00 00 41 C3 41", text), "");  // broken sequence: empty
     EXPECT_EQ(readFrom("14 02 00 00 00 41 C3", text), "");     // ends inside a sequence
     EXPECT_EQ(readFrom("14 03 00 00 00 E2 82 AC", text), "\x80");
+    // Sixteen bytes of pairs, one of them the C1 control U+0081 (kept) and U+0080 (no form).
+    EXPECT_EQ(readFrom("14 10 00 00 00 C3 A4 C3 A4 C2 81 C3 A4 C2 80 C3 A4 C3 A4 C3 A4", text),
+              "\xE4\xE4\x81\xE4?\xE4\xE4\xE4");
     EXPECT_EQ(readFrom("14 03 00 00 00 E2 88 9E", text), "?");  // no Windows-1252 form
     EXPECT_EQ(readFrom("12 03 00 00 00 47 00 FC 00 3D D8", text), "G\xFC?");
     EXPECT_EQ(readFrom("0C 03 00 00 00 61 62 63", text), "abc");
@@ -134,7 +137,11 @@ TEST(TStreamEncoding, ExtendedNumbersRoundTripBitExactly) {
 TEST(TStreamEncoding, EveryByteStringSurvivesATextRoundTrip) {
     std::string all;
     for (int byte = 0; byte < 256; ++byte) all += static_cast<char>(byte);
-    for (const std::string& text : {all, std::string("a"), std::string(256, 'z')}) {
+    std::string latin;  // long runs for the sixteen-byte paths, a C1 control inside one
+    for (int byte = 0xA0; byte < 0x100; ++byte) latin += static_cast<char>(byte);
+    const std::string mixed = latin + "\x81" + latin + std::string(40, 'q') + latin;
+    for (const std::string& text :
+         {all, std::string("a"), std::string(256, 'z'), std::string(300, '\xE4'), latin, mixed}) {
         TMemoryStream stream(encoded([&](TWriter& w) { w.putString(text); }));
         TReader reader(stream, 4000);
         EXPECT_EQ(reader.getString(), text);

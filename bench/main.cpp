@@ -1,0 +1,140 @@
+// zyklora_bench: Google Benchmark's table, then a summary of the ratios that the speed goals
+// are stated in. Every figure is a ratio within the same run, so a noisy machine affects both
+// sides alike.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <cstdio>
+#include <cstring>
+#include <iostream>
+#include <map>
+#include <memory>
+#include <string>
+
+#include "lib/libraryClasses.h"
+
+namespace {
+
+// Passes every run on to the reporter that shows it, and keeps the real time per iteration of
+// each benchmark (the mean where there are repetitions).
+class CollectingReporter : public benchmark::BenchmarkReporter {
+public:
+    explicit CollectingReporter(std::unique_ptr<benchmark::BenchmarkReporter> shown)
+        : m_shown(std::move(shown)) {
+        m_shown->SetOutputStream(&std::cout);
+        m_shown->SetErrorStream(&std::cerr);
+    }
+
+    bool ReportContext(const Context& context) override { return m_shown->ReportContext(context); }
+    void ReportRuns(const std::vector<Run>& runs) override {
+        for (const Run& run : runs) {
+            if (run.error_occurred) continue;
+            if (run.aggregate_name.empty() || run.aggregate_name == "mean") {
+                m_nanoseconds[run.run_name.str()] =
+                    run.GetAdjustedRealTime() / benchmark::GetTimeUnitMultiplier(run.time_unit) *
+                    1e9;
+            }
+        }
+        m_shown->ReportRuns(runs);
+    }
+    void Finalize() override { m_shown->Finalize(); }
+
+    // Nanoseconds per iteration, or 0 when the benchmark did not run.
+    double time(const std::string& name) const {
+        const auto found = m_nanoseconds.find(name);
+        return found == m_nanoseconds.end() ? 0.0 : found->second;
+    }
+
+private:
+    std::unique_ptr<benchmark::BenchmarkReporter> m_shown;
+    std::map<std::string, double> m_nanoseconds;
+};
+
+std::unique_ptr<benchmark::BenchmarkReporter> reporterFor(int argc, char* argv[]) {
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--benchmark_format=json") == 0) {
+            return std::make_unique<benchmark::JSONReporter>();
+        }
+    }
+    return std::make_unique<benchmark::ConsoleReporter>();
+}
+
+// "name: 1.23 (goal >= 1.00)"; a ratio of 0 means one side did not run.
+void ratio(std::FILE* out, const char* name, double value, const char* goal) {
+    if (value <= 0) return;
+    std::fprintf(out, "  %-44s %7.2f   %s\n", name, value, goal);
+}
+
+void summarise(const CollectingReporter& runs, std::FILE* out) {
+    auto faster = [&](const char* peer, const char* ours) {
+        const double mine = runs.time(ours);
+        return mine > 0 ? runs.time(peer) / mine : 0.0;
+    };
+    auto fastestPeerDecoder = [&] {
+        double best = 0;
+        for (const char* peer :
+             {"BM_Decode_Msgpack", "BM_Decode_QCborStreamReader", "BM_Decode_QDataStream"}) {
+            const double time = runs.time(peer);
+            if (time > 0 && (best == 0 || time < best)) best = time;
+        }
+        return best;
+    };
+    auto perItemGrowth = [&](const char* small, double smallCount, const char* large,
+                             double largeCount) {
+        const double a = runs.time(small) / smallCount;
+        return a > 0 ? runs.time(large) / largeCount / a : 0.0;
+    };
+    std::fprintf(out, "\nSummary (speed ratios, higher is better for us):\n");
+    ratio(out, "TWriter vs msgpack-c packer", faster("BM_Encode_Msgpack", "BM_Encode_TWriter"),
+          "goal >= 1.00");
+    ratio(out, "TWriter vs QDataStream", faster("BM_Encode_QDataStream", "BM_Encode_TWriter"),
+          "goal > 1.00");
+    ratio(out, "TWriter vs QCborStreamWriter",
+          faster("BM_Encode_QCborStreamWriter", "BM_Encode_TWriter"), "goal > 1.00");
+    ratio(out, "TWriter vs memcpy (the physical limit)",
+          faster("BM_Encode_Memcpy", "BM_Encode_TWriter"), "(at most 1.00)");
+    const double reader = runs.time("BM_Decode_TReader");
+    ratio(out, "TReader vs the fastest peer decoder",
+          reader > 0 ? fastestPeerDecoder() / reader : 0.0, "goal >= 1.00");
+    ratio(out, "tree save vs raw save", faster("BM_RawSave", "BM_TreeSave"), "goal >= 0.80");
+    ratio(out, "tree load vs raw load", faster("BM_RawLoad", "BM_TreeLoad"), "goal >= 0.80");
+    ratio(out, "per-node save time, 100000 vs 10000 nodes",
+          perItemGrowth("BM_TreeSaveScale/10000", 1e4, "BM_TreeSaveScale/100000", 1e5),
+          "(linear: about 1)");
+    ratio(out, "per-node load time, 100000 vs 10000 nodes",
+          perItemGrowth("BM_TreeLoadScale/10000", 1e4, "BM_TreeLoadScale/100000", 1e5),
+          "(linear: about 1)");
+    ratio(out, "per-element append time, 65535 vs 4096",
+          perItemGrowth("BM_ListAppend/4096", 4096, "BM_ListAppend/65535", 65535),
+          "(linear: about 1)");
+    const double click = runs.time("BM_ClickToDisk64");
+    if (click > 0) {
+        std::fprintf(out, "  %-44s %7.2f ms  goal < 16.7 ms (one frame)\n",
+                     "OK click for 64 words, repaint included", click / 1e6);
+    }
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    registerLibraryClasses();
+    QApplication application(argc, argv);
+    const bool console = [&] {
+        for (int i = 1; i < argc; ++i) {
+            if (std::strncmp(argv[i], "--benchmark_format=", 19) == 0 &&
+                std::strcmp(argv[i], "--benchmark_format=console") != 0) {
+                return false;
+            }
+        }
+        return true;
+    }();
+    CollectingReporter reporter(reporterFor(argc, argv));
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    benchmark::Shutdown();
+    // The summary never mixes into a machine-readable report on standard output.
+    summarise(reporter, console ? stdout : stderr);
+    return 0;
+}

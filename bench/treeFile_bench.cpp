@@ -1,0 +1,132 @@
+// The tree file against plain POSIX file calls doing the same amount of work: the same bytes in
+// 4000-byte pieces, written with the same durable protocol (temporary file, fsync, rename).
+#include <benchmark/benchmark.h>
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <stdexcept>
+#include <vector>
+
+#include "lib/treeclss.h"
+
+namespace {
+
+constexpr std::int64_t kTreeNodes = 65535;
+constexpr std::size_t kPiece = 4000;
+
+std::string benchFile(const std::string& name) {
+    return (std::filesystem::temp_directory_path() / ("zyklora-bench-" + name)).string();
+}
+
+// A complete binary tree of TInteger values 0 .. count-1 in level order.
+std::unique_ptr<TBinTree> integerTree(std::int64_t count) {
+    std::vector<std::unique_ptr<TBinTreeNode>> nodes;
+    for (std::int64_t i = 0; i < count; ++i) {
+        nodes.push_back(std::make_unique<TBinTreeNode>(
+            nullptr, std::make_unique<TInteger>(static_cast<std::int32_t>(i)), nullptr));
+    }
+    for (std::int64_t i = count - 1; i > 0; --i) {
+        auto& parent = nodes[static_cast<std::size_t>((i - 1) / 2)];
+        auto& child = nodes[static_cast<std::size_t>(i)];
+        [[maybe_unused]] auto none =
+            (i % 2 == 1) ? parent->setLeft(std::move(child)) : parent->setRight(std::move(child));
+    }
+    auto tree = std::make_unique<TBinTree>();
+    [[maybe_unused]] auto none = tree->setRoot(std::move(nodes.front()));
+    return tree;
+}
+
+void rawSave(const std::string& target, const std::vector<char>& bytes) {
+    const std::string temporary = target + ".tmp";
+    const int file = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    for (std::size_t at = 0; at < bytes.size(); at += kPiece) {
+        const std::size_t piece = std::min(kPiece, bytes.size() - at);
+        if (::write(file, bytes.data() + at, piece) != static_cast<ssize_t>(piece)) {
+            throw std::runtime_error("write failed");
+        }
+    }
+    ::fsync(file);
+    ::close(file);
+    ::rename(temporary.c_str(), target.c_str());
+}
+
+std::size_t rawLoad(const std::string& source) {
+    const int file = ::open(source.c_str(), O_RDONLY | O_CLOEXEC);
+    char buffer[kPiece];
+    std::size_t total = 0;
+    for (ssize_t got; (got = ::read(file, buffer, kPiece)) > 0;)
+        total += static_cast<std::size_t>(got);
+    ::close(file);
+    return total;
+}
+
+void saveTree(benchmark::State& state, std::int64_t nodes, const std::string& name) {
+    const auto tree = integerTree(nodes);
+    const std::string file = benchFile(name);
+    for (auto _ : state) tree->save(file);
+    state.SetItemsProcessed(state.iterations() * nodes);
+    state.SetBytesProcessed(state.iterations() *
+                            static_cast<std::int64_t>(std::filesystem::file_size(file)));
+    std::filesystem::remove(file);
+}
+
+void loadTree(benchmark::State& state, std::int64_t nodes, const std::string& name) {
+    const std::string file = benchFile(name);
+    integerTree(nodes)->save(file);
+    for (auto _ : state) {
+        TBinTree tree;
+        tree.load(file);
+        benchmark::DoNotOptimize(tree.root());
+    }
+    state.SetItemsProcessed(state.iterations() * nodes);
+    state.SetBytesProcessed(state.iterations() *
+                            static_cast<std::int64_t>(std::filesystem::file_size(file)));
+    std::filesystem::remove(file);
+}
+
+std::vector<char> treeFileBytes() {
+    const std::string file = benchFile("raw-source");
+    integerTree(kTreeNodes)->save(file);
+    std::vector<char> bytes(std::filesystem::file_size(file));
+    const int descriptor = ::open(file.c_str(), O_RDONLY);
+    if (::read(descriptor, bytes.data(), bytes.size()) != static_cast<ssize_t>(bytes.size())) {
+        throw std::runtime_error("read failed");
+    }
+    ::close(descriptor);
+    std::filesystem::remove(file);
+    return bytes;
+}
+
+void BM_TreeSave(benchmark::State& state) { saveTree(state, kTreeNodes, "save"); }
+BENCHMARK(BM_TreeSave)->Unit(benchmark::kMillisecond);
+
+void BM_RawSave(benchmark::State& state) {
+    const std::vector<char> bytes = treeFileBytes();
+    const std::string file = benchFile("raw-save");
+    for (auto _ : state) rawSave(file, bytes);
+    state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(bytes.size()));
+    std::filesystem::remove(file);
+}
+BENCHMARK(BM_RawSave)->Unit(benchmark::kMillisecond);
+
+void BM_TreeLoad(benchmark::State& state) { loadTree(state, kTreeNodes, "load"); }
+BENCHMARK(BM_TreeLoad)->Unit(benchmark::kMillisecond);
+
+void BM_RawLoad(benchmark::State& state) {
+    const std::string file = benchFile("raw-load");
+    rawSave(file, treeFileBytes());
+    std::size_t bytes = 0;
+    for (auto _ : state) benchmark::DoNotOptimize(bytes = rawLoad(file));
+    state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(bytes));
+    std::filesystem::remove(file);
+}
+BENCHMARK(BM_RawLoad)->Unit(benchmark::kMillisecond);
+
+void BM_TreeSaveScale(benchmark::State& state) { saveTree(state, state.range(0), "save-scale"); }
+BENCHMARK(BM_TreeSaveScale)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+
+void BM_TreeLoadScale(benchmark::State& state) { loadTree(state, state.range(0), "load-scale"); }
+BENCHMARK(BM_TreeLoadScale)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+
+}  // namespace
