@@ -3,6 +3,7 @@
 BUILD_DIR := build
 SANITIZE_DIR := build-sanitize
 FUZZ_DIR := build-fuzz
+RELEASE_DIR := build-release
 PACKAGES := cmake ninja-build g++ make googletest libgtest-dev libgmock-dev libbenchmark-dev \
             qt6-base-dev qt6-svg-dev qt6-translations-l10n fonts-dejavu-core fonts-liberation2 \
             clang libclang-rt-14-dev libmsgpack-dev fp-utils-3.2.2 libchm-bin xchm xdg-utils desktop-file-utils dpkg-dev poppler-utils
@@ -11,7 +12,7 @@ SCREENSHOT_PACKAGES := xvfb xauth xdotool imagemagick
 CMAKE_CONFIGURE := cmake -G Ninja -Wno-dev
 CTEST := ctest --output-on-failure
 
-.PHONY: all deps build run screenshot test test-sanitize fuzz bench clean
+.PHONY: all deps build run screenshot test test-sanitize fuzz bench bench-smoke clean
 
 all: build
 
@@ -52,8 +53,16 @@ fuzz: deps
 	cmake --build $(FUZZ_DIR)
 	cd $(FUZZ_DIR) && $(CTEST)
 
-bench: build
-	$(BUILD_DIR)/bench/zyklora_bench
+# The benchmarks in a Release build, five repetitions each, then the summary of goal ratios.
+bench: deps
+	@test -f $(RELEASE_DIR)/build.ninja || \
+		$(CMAKE_CONFIGURE) -S . -B $(RELEASE_DIR) -DCMAKE_BUILD_TYPE=Release -DZYKLORA_BUILD_TESTS=OFF
+	cmake --build $(RELEASE_DIR) --target zyklora_bench
+	$(RELEASE_DIR)/bench/zyklora_bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
+
+# Every benchmark once, very briefly, so that they keep compiling and running; asserts no speed.
+bench-smoke: build
+	$(BUILD_DIR)/bench/zyklora_bench --benchmark_min_time=0.001 >/dev/null
 
 clean:
-	rm -rf $(BUILD_DIR) $(SANITIZE_DIR) $(FUZZ_DIR)
+	rm -rf $(BUILD_DIR) $(SANITIZE_DIR) $(FUZZ_DIR) $(RELEASE_DIR)

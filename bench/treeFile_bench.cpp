@@ -49,6 +49,10 @@ void rawSave(const std::string& target, const std::vector<char>& bytes) {
     ::fsync(file);
     ::close(file);
     ::rename(temporary.c_str(), target.c_str());
+    // The rename made durable, as save does it.
+    const int folder = ::open(std::filesystem::path(target).parent_path().c_str(), O_RDONLY);
+    ::fsync(folder);
+    ::close(folder);
 }
 
 std::size_t rawLoad(const std::string& source) {

@@ -130,7 +130,7 @@ std::size_t utf8LengthOf(std::string_view text) {
     return text.size() + extra;
 }
 
-void writeUtf8(std::string_view text, std::uint8_t* out) {
+std::uint8_t* writeUtf8(std::string_view text, std::uint8_t* out) {
     const auto* in = reinterpret_cast<const std::uint8_t*>(text.data());
     const auto* end = in + text.size();
     auto bytewise = [&in, &out](const std::uint8_t* stop) {
@@ -180,6 +180,7 @@ void writeUtf8(std::string_view text, std::uint8_t* out) {
     }
 #endif
     bytewise(end);
+    return out;
 }
 
 std::string ansiToUtf8(std::string_view text) {

@@ -21,8 +21,9 @@ const std::array<TUtf8Form, 256>& utf8Forms();
 // The length of the UTF-8 form of a Windows-1252 text; equal to its size exactly when the text
 // has no byte of 0x80 or above, so that the UTF-8 form is the text itself.
 std::size_t utf8LengthOf(std::string_view text);
-// Writes the UTF-8 form of text to out, which must hold utf8LengthOf(text) bytes.
-void writeUtf8(std::string_view text, std::uint8_t* out);
+// Writes the UTF-8 form of text to out, which must hold utf8LengthOf(text) bytes, and returns
+// the position after it.
+std::uint8_t* writeUtf8(std::string_view text, std::uint8_t* out);
 // The UTF-8 form of a Windows-1252 text.
 std::string ansiToUtf8(std::string_view text);
 

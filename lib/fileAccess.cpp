@@ -80,9 +80,11 @@ TReplacingFile::TReplacingFile(const std::string& fileName) : m_fileName(fileNam
         failCreate(fileName, errno);
     }
 
+    // A hidden name beside the target; built by appending, which GCC 12 does not misread.
     const std::filesystem::path target(m_targetPath);
-    std::string pattern =
-        (target.parent_path() / ("." + target.filename().string() + ".XXXXXX")).string();
+    std::string hidden(".");
+    hidden.append(target.filename().string()).append(".XXXXXX");
+    const std::string pattern = (target.parent_path() / hidden).string();
     std::vector<char> name(pattern.begin(), pattern.end());
     name.push_back('\0');
     const int descriptor = ::mkostemp(name.data(), O_CLOEXEC);

@@ -22,8 +22,16 @@ constexpr std::array<std::string_view, 12> kValueClasses = {
     "TChar",    "TString", "TInteger",  "TInt64",   "TByte",   "TWord",
     "TLongint", "TReal",   "TExtended", "TBoolean", "TTColor", "TTBruch"};
 
-std::unique_ptr<TBase> readValue(TReader& reader) {
-    const TClassEntry& entry = classRegistry().find(reader.getString());
+// Reads a node's class name and value. Trees hold many values of one class, so the entry of
+// the last name read is kept for the next record.
+std::unique_ptr<TBase> readValue(TReader& reader, std::string& lastName,
+                                 const TClassEntry*& lastEntry) {
+    std::string name = reader.getString();
+    if (lastEntry == nullptr || name != lastName) {
+        lastEntry = &classRegistry().find(name);
+        lastName = std::move(name);
+    }
+    const TClassEntry& entry = *lastEntry;
     if (std::ranges::find(kValueClasses, entry.name) == kValueClasses.end()) {
         throw EReadError("Ungültiger Eigenschaftswert");
     }
@@ -60,10 +68,13 @@ void TBinTree::loadFromStream(TStream& stream) {
         int depth;
     };
     std::vector<Position> pending{{nullptr, false, 1}};
+    std::string lastName;
+    const TClassEntry* lastEntry = nullptr;
     while (!pending.empty()) {
         const Position position = pending.back();
         pending.pop_back();
-        auto stored = std::make_unique<TBinTreeNode>(nullptr, readValue(reader), nullptr);
+        auto stored = std::make_unique<TBinTreeNode>(
+            nullptr, readValue(reader, lastName, lastEntry), nullptr);
         TBinTreeNode* node = stored.get();
         if (position.parent == nullptr) {
             m_root = std::move(stored);

@@ -81,10 +81,26 @@ void TWriter::putFloatAcrossHandOver(long double value) {
     putBytes({bytes, 1 + kExtendedBytes});
 }
 
+// A short text checked in place, a long one by the code page's block-wise count.
+std::size_t TWriter::utf8Length(const std::string& text) {
+    if (text.size() > 16) return utf8LengthOf(text);
+    unsigned char seen = 0;
+    for (char c : text) seen |= static_cast<unsigned char>(c);
+    return seen < 0x80 ? text.size() : utf8LengthOf(text);
+}
+
 void TWriter::putString(const std::string& text) {
     const auto* bytes = reinterpret_cast<const std::uint8_t*>(text.data());
-    const std::size_t length = utf8LengthOf(text);
+    const std::size_t length = utf8Length(text);
     if (length == text.size()) {  // plain ASCII: the UTF-8 form is the text itself
+        if (text.size() <= 255 && m_bufferSize - m_count >= 2 + text.size()) {
+            std::uint8_t* at = m_buffer.get() + m_count;  // the whole item fits
+            at[0] = tagByte(TValueTag::tagString);
+            at[1] = static_cast<std::uint8_t>(text.size());
+            std::memcpy(at + 2, bytes, text.size());
+            m_count += 2 + text.size();
+            return;
+        }
         if (text.size() <= 255) {
             putTagged(TValueTag::tagString, text.size(), 1);
         } else {
@@ -94,14 +110,22 @@ void TWriter::putString(const std::string& text) {
         return;
     }
     putTagged(TValueTag::tagUtf8String, length, 4);
-    if (m_bufferSize - m_count >= length) {  // encode straight into the buffer
-        writeUtf8(text, m_buffer.get() + m_count);
-        m_count += length;
-        return;
+    // Encoded straight into the buffer, as many characters at a time as surely fit (three
+    // bytes each at most); the full buffer goes to the stream once more characters wait.
+    std::string_view rest = text;
+    while (!rest.empty()) {
+        if (m_count == m_bufferSize) handOver();
+        const std::size_t fitting = std::max<std::size_t>((m_bufferSize - m_count) / 3, 1);
+        const std::string_view piece = rest.substr(0, fitting);
+        if (m_bufferSize - m_count >= 3 * piece.size()) {
+            const std::uint8_t* end = writeUtf8(piece, m_buffer.get() + m_count);
+            m_count = static_cast<std::size_t>(end - m_buffer.get());
+        } else {  // less than three bytes free: one character through putBytes
+            const TUtf8Form& form = utf8Forms()[static_cast<std::uint8_t>(piece.front())];
+            putBytes({form.bytes.data(), form.length});
+        }
+        rest.remove_prefix(piece.size());
     }
-    m_scratch.resize(length);
-    writeUtf8(text, reinterpret_cast<std::uint8_t*>(m_scratch.data()));
-    putBytes({reinterpret_cast<const std::uint8_t*>(m_scratch.data()), length});
 }
 
 void TWriter::putChar(char value) { putString(std::string(1, value)); }

@@ -116,10 +116,10 @@ private:
     }
     void putTaggedAcrossHandOver(TValueTag tag, std::uint64_t value, std::size_t width);
     void putFloatAcrossHandOver(long double value);
+    static std::size_t utf8Length(const std::string& text);
     void handOver();
 
     std::size_t m_count = 0;
-    std::string m_scratch;  // UTF-8 forms that do not fit the buffer's free part
 };
 
 // Decodes items from a stream through its buffer. A read fails with EReadError

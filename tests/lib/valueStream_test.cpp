@@ -203,3 +203,30 @@ TEST(TReader, ReleaseLeavesTheStreamBehindTheLastConsumedByte) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(TWriter, TheBytesDoNotDependOnTheBufferSize) {
+    const std::string high = std::string(50, '\xE4') + "\x80\x81" + std::string(20, 'a');
+    auto put = [&](TWriter& w) {
+        w.putString(high);
+        w.putInteger(100000);
+        w.putFloat(1.5L);
+        w.putString(std::string(300, 'b'));
+    };
+    const Bytes expected = encoded(put);
+    for (std::size_t size : {1u, 2u, 3u, 5u, 7u, 64u}) {
+        TRecordingStream stream;
+        {
+            TWriter writer(stream, size);
+            put(writer);
+        }
+        EXPECT_EQ(stream.bytes(), expected) << size;
+        // Every piece but the last fills the buffer.
+        for (std::size_t i = 0; i + 1 < stream.pieces.size(); ++i) {
+            EXPECT_EQ(stream.pieces[i], size) << size;
+        }
+    }
+}
+
+}  // namespace
