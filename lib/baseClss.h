@@ -90,8 +90,127 @@ private:
 // normalised), is created empty with every field zero, and compares with the result encoding
 // above: another class first, then its own rule of order. copy gives an object of the same
 // class with the same fields. saveValue and loadValue carry the value only (never a
-// tolerance); TByte and TWord keep the low bits of what they load. writeValue, the second compare
-// and (but for TChar) paintValue keep the base behaviour.
+// tolerance). writeValue, the second compare and (but for TChar) paintValue keep the base
+// behaviour.
+
+// The order of mine against theirs: kCompareLess when theirs is greater, kCompareEqual when they
+// are equal, kCompareGreater otherwise.
+template <typename T>
+std::int32_t orderAgainst(T mine, T theirs) {
+    if (theirs > mine) return kCompareLess;
+    if (theirs == mine) return kCompareEqual;
+    return kCompareGreater;
+}
+
+// A value class of one field. Traits give the field's type (Value), the class name, the rule of
+// order (order(mine, theirs)) and the payload (save, load). Every such class derives directly
+// from TBase; two of them are different classes even where their fields are alike.
+template <typename Traits>
+class TScalarValue : public TBase {
+public:
+    using Value = typename Traits::Value;
+    static constexpr std::string_view kClassName = Traits::kClassName;
+
+    explicit TScalarValue(Value value = Value{}) : m_value(value) {}
+    std::string_view className() const override { return kClassName; }
+    Value getValue() const { return m_value; }
+
+    using TBase::compare;
+    std::int32_t compare(TBase* other) override {
+        const auto* that = otherOfSameClass<TScalarValue>(other);
+        return that == nullptr ? kCompareOtherClass : Traits::order(m_value, that->m_value);
+    }
+    std::unique_ptr<TBase> copy() override { return std::make_unique<TScalarValue>(m_value); }
+    void saveValue(TWriter& writer) override { Traits::save(writer, m_value); }
+    void loadValue(TReader& reader) override { m_value = Traits::load(reader); }
+
+private:
+    Value m_value;
+};
+
+// Traits of a value ordered as its type orders.
+template <typename T>
+struct TOrderedTraits {
+    using Value = T;
+    static std::int32_t order(T mine, T theirs) { return orderAgainst(mine, theirs); }
+};
+
+// A 32-bit signed integer.
+struct TIntegerTraits : TOrderedTraits<std::int32_t> {
+    static constexpr std::string_view kClassName = "TInteger";
+    static void save(TWriter& writer, Value value);
+    static Value load(TReader& reader);
+};
+using TInteger = TScalarValue<TIntegerTraits>;
+
+// A 64-bit signed integer.
+struct TInt64Traits : TOrderedTraits<std::int64_t> {
+    static constexpr std::string_view kClassName = "TInt64";
+    static void save(TWriter& writer, Value value);
+    static Value load(TReader& reader);
+};
+using TInt64 = TScalarValue<TInt64Traits>;
+
+// An 8-bit unsigned integer; loading keeps the low 8 bits of the stored integer.
+struct TByteTraits : TOrderedTraits<std::uint8_t> {
+    static constexpr std::string_view kClassName = "TByte";
+    static void save(TWriter& writer, Value value);
+    static Value load(TReader& reader);
+};
+using TByte = TScalarValue<TByteTraits>;
+
+// A 16-bit unsigned integer; loading keeps the low 16 bits of the stored integer.
+struct TWordTraits : TOrderedTraits<std::uint16_t> {
+    static constexpr std::string_view kClassName = "TWord";
+    static void save(TWriter& writer, Value value);
+    static Value load(TReader& reader);
+};
+using TWord = TScalarValue<TWordTraits>;
+
+// A 32-bit signed integer; another class than TInteger, so the two compare as 2.
+struct TLongintTraits : TOrderedTraits<std::int32_t> {
+    static constexpr std::string_view kClassName = "TLongint";
+    static void save(TWriter& writer, Value value);
+    static Value load(TReader& reader);
+};
+using TLongint = TScalarValue<TLongintTraits>;
+
+// A colour value, ordered as a signed 32-bit number (system colours are negative).
+struct TTColorTraits : TOrderedTraits<TColor> {
+    static constexpr std::string_view kClassName = "TTColor";
+    static void save(TWriter& writer, Value value);
+    static Value load(TReader& reader);
+};
+using TTColor = TScalarValue<TTColorTraits>;
+
+// A boolean; equal values compare as 0, different ones as 1, never -1.
+struct TBooleanTraits {
+    using Value = bool;
+    static constexpr std::string_view kClassName = "TBoolean";
+    static std::int32_t order(bool mine, bool theirs) {
+        return mine == theirs ? kCompareEqual : kCompareGreater;
+    }
+    static void save(TWriter& writer, Value value);
+    static Value load(TReader& reader);
+};
+using TBoolean = TScalarValue<TBooleanTraits>;
+
+struct TBruch {
+    std::int32_t numerator;
+    std::int32_t denominator;
+};
+
+// A fraction kept as given: 2/4 stays 2/4, a negative or zero denominator stays. Ordered by the
+// cross products p = this denominator * other numerator and q = this numerator * other
+// denominator, formed in 64 bits: -1 when p > q, 0 when equal, else 1.
+struct TTBruchTraits {
+    using Value = TBruch;
+    static constexpr std::string_view kClassName = "TTBruch";
+    static std::int32_t order(TBruch mine, TBruch theirs);
+    static void save(TWriter& writer, Value value);
+    static Value load(TReader& reader);
+};
+using TTBruch = TScalarValue<TTBruchTraits>;
 
 // One 8-bit character, ordered as an unsigned byte.
 class TChar : public TBase {
@@ -115,216 +234,65 @@ private:
     char m_value;
 };
 
-// A 32-bit signed integer.
-class TInteger : public TBase {
+// A value class of a floating-point value and a comparison tolerance: the largest difference at
+// which two values still count as equal, 0 selecting a relative default. Traits give the type,
+// the class name, the rule (compare(mine, theirs, myTolerance, theirTolerance)) and the payload.
+template <typename Traits>
+class TTolerantValue : public TBase {
 public:
-    static constexpr std::string_view kClassName = "TInteger";
+    using Value = typename Traits::Value;
+    static constexpr std::string_view kClassName = Traits::kClassName;
 
-    explicit TInteger(std::int32_t value = 0) : m_value(value) {}
-    std::string_view className() const override { return kClassName; }
-    std::int32_t getValue() const { return m_value; }
-
-    using TBase::compare;
-    std::int32_t compare(TBase* other) override;
-    std::unique_ptr<TBase> copy() override;
-    void saveValue(TWriter& writer) override;
-    void loadValue(TReader& reader) override;
-
-private:
-    std::int32_t m_value;
-};
-
-// A 64-bit signed integer.
-class TInt64 : public TBase {
-public:
-    static constexpr std::string_view kClassName = "TInt64";
-
-    explicit TInt64(std::int64_t value = 0) : m_value(value) {}
-    std::string_view className() const override { return kClassName; }
-    std::int64_t getValue() const { return m_value; }
-
-    using TBase::compare;
-    std::int32_t compare(TBase* other) override;
-    std::unique_ptr<TBase> copy() override;
-    void saveValue(TWriter& writer) override;
-    void loadValue(TReader& reader) override;
-
-private:
-    std::int64_t m_value;
-};
-
-// An 8-bit unsigned integer.
-class TByte : public TBase {
-public:
-    static constexpr std::string_view kClassName = "TByte";
-
-    explicit TByte(std::uint8_t value = 0) : m_value(value) {}
-    std::string_view className() const override { return kClassName; }
-    std::uint8_t getValue() const { return m_value; }
-
-    using TBase::compare;
-    std::int32_t compare(TBase* other) override;
-    std::unique_ptr<TBase> copy() override;
-    void saveValue(TWriter& writer) override;
-    void loadValue(TReader& reader) override;
-
-private:
-    std::uint8_t m_value;
-};
-
-// A 16-bit unsigned integer.
-class TWord : public TBase {
-public:
-    static constexpr std::string_view kClassName = "TWord";
-
-    explicit TWord(std::uint16_t value = 0) : m_value(value) {}
-    std::string_view className() const override { return kClassName; }
-    std::uint16_t getValue() const { return m_value; }
-
-    using TBase::compare;
-    std::int32_t compare(TBase* other) override;
-    std::unique_ptr<TBase> copy() override;
-    void saveValue(TWriter& writer) override;
-    void loadValue(TReader& reader) override;
-
-private:
-    std::uint16_t m_value;
-};
-
-// A 32-bit signed integer; another class than TInteger, so the two compare as 2.
-class TLongint : public TBase {
-public:
-    static constexpr std::string_view kClassName = "TLongint";
-
-    explicit TLongint(std::int32_t value = 0) : m_value(value) {}
-    std::string_view className() const override { return kClassName; }
-    std::int32_t getValue() const { return m_value; }
-
-    using TBase::compare;
-    std::int32_t compare(TBase* other) override;
-    std::unique_ptr<TBase> copy() override;
-    void saveValue(TWriter& writer) override;
-    void loadValue(TReader& reader) override;
-
-private:
-    std::int32_t m_value;
-};
-
-// A double with a comparison tolerance: the largest difference at which two values still count
-// as equal; 0 selects the relative default max(min(|a|, |b|) * 1E-12, 1E-12). compare uses this
-// object's tolerance. NaN equals NaN and orders after every number.
-class TReal : public TBase {
-public:
-    static constexpr std::string_view kClassName = "TReal";
-
-    explicit TReal(double value = 0.0, double tolerance = 0.0)
+    explicit TTolerantValue(Value value = 0, Value tolerance = 0)
         : m_value(value), m_tolerance(tolerance) {}
     std::string_view className() const override { return kClassName; }
-    double getValue() const { return m_value; }
-    double getTolerance() const { return m_tolerance; }
+    Value getValue() const { return m_value; }
+    Value getTolerance() const { return m_tolerance; }
 
     using TBase::compare;
-    std::int32_t compare(TBase* other) override;
-    std::unique_ptr<TBase> copy() override;
-    void saveValue(TWriter& writer) override;
-    void loadValue(TReader& reader) override;
+    std::int32_t compare(TBase* other) override {
+        const auto* that = otherOfSameClass<TTolerantValue>(other);
+        if (that == nullptr) return kCompareOtherClass;
+        return Traits::compare(m_value, that->m_value, m_tolerance, that->m_tolerance);
+    }
+    std::unique_ptr<TBase> copy() override {
+        return std::make_unique<TTolerantValue>(m_value, m_tolerance);
+    }
+    void saveValue(TWriter& writer) override { Traits::save(writer, m_value); }
+    void loadValue(TReader& reader) override { m_value = Traits::load(reader); }
 
 private:
-    double m_value;
-    double m_tolerance;
+    Value m_value;
+    Value m_tolerance;
 };
+
+// A double compared with this object's tolerance, the default being
+// max(min(|a|, |b|) * 1E-12, 1E-12); NaN equals NaN and orders after every number. Loading
+// rounds the stored extended number to the nearest double.
+struct TRealTraits {
+    using Value = double;
+    static constexpr std::string_view kClassName = "TReal";
+    static std::int32_t compare(double mine, double theirs, double myTolerance, double);
+    static void save(TWriter& writer, Value value);
+    static Value load(TReader& reader);
+};
+using TReal = TTolerantValue<TRealTraits>;
 
 // TExtended stores the x87 80-bit extended format, which long double is on x86-64.
 static_assert(std::numeric_limits<long double>::digits == 64,
               "TExtended needs long double to be the 80-bit x87 extended format");
 
-// An 80-bit extended number with a tolerance, like TReal but compared in extended precision
-// with the other object's tolerance and the default max(min(|a|, |b|) * 1E-16, 1E-16), so
-// equality need not be symmetric.
-class TExtended : public TBase {
-public:
+// An 80-bit extended number compared in extended precision with the other object's tolerance
+// and the default max(min(|a|, |b|) * 1E-16, 1E-16), so equality need not be symmetric.
+struct TExtendedTraits {
+    using Value = long double;
     static constexpr std::string_view kClassName = "TExtended";
-
-    explicit TExtended(long double value = 0.0L, long double tolerance = 0.0L)
-        : m_value(value), m_tolerance(tolerance) {}
-    std::string_view className() const override { return kClassName; }
-    long double getValue() const { return m_value; }
-    long double getTolerance() const { return m_tolerance; }
-
-    using TBase::compare;
-    std::int32_t compare(TBase* other) override;
-    std::unique_ptr<TBase> copy() override;
-    void saveValue(TWriter& writer) override;
-    void loadValue(TReader& reader) override;
-
-private:
-    long double m_value;
-    long double m_tolerance;
+    static std::int32_t compare(long double mine, long double theirs, long double,
+                                long double theirTolerance);
+    static void save(TWriter& writer, Value value);
+    static Value load(TReader& reader);
 };
-
-// A boolean; equal values compare as 0, different ones as 1, never -1.
-class TBoolean : public TBase {
-public:
-    static constexpr std::string_view kClassName = "TBoolean";
-
-    explicit TBoolean(bool value = false) : m_value(value) {}
-    std::string_view className() const override { return kClassName; }
-    bool getValue() const { return m_value; }
-
-    using TBase::compare;
-    std::int32_t compare(TBase* other) override;
-    std::unique_ptr<TBase> copy() override;
-    void saveValue(TWriter& writer) override;
-    void loadValue(TReader& reader) override;
-
-private:
-    bool m_value;
-};
-
-// A colour value, ordered as a signed 32-bit number (system colours are negative).
-class TTColor : public TBase {
-public:
-    static constexpr std::string_view kClassName = "TTColor";
-
-    explicit TTColor(TColor value = 0) : m_value(value) {}
-    std::string_view className() const override { return kClassName; }
-    TColor getValue() const { return m_value; }
-
-    using TBase::compare;
-    std::int32_t compare(TBase* other) override;
-    std::unique_ptr<TBase> copy() override;
-    void saveValue(TWriter& writer) override;
-    void loadValue(TReader& reader) override;
-
-private:
-    TColor m_value;
-};
-
-struct TBruch {
-    std::int32_t numerator;
-    std::int32_t denominator;
-};
-
-// A fraction kept as given: 2/4 stays 2/4, a negative or zero denominator stays.
-class TTBruch : public TBase {
-public:
-    static constexpr std::string_view kClassName = "TTBruch";
-
-    explicit TTBruch(TBruch value = {0, 0}) : m_value(value) {}
-    std::string_view className() const override { return kClassName; }
-    TBruch getValue() const { return m_value; }
-
-    using TBase::compare;
-    // Orders by the cross products p = this denominator * other numerator and
-    // q = this numerator * other denominator, formed in 64 bits: -1 when p > q, 0 when equal.
-    std::int32_t compare(TBase* other) override;
-    std::unique_ptr<TBase> copy() override;
-    void saveValue(TWriter& writer) override;
-    void loadValue(TReader& reader) override;
-
-private:
-    TBruch m_value;
-};
+using TExtended = TTolerantValue<TExtendedTraits>;
 
 // Enters baseClss's classes in the process-wide class registry.
 void registerBaseClss();
