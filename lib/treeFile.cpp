@@ -40,16 +40,34 @@ std::unique_ptr<TBase> readValue(TReader& reader, std::string& lastName,
     return value;
 }
 
+// The bytes that putString writes for text.
+std::vector<std::uint8_t> encodedText(const std::string& text) {
+    TMemoryStream bytes;
+    TWriter writer(bytes, kBufferSize);
+    writer.putString(text);
+    writer.release();
+    return bytes.takeBytes();
+}
+
 }  // namespace
 
 void TBinTree::saveToStream(TStream& stream) {
     TWriter writer(stream, kBufferSize);
     std::vector<TBinTreeNode*> pending;
     if (m_root) pending.push_back(m_root.get());
+    // Trees hold many values of one class: the encoded name of the last class is kept.
+    std::string_view lastName;
+    std::vector<std::uint8_t> encodedName;
     while (!pending.empty()) {
         TBinTreeNode* node = pending.back();
         pending.pop_back();
-        writer.putString(std::string(node->getValue()->className()));
+        const std::string_view name = node->getValue()->className();
+        const bool sameName = name.data() == lastName.data() || name == lastName;
+        if (encodedName.empty() || !sameName) {
+            lastName = name;
+            encodedName = encodedText(std::string(name));
+        }
+        writer.putBytes(encodedName);
         node->getValue()->saveValue(writer);
         writer.putBoolean(node->getLeft() != nullptr);
         writer.putBoolean(node->getRight() != nullptr);

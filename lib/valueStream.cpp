@@ -58,7 +58,7 @@ void TWriter::release() {
     m_buffer.reset();
 }
 
-void TWriter::putBytes(std::span<const std::uint8_t> bytes) {
+void TWriter::putBytesAcrossHandOver(std::span<const std::uint8_t> bytes) {
     while (!bytes.empty()) {
         if (m_count == m_bufferSize) handOver();
         const std::size_t piece = std::min(bytes.size(), m_bufferSize - m_count);

@@ -93,7 +93,11 @@ public:
     void putChar(char value);
     void putBoolean(bool value) { putTag(value ? TValueTag::tagTrue : TValueTag::tagFalse); }
     void putTag(TValueTag tag) { putByte(static_cast<std::uint8_t>(tag)); }
-    void putBytes(std::span<const std::uint8_t> bytes);
+    void putBytes(std::span<const std::uint8_t> bytes) {
+        if (m_bufferSize - m_count < bytes.size()) return putBytesAcrossHandOver(bytes);
+        std::memcpy(m_buffer.get() + m_count, bytes.data(), bytes.size());
+        m_count += bytes.size();
+    }
     void flush();
     // Hands the waiting bytes to the stream, then frees the buffer. Nothing may be put after it.
     void release();
@@ -116,6 +120,7 @@ private:
     }
     void putTaggedAcrossHandOver(TValueTag tag, std::uint64_t value, std::size_t width);
     void putFloatAcrossHandOver(long double value);
+    void putBytesAcrossHandOver(std::span<const std::uint8_t> bytes);
     static std::size_t utf8Length(const std::string& text);
     void handOver();
 
