@@ -65,6 +65,7 @@ public:
     // Releases the writer if release() was not called; a write error at that point is lost.
     ~TWriter();
 
+    // The smallest of the 1-, 2- and 4-byte forms that holds value.
     void putInteger(std::int32_t value) {
         const auto bits = static_cast<std::uint32_t>(value);
         if (value >= -128 && value <= 127) {
@@ -75,6 +76,7 @@ public:
             putTagged(TValueTag::tagInt32, bits, 4);
         }
     }
+    // As putInteger within 32 bits, else tagInt64 with 8 bytes.
     void putInt64(std::int64_t value) {
         if (value >= INT32_MIN && value <= INT32_MAX) {
             putInteger(static_cast<std::int32_t>(value));
@@ -82,6 +84,7 @@ public:
             putTagged(TValueTag::tagInt64, static_cast<std::uint64_t>(value), 8);
         }
     }
+    // tagExtended and the 80-bit number, bit for bit.
     void putFloat(long double value) {
         constexpr std::size_t kSize = 11;  // the tag and the 80-bit number
         if (m_bufferSize - m_count < kSize) return putFloatAcrossHandOver(value);
@@ -89,15 +92,20 @@ public:
         std::memcpy(m_buffer.get() + m_count + 1, &value, kSize - 1);
         m_count += kSize;
     }
+    // tagString or tagLongString with the bytes of a plain ASCII text; tagUtf8String with the
+    // UTF-8 form of any other.
     void putString(const std::string& text);
+    // putString of the one-character text.
     void putChar(char value);
     void putBoolean(bool value) { putTag(value ? TValueTag::tagTrue : TValueTag::tagFalse); }
     void putTag(TValueTag tag) { putByte(static_cast<std::uint8_t>(tag)); }
+    // The bytes as they are, without a tag.
     void putBytes(std::span<const std::uint8_t> bytes) {
         if (m_bufferSize - m_count < bytes.size()) return putBytesAcrossHandOver(bytes);
         std::memcpy(m_buffer.get() + m_count, bytes.data(), bytes.size());
         m_count += bytes.size();
     }
+    // Hands the waiting bytes to the stream; calls it only when something waits.
     void flush();
     // Hands the waiting bytes to the stream, then frees the buffer. Nothing may be put after it.
     void release();
