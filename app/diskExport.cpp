@@ -12,7 +12,6 @@
 
 namespace {
 
-constexpr int kWindowDiskSize = 700;
 constexpr double kPrintedDiameterMm = 120.0;
 constexpr int kWordsPerColumn = 8;
 

@@ -11,6 +11,8 @@ class TGray;
 // on a printed worksheet. Each is drawn by the engine's paintDisk through a canvas on its
 // device, with face as the button-face colour, so it is the disk the window shows.
 
+// The disk's size in the window, and the largest bitmap the user may ask for.
+inline constexpr int kWindowDiskSize = 700;
 inline constexpr int kMaxDiskImageSize = 4000;
 
 // The disk as a size x size image.

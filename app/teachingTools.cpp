@@ -24,8 +24,6 @@
 
 namespace {
 
-constexpr int kWindowDiskSize = 700;
-
 QToolButton* toolButton(QWidget* toolBar, int left, const QIcon& icon, const QString& hint,
                         const char* name) {
     QToolButton* button = speedButton(toolBar, left, icon, hint);

@@ -92,27 +92,11 @@ void TChar::paintValue(TCanvas& image, std::int32_t x, std::int32_t y) {
     image.textOut(x, y, std::string(1, m_value));
 }
 
-void TIntegerTraits::save(TWriter& writer, Value value) { writer.putInteger(value); }
-auto TIntegerTraits::load(TReader& reader) -> Value { return reader.getInteger(); }
+void saveInteger(TWriter& writer, std::int32_t value) { writer.putInteger(value); }
+std::int32_t loadInteger(TReader& reader) { return reader.getInteger(); }
 
 void TInt64Traits::save(TWriter& writer, Value value) { writer.putInt64(value); }
 auto TInt64Traits::load(TReader& reader) -> Value { return reader.getInt64(); }
-
-void TByteTraits::save(TWriter& writer, Value value) { writer.putInteger(value); }
-auto TByteTraits::load(TReader& reader) -> Value {
-    return static_cast<Value>(reader.getInteger() & 0xFF);
-}
-
-void TWordTraits::save(TWriter& writer, Value value) { writer.putInteger(value); }
-auto TWordTraits::load(TReader& reader) -> Value {
-    return static_cast<Value>(reader.getInteger() & 0xFFFF);
-}
-
-void TLongintTraits::save(TWriter& writer, Value value) { writer.putInteger(value); }
-auto TLongintTraits::load(TReader& reader) -> Value { return reader.getInteger(); }
-
-void TTColorTraits::save(TWriter& writer, Value value) { writer.putInteger(value); }
-auto TTColorTraits::load(TReader& reader) -> Value { return reader.getInteger(); }
 
 void TBooleanTraits::save(TWriter& writer, Value value) { writer.putBoolean(value); }
 auto TBooleanTraits::load(TReader& reader) -> Value { return reader.getBoolean(); }

@@ -135,11 +135,23 @@ struct TOrderedTraits {
     static std::int32_t order(T mine, T theirs) { return orderAgainst(mine, theirs); }
 };
 
+// putInteger and getInteger, for the traits below.
+void saveInteger(TWriter& writer, std::int32_t value);
+std::int32_t loadInteger(TReader& reader);
+
+// Traits of an ordered value stored as a 32-bit integer item; loading keeps the low bits that
+// fit the type (TByte and TWord check no range).
+template <typename T>
+struct TStoredAsIntegerTraits : TOrderedTraits<T> {
+    static void save(TWriter& writer, T value) {
+        saveInteger(writer, static_cast<std::int32_t>(value));
+    }
+    static T load(TReader& reader) { return static_cast<T>(loadInteger(reader)); }
+};
+
 // A 32-bit signed integer.
-struct TIntegerTraits : TOrderedTraits<std::int32_t> {
+struct TIntegerTraits : TStoredAsIntegerTraits<std::int32_t> {
     static constexpr std::string_view kClassName = "TInteger";
-    static void save(TWriter& writer, Value value);
-    static Value load(TReader& reader);
 };
 using TInteger = TScalarValue<TIntegerTraits>;
 
@@ -151,35 +163,27 @@ struct TInt64Traits : TOrderedTraits<std::int64_t> {
 };
 using TInt64 = TScalarValue<TInt64Traits>;
 
-// An 8-bit unsigned integer; loading keeps the low 8 bits of the stored integer.
-struct TByteTraits : TOrderedTraits<std::uint8_t> {
+// An 8-bit unsigned integer.
+struct TByteTraits : TStoredAsIntegerTraits<std::uint8_t> {
     static constexpr std::string_view kClassName = "TByte";
-    static void save(TWriter& writer, Value value);
-    static Value load(TReader& reader);
 };
 using TByte = TScalarValue<TByteTraits>;
 
-// A 16-bit unsigned integer; loading keeps the low 16 bits of the stored integer.
-struct TWordTraits : TOrderedTraits<std::uint16_t> {
+// A 16-bit unsigned integer.
+struct TWordTraits : TStoredAsIntegerTraits<std::uint16_t> {
     static constexpr std::string_view kClassName = "TWord";
-    static void save(TWriter& writer, Value value);
-    static Value load(TReader& reader);
 };
 using TWord = TScalarValue<TWordTraits>;
 
 // A 32-bit signed integer; another class than TInteger, so the two compare as 2.
-struct TLongintTraits : TOrderedTraits<std::int32_t> {
+struct TLongintTraits : TStoredAsIntegerTraits<std::int32_t> {
     static constexpr std::string_view kClassName = "TLongint";
-    static void save(TWriter& writer, Value value);
-    static Value load(TReader& reader);
 };
 using TLongint = TScalarValue<TLongintTraits>;
 
 // A colour value, ordered as a signed 32-bit number (system colours are negative).
-struct TTColorTraits : TOrderedTraits<TColor> {
+struct TTColorTraits : TStoredAsIntegerTraits<TColor> {
     static constexpr std::string_view kClassName = "TTColor";
-    static void save(TWriter& writer, Value value);
-    static Value load(TReader& reader);
 };
 using TTColor = TScalarValue<TTColorTraits>;
 

@@ -86,6 +86,12 @@ bool latin1Pairs(__m128i block, __m128i& characters) {
 const std::array<TUtf8Form, 256>& utf8Forms() { return kUtf8Forms; }
 
 std::size_t utf8LengthOf(std::string_view text) {
+    // Short texts, the most common, are mostly ASCII: one pass over them decides.
+    if (text.size() <= 16) {
+        unsigned char seen = 0;
+        for (char c : text) seen |= static_cast<unsigned char>(c);
+        if (seen < 0x80) return text.size();
+    }
     // Every byte of 0x80 or above takes at least one more byte; only bytes 0x80 .. 0x9F can
     // take two more, and they are rare, so they get a second look only when present.
     std::size_t extra = 0;

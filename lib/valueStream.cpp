@@ -81,17 +81,9 @@ void TWriter::putFloatAcrossHandOver(long double value) {
     putBytes({bytes, 1 + kExtendedBytes});
 }
 
-// A short text checked in place, a long one by the code page's block-wise count.
-std::size_t TWriter::utf8Length(const std::string& text) {
-    if (text.size() > 16) return utf8LengthOf(text);
-    unsigned char seen = 0;
-    for (char c : text) seen |= static_cast<unsigned char>(c);
-    return seen < 0x80 ? text.size() : utf8LengthOf(text);
-}
-
 void TWriter::putString(const std::string& text) {
     const auto* bytes = reinterpret_cast<const std::uint8_t*>(text.data());
-    const std::size_t length = utf8Length(text);
+    const std::size_t length = utf8LengthOf(text);
     if (length == text.size()) {  // plain ASCII: the UTF-8 form is the text itself
         if (text.size() <= 255 && m_bufferSize - m_count >= 2 + text.size()) {
             std::uint8_t* at = m_buffer.get() + m_count;  // the whole item fits

@@ -129,7 +129,6 @@ private:
     void putTaggedAcrossHandOver(TValueTag tag, std::uint64_t value, std::size_t width);
     void putFloatAcrossHandOver(long double value);
     void putBytesAcrossHandOver(std::span<const std::uint8_t> bytes);
-    static std::size_t utf8Length(const std::string& text);
     void handOver();
 
     std::size_t m_count = 0;
