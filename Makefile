@@ -61,7 +61,7 @@ bench: deps
 	@test -f $(RELEASE_DIR)/build.ninja || \
 		$(CMAKE_CONFIGURE) -S . -B $(RELEASE_DIR) -DCMAKE_BUILD_TYPE=Release -DZYKLORA_BUILD_TESTS=OFF
 	cmake --build $(RELEASE_DIR) --target zyklora_bench
-	$(RELEASE_DIR)/bench/zyklora_bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
+	$(RELEASE_DIR)/bench/zyklora_bench --benchmark_repetitions=7 --benchmark_report_aggregates_only=true
 
 # Every benchmark once, very briefly, so that they keep compiling and running; asserts no speed.
 bench-smoke: build

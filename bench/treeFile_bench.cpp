@@ -89,9 +89,9 @@ void loadTree(benchmark::State& state, std::int64_t nodes, const std::string& na
     std::filesystem::remove(file);
 }
 
-std::vector<char> treeFileBytes() {
+std::vector<char> treeFileBytes(std::int64_t nodes = kTreeNodes) {
     const std::string file = benchFile("raw-source");
-    integerTree(kTreeNodes)->save(file);
+    integerTree(nodes)->save(file);
     std::vector<char> bytes(std::filesystem::file_size(file));
     const int descriptor = ::open(file.c_str(), O_RDONLY);
     if (::read(descriptor, bytes.data(), bytes.size()) != static_cast<ssize_t>(bytes.size())) {
@@ -127,8 +127,62 @@ void BM_RawLoad(benchmark::State& state) {
 }
 BENCHMARK(BM_RawLoad)->Unit(benchmark::kMillisecond);
 
+// The load's unavoidable work: the same file read in the same pieces, then a tree of the same
+// shape built from the same node and value objects, linked in pre-order through the same setters
+// and destroyed with the tree, but nothing decoded. The shape is the complete tree's of
+// integerTree: node i's children are 2i + 1 and 2i + 2.
+void BM_RawLoadAlloc(benchmark::State& state) {
+    const std::string file = benchFile("raw-load-alloc");
+    rawSave(file, treeFileBytes());
+    std::size_t bytes = 0;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(bytes = rawLoad(file));
+        TBinTree tree;
+        struct Position {
+            TBinTreeNode* parent;
+            bool left;
+            std::int64_t index;
+        };
+        std::vector<Position> pending{{nullptr, false, 0}};
+        while (!pending.empty()) {
+            const Position position = pending.back();
+            pending.pop_back();
+            auto stored = std::make_unique<TBinTreeNode>(
+                nullptr, std::make_unique<TInteger>(static_cast<std::int32_t>(position.index)),
+                nullptr);
+            TBinTreeNode* node = stored.get();
+            if (position.parent == nullptr) {
+                [[maybe_unused]] auto none = tree.setRoot(std::move(stored));
+            } else if (position.left) {
+                [[maybe_unused]] auto none = position.parent->setLeft(std::move(stored));
+            } else {
+                [[maybe_unused]] auto none = position.parent->setRight(std::move(stored));
+            }
+            const std::int64_t left = 2 * position.index + 1;
+            if (left + 1 < kTreeNodes) pending.push_back({node, false, left + 1});
+            if (left < kTreeNodes) pending.push_back({node, true, left});
+        }
+        benchmark::DoNotOptimize(tree.root());
+    }
+    state.SetItemsProcessed(state.iterations() * kTreeNodes);
+    state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(bytes));
+    std::filesystem::remove(file);
+}
+BENCHMARK(BM_RawLoadAlloc)->Unit(benchmark::kMillisecond);
+
 void BM_TreeSaveScale(benchmark::State& state) { saveTree(state, state.range(0), "save-scale"); }
 BENCHMARK(BM_TreeSaveScale)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+
+// The raw save of the same bytes as BM_TreeSaveScale, whose fixed cost (fsync, rename) it
+// shares: the difference grows with the work per node alone.
+void BM_RawSaveScale(benchmark::State& state) {
+    const std::vector<char> bytes = treeFileBytes(state.range(0));
+    const std::string file = benchFile("raw-save-scale");
+    for (auto _ : state) rawSave(file, bytes);
+    state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(bytes.size()));
+    std::filesystem::remove(file);
+}
+BENCHMARK(BM_RawSaveScale)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 
 void BM_TreeLoadScale(benchmark::State& state) { loadTree(state, state.range(0), "load-scale"); }
 BENCHMARK(BM_TreeLoadScale)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);

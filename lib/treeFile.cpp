@@ -13,25 +13,6 @@ namespace {
 
 constexpr std::size_t kBufferSize = 4000;
 
-// Reads a node's class name and value. Trees hold many values of one class, so the entry of
-// the last name read is kept for the next record.
-std::unique_ptr<TBase> readValue(TReader& reader, std::string& lastName,
-                                 const TClassEntry*& lastEntry) {
-    std::string name = reader.getString();
-    if (lastEntry == nullptr || name != lastName) {
-        lastEntry = &classRegistry().find(name);
-        lastName = std::move(name);
-    }
-    const TClassEntry& entry = *lastEntry;
-    // Only value classes: any other registered class would end the program in its loadValue.
-    if (!isValueClassName(entry.name)) {
-        throw EReadError("Ungültiger Eigenschaftswert");
-    }
-    std::unique_ptr<TBase> value = entry.createEmpty();
-    value->loadValue(reader);
-    return value;
-}
-
 // The bytes that putString writes for text.
 std::vector<std::uint8_t> encodedText(const std::string& text) {
     TMemoryStream bytes;
@@ -40,6 +21,36 @@ std::vector<std::uint8_t> encodedText(const std::string& text) {
     writer.release();
     return bytes.takeBytes();
 }
+
+// Reads a node's class name and value. Trees hold many values of one class: while the records
+// repeat the bytes of the last class name read, those bytes are skipped unread and the class
+// found for them is used again.
+class TValueReader {
+public:
+    explicit TValueReader(TReader& reader) : m_reader(reader) {}
+
+    std::unique_ptr<TBase> read() {
+        if (m_entry == nullptr || !m_reader.skipIfNext(m_encodedName)) readClass();
+        std::unique_ptr<TBase> value = m_entry->createEmpty();
+        value->loadValue(m_reader);
+        return value;
+    }
+
+private:
+    void readClass() {
+        m_entry = nullptr;
+        const std::string name = m_reader.getString();
+        const TClassEntry& entry = classRegistry().find(name);
+        // Only value classes: any other registered class would end the program in loadValue.
+        if (!isValueClassName(entry.name)) throw EReadError("Ungültiger Eigenschaftswert");
+        m_encodedName = encodedText(name);
+        m_entry = &entry;
+    }
+
+    TReader& m_reader;
+    const TClassEntry* m_entry = nullptr;
+    std::vector<std::uint8_t> m_encodedName;
+};
 
 }  // namespace
 
@@ -82,13 +93,11 @@ void TBinTree::loadRecords(TReader& reader) {
         int depth;
     };
     std::vector<Position> pending{{nullptr, false, 1}};
-    std::string lastName;
-    const TClassEntry* lastEntry = nullptr;
+    TValueReader values(reader);
     while (!pending.empty()) {
         const Position position = pending.back();
         pending.pop_back();
-        auto stored = std::make_unique<TBinTreeNode>(
-            nullptr, readValue(reader, lastName, lastEntry), nullptr);
+        auto stored = std::make_unique<TBinTreeNode>(nullptr, values.read(), nullptr);
         TBinTreeNode* node = stored.get();
         if (position.parent == nullptr) {
             m_root = std::move(stored);

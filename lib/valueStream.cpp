@@ -34,7 +34,7 @@ constexpr std::size_t kTextPiece = 1 << 16;
 
 TFiler::TFiler(TStream& stream, std::size_t bufferSize)
     : m_stream(stream),
-      m_buffer(std::make_unique_for_overwrite<std::uint8_t[]>(bufferSize)),
+      m_buffer(bufferSize),
       m_bufferSize(bufferSize) {}
 
 TWriter::TWriter(TStream& stream, std::size_t bufferSize) : TFiler(stream, bufferSize) {}

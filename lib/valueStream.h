@@ -39,6 +39,33 @@ enum class TValueTag : std::uint8_t {
     tagUtf8String = 0x14,
 };
 
+// The buffer of a writer or reader: inside the object up to kInlineSize bytes, so that the usual
+// 4000-byte buffer costs no heap allocation (after a large tree was freed, such an allocation
+// makes the allocator merge all the small free blocks first), on the heap beyond.
+class TFilerBuffer {
+public:
+    static constexpr std::size_t kInlineSize = 4096;
+
+    explicit TFilerBuffer(std::size_t size)
+        : m_heap(size > kInlineSize ? std::make_unique_for_overwrite<std::uint8_t[]>(size)
+                                    : nullptr),
+          m_data(m_heap ? m_heap.get() : m_inline) {}
+
+    std::uint8_t* get() const { return m_data; }
+    std::uint8_t& operator[](std::size_t index) const { return m_data[index]; }
+    // False once released.
+    explicit operator bool() const { return m_data != nullptr; }
+    void reset() {
+        m_heap.reset();
+        m_data = nullptr;
+    }
+
+private:
+    std::uint8_t m_inline[kInlineSize];  // left uninitialised: every byte is written before read
+    std::unique_ptr<std::uint8_t[]> m_heap;
+    std::uint8_t* m_data;
+};
+
 // The common part of writer and reader: a stream it does not own ("stream" must outlive the
 // filer) and a buffer of fixed size that it owns.
 class TFiler {
@@ -51,7 +78,7 @@ protected:
     ~TFiler() = default;
 
     TStream& m_stream;
-    std::unique_ptr<std::uint8_t[]> m_buffer;  // empty once released
+    TFilerBuffer m_buffer;  // empty once released
     std::size_t m_bufferSize;
 };
 
@@ -145,6 +172,17 @@ public:
     ~TReader();
 
     TValueTag getTag();
+    // Consumes bytes when the data continues with exactly them in the buffer, and returns
+    // true; otherwise consumes nothing and returns false (also when they merely are not read
+    // ahead yet).
+    bool skipIfNext(std::span<const std::uint8_t> bytes) {
+        if (m_end - m_position < bytes.size() ||
+            std::memcmp(m_buffer.get() + m_position, bytes.data(), bytes.size()) != 0) {
+            return false;
+        }
+        m_position += bytes.size();
+        return true;
+    }
     // True when no byte waits and the stream delivers none; a stream that fails instead raises
     // "Stream-Lesefehler".
     bool atEnd();
