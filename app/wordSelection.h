@@ -1,17 +1,20 @@
 #pragma once
 
 #include <QObject>
+#include <QString>
 #include <optional>
 
 class QPlainTextEdit;
+class TGray;
 class TImageControl;
 class TStringGrid;
 
-// One selected code word of CurrentGray, shown in three places at once: its line of the listing
+// One selected code word of the table shown, in three places at once: its line of the listing
 // and its row of the table are highlighted, and the disk outlines its sector in red and marks
 // the ring in which it differs from the next word of the cycle. A click on a listing line, a
-// table row of a kept word or a disk sector selects; Up and Down in the listing move through
-// the cycle; hovering over a sector explains it in a tooltip.
+// table row of a kept word or a disk sector selects, and so does the keyboard: the table's
+// current row, Up and Down in the listing and Left and Right on the disk move through the
+// cycle. Hovering over a sector explains it in a tooltip.
 class TWordSelection : public QObject {
     Q_OBJECT
 
@@ -19,18 +22,23 @@ public:
     TWordSelection(QPlainTextEdit& listing, TStringGrid& table, TImageControl& disk,
                    QObject* parent = nullptr);
 
+    // The table whose words are selected; it must stay alive until the next call. Clears the
+    // selection. nullptr: no table.
+    void setGray(const TGray* gray);
     // Selects the word at cycle position word (0-based); does nothing without a table.
     void select(int word);
     void clear();
     std::optional<int> selected() const { return m_selected; }
 
-    // The tooltip for the sector at cycle position word.
-    static QString sectorDescription(int word);
+signals:
+    // The selection changed; description is the selected word's explanation, or empty.
+    void described(const QString& description);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void step(int step);
     void selectTableRow(int tableRow);
     void markListing();
     void markTable();
@@ -41,5 +49,6 @@ private:
     QObject* m_listingViewport;
     TStringGrid& m_table;
     TImageControl& m_disk;
+    const TGray* m_gray = nullptr;
     std::optional<int> m_selected;
 };

@@ -4,7 +4,7 @@
 #include <QImage>
 
 #include "app/GrayMain.h"
-#include "app/spinEdit.h"
+#include "app/platform/spinEdit.h"
 
 namespace {
 

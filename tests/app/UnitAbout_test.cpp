@@ -10,7 +10,7 @@
 #include <QToolButton>
 
 #include "app/GrayMain.h"
-#include "app/shell.h"
+#include "app/platform/shell.h"
 
 namespace {
 

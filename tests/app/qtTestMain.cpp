@@ -3,7 +3,7 @@
 
 #include <QApplication>
 
-#include "app/germanTranslations.h"
+#include "app/platform/germanTranslations.h"
 #include "lib/libraryClasses.h"
 
 int main(int argc, char* argv[]) {

@@ -1,8 +1,8 @@
-#include "app/qtCanvas.h"
+#include "app/platform/qtCanvas.h"
 
 #include <QFontMetrics>
 
-#include "app/pieAngles.h"
+#include "app/platform/pieAngles.h"
 
 namespace {
 
