@@ -35,9 +35,11 @@ TWordSelection::TWordSelection(QPlainTextEdit& listing, TStringGrid& table, TIma
     m_disk.setMouseTracking(true);
     connect(&m_table, &QTableWidget::cellClicked, this,
             [this](int row, int) { selectTableRow(row); });
-    // The current row follows the keyboard; a row reached that way selects as a click does.
-    connect(&m_table, &QTableWidget::currentCellChanged, this,
-            [this](int row, int) { selectTableRow(row); });
+    // The current row follows the keyboard; a row reached that way selects as a click does,
+    // once the table has finished its own selection for the key.
+    connect(
+        &m_table, &QTableWidget::currentCellChanged, this,
+        [this](int row, int) { selectTableRow(row); }, Qt::QueuedConnection);
     connect(&m_disk, &TImageControl::sectorClicked, this, &TWordSelection::select);
     connect(&m_disk, &TImageControl::sectorStepped, this, &TWordSelection::step);
     connect(&m_disk, &TImageControl::sectorHovered, this,
@@ -91,7 +93,7 @@ void TWordSelection::selectTableRow(int tableRow) {
     // Table row r holds index r of the full code; dropped words have no place in the cycle.
     if (m_gray == nullptr) return;
     if (const auto word = wordOfFullIndex(*m_gray, tableRow)) {
-        if (word != m_selected) select(*word);
+        select(*word);
     } else {
         m_table.clearSelection();
     }

@@ -47,7 +47,7 @@ void TImageControl::setOverlay(std::function<void(QPainter&)> overlay) {
 void TImageControl::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     // The device may be a high-density screen or an image that the widget is rendered into.
-    const qreal ratio = painter.device()->devicePixelRatioF();
+    const qreal ratio = painter.deviceTransform().m11();
     if (ratio != m_ratio) {
         m_ratio = ratio;
         dropPicture();

@@ -48,6 +48,7 @@ bool leftToZoom(QWheelEvent* event) {
 TZoomArea::TZoomArea(QSize designedSize, const QFont& designedFont, QWidget* parent)
     : QScrollArea(parent), m_designedSize(designedSize), m_designedFont(designedFont) {
     setFrameShape(QFrame::NoFrame);
+    setFocusPolicy(Qt::NoFocus);  // Tab goes from control to control, not to the area
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
     auto* content = new QWidget;
     content->setFont(designedFont);
@@ -77,7 +78,7 @@ void TZoomArea::setZoom(double zoom) {
     m_zoom = std::clamp(zoom, kZoomSteps[0], kZoomSteps[std::size(kZoomSteps) - 1]);
     QFont font = m_designedFont;
     font.setPixelSize(
-        std::max(1, static_cast<int>(std::lround(m_designedFont.pixelSize() * m_zoom))));
+        std::max(1, static_cast<int>(std::floor(m_designedFont.pixelSize() * m_zoom))));
     content()->setFont(font);
     content()->resize(scaledSize(m_zoom));
     for (const Placed& placed : m_placed) {

@@ -1,3 +1,5 @@
+#include "app/teachingTools.h"
+
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -19,7 +21,6 @@
 #include "app/GrayMain.h"
 #include "app/diskExport.h"
 #include "app/diskGeometry.h"
-#include "app/teachingTools.h"
 #include "app/platform/imageControl.h"
 #include "app/platform/spinEdit.h"
 #include "app/platform/stringGrid.h"
@@ -99,6 +100,42 @@ TEST_F(TeachingTools, SelectingInOnePlaceSelectsEverywhere) {
     QTest::mouseClick(form.BitBtn, Qt::LeftButton);  // a new table clears the selection
     EXPECT_EQ(tools().wordSelection().selected(), std::nullopt);
     EXPECT_EQ(listingMark(), -1);
+}
+
+TEST_F(TeachingTools, KeyboardSelectionInTheTableAndOnTheDiskLinksAllThreeViews) {
+    build(10);  // keeps indices 0..8 and 15
+    QLabel* status = form.findChild<QLabel*>("statusLine");
+    form.StringGrid->setFocus();
+    form.StringGrid->setCurrentCell(7, 1);
+    // Row by row down the table: rows 9 to 14 hold dropped words, which have no place.
+    const std::pair<int, std::vector<int>> rows[] = {{8, {8}}, {9, {}}, {14, {}}, {15, {15}}};
+    for (int row = 8; row <= 15; ++row) {
+        QTest::keyClick(form.StringGrid, Qt::Key_Down);
+        QApplication::processEvents();
+        for (const auto& [at, marks] : rows) {
+            if (at != row) continue;
+            EXPECT_EQ(tableMarks(), marks) << row;
+            if (!marks.empty()) {
+                EXPECT_EQ(listingMark(), *wordOfFullIndex(*CurrentGray, row));
+            }
+        }
+    }
+    EXPECT_EQ(tools().wordSelection().selected(), 9);
+
+    // On the disk, Right goes on to the next word, across the wrap, and Left back.
+    form.ImageScheibe->setFocus();
+    const std::pair<Qt::Key, int> steps[] = {
+        {Qt::Key_Right, 0}, {Qt::Key_Right, 1}, {Qt::Key_Left, 0}, {Qt::Key_Left, 9}};
+    for (const auto& [key, word] : steps) {
+        QTest::keyClick(form.ImageScheibe, key);
+        EXPECT_EQ(tools().wordSelection().selected(), word);
+        EXPECT_EQ(listingMark(), word);
+        EXPECT_EQ(tableMarks(), std::vector<int>{fullIndexOfWord(*CurrentGray, word)});
+        EXPECT_EQ(status->text().toStdString(),
+                  QString::fromStdString(sectorDescription(*CurrentGray, word))
+                      .replace('\n', QStringLiteral("  ·  "))
+                      .toStdString());
+    }
 }
 
 TEST_F(TeachingTools, TheMarkedRingIsTheBitThatChangesAlsoAcrossTheWrap) {
