@@ -53,7 +53,12 @@ void TImageControl::paintEvent(QPaintEvent*) {
         dropPicture();
     }
     if (m_picture.isNull()) return;
-    painter.drawImage(0, 0, m_picture);
+    // In device pixels, so that the bitmap is copied pixel for pixel instead of scaled.
+    painter.save();
+    painter.scale(1 / m_ratio, 1 / m_ratio);
+    painter.drawImage(QRectF(QPointF(0, 0), QSizeF(m_picture.size())), m_picture,
+                      QRectF(m_picture.rect()));
+    painter.restore();
     if (m_overlay) m_overlay(painter);
 }
 

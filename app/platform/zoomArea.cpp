@@ -54,6 +54,9 @@ TZoomArea::TZoomArea(QSize designedSize, const QFont& designedFont, QWidget* par
     content->setFont(designedFont);
     content->resize(designedSize);
     setWidget(content);
+    // The window's own background shows through: one fill instead of three on every repaint.
+    viewport()->setAutoFillBackground(false);
+    content->setAutoFillBackground(false);
 }
 
 QSize TZoomArea::scaledSize(double zoom) const {
