@@ -1,6 +1,5 @@
 #include "app/teachingTools.h"
 
-#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
@@ -121,11 +120,10 @@ void TTeachingTools::showTable(TGray& gray) {
     for (TTool tool : {TTool::SaveDisk, TTool::Print, TTool::CopyTable}) {
         action(tool)->setEnabled(true);
     }
-    // A screen reader reads out a change of the focused control's description.
+    // A screen reader reads out a change of the focused control's description; the change
+    // sends QAccessible::DescriptionChanged.
     if (QWidget* focused = QApplication::focusWidget(); focused && m_form.isAncestorOf(focused)) {
         focused->setAccessibleDescription(result);
-        QAccessibleEvent changed(focused, QAccessible::DescriptionChanged);
-        QAccessible::updateAccessibility(&changed);
     }
 }
 
