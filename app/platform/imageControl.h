@@ -27,6 +27,9 @@ public:
     QColor faceColor() const override;
 
 protected:
+    // On a screen of a higher pixel ratio the outlines stay one device pixel wide, as they are
+    // at any zoom: thin and sharp, and drawn on the rasterizer's fast path.
+    bool hairlineOutlines() const override { return true; }
     void paintWith(const std::function<void(QPainter&)>& draw) override;
 
 private:
