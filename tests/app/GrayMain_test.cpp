@@ -15,6 +15,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QWheelEvent>
 #include <QToolButton>
 
 #include "app/platform/focusRing.h"
@@ -379,6 +380,20 @@ TEST_F(FormMainTest, ZoomScalesEveryControlAndScrollBarsKeepThemReachable) {
     EXPECT_DOUBLE_EQ(form.zoomArea().zoom(), 1.75);
     QTest::keyClick(form.SpinEdit, Qt::Key_0, Qt::ControlModifier);
     EXPECT_EQ(form.ImageScheibe->geometry(), QRect(520, 80, 700, 700));
+    // Ctrl with the wheel: the listing and the table leave it to the window, which zooms.
+    const auto ctrlWheel = [](QWidget* target) {
+        QWheelEvent wheel(QPointF(5, 5), target->mapToGlobal(QPointF(5, 5)), QPoint(),
+                          QPoint(0, 120), Qt::NoButton, Qt::ControlModifier, Qt::NoScrollPhase,
+                          false);
+        QApplication::sendEvent(target, &wheel);
+        return wheel.isAccepted();
+    };
+    const int listingFont = form.Memo->font().pixelSize();
+    EXPECT_FALSE(ctrlWheel(form.Memo->viewport()));
+    EXPECT_FALSE(ctrlWheel(form.StringGrid->viewport()));
+    EXPECT_EQ(form.Memo->font().pixelSize(), listingFont);
+    EXPECT_TRUE(ctrlWheel(form.zoomArea().viewport()));
+    EXPECT_DOUBLE_EQ(form.zoomArea().zoom(), 1.1);
 }
 
 TEST_F(FormMainTest, DiskAtPixelRatioTwoIsDrawnAtDevicePixels) {
