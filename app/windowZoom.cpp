@@ -80,6 +80,7 @@ void TWindowZoom::toggleFullScreen() {
     if (m_window.isFullScreen()) {
         m_window.showNormal();
         m_leaveFullScreen->setEnabled(false);
+        m_area.setAlignment(Qt::AlignLeft | Qt::AlignTop);
         setZoom(m_normalZoom, false);
         return;
     }
@@ -87,6 +88,7 @@ void TWindowZoom::toggleFullScreen() {
     const QSize screen = m_window.screen() ? m_window.screen()->size() : m_window.size();
     const QSize designed = m_area.scaledSize(1.0);
     m_leaveFullScreen->setEnabled(true);
+    m_area.setAlignment(Qt::AlignCenter);  // a presentation stands in the middle of the screen
     m_window.showFullScreen();
     // Whole percent, rounded down, so that no scroll bar appears.
     const double fills = std::min(double(screen.width()) / designed.width(),

@@ -52,6 +52,8 @@ void TStringGrid::setCell(int column, int row, const QString& text) {
 void TStringGrid::setZoom(double zoom) {
     const int width = static_cast<int>(std::lround(kDefaultColWidth * zoom));
     const int height = static_cast<int>(std::lround(kDefaultRowHeight * zoom));
+    // The heading row does not take a changed font from the grid by itself.
+    horizontalHeader()->setFont(font());
     horizontalHeader()->setMinimumSectionSize(height);
     horizontalHeader()->setDefaultSectionSize(width);
     horizontalHeader()->setFixedHeight(height + 1);

@@ -15,8 +15,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
-#include <QWheelEvent>
 #include <QToolButton>
+#include <QWheelEvent>
 
 #include "app/platform/focusRing.h"
 #include "app/platform/imageControl.h"
