@@ -10,6 +10,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QToolButton>
+#include <algorithm>
 #include <cmath>
 
 #include "app/GrayMain.h"

@@ -3,13 +3,14 @@
 #include <QApplication>
 #include <QPainter>
 
+#include "app/platform/theme.h"
+
 namespace {
 
 constexpr int kWidth = 2;
 // Dark magenta on a light face, amber on a dark one: both at least 3:1 against the face.
 const QColor kOnLight(0xB0, 0x00, 0x60);
 const QColor kOnDark(0xFF, 0xC1, 0x4D);
-constexpr int kDarkFaceLightness = 128;
 
 }  // namespace
 
@@ -37,7 +38,7 @@ void TFocusRing::follow() {
 
 void TFocusRing::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    const bool dark = palette().color(QPalette::Window).lightness() < kDarkFaceLightness;
+    const bool dark = isDarkFace(palette().color(QPalette::Window));
     painter.setPen(QPen(dark ? kOnDark : kOnLight, kWidth));
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(

@@ -8,15 +8,16 @@
 #include <QSvgRenderer>
 #include <functional>
 
+#include "app/platform/theme.h"
+
 namespace {
 
 constexpr int kGlyphSize = 16;
-constexpr int kDarkFaceLightness = 128;
 
 // The outline colour of every picture: dark on a light button face, light on a dark one, so
 // that each picture's edge stands out from the face by at least 3:1.
 QColor inkOn(const QColor& face) {
-    return face.lightness() < kDarkFaceLightness ? QColor(235, 235, 235) : QColor(30, 30, 30);
+    return isDarkFace(face) ? QColor(235, 235, 235) : QColor(30, 30, 30);
 }
 
 QImage greyed(const QImage& picture) {

@@ -5,12 +5,14 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "app/platform/theme.h"
+
 std::int32_t TImageCanvas::width() const { return m_image.width(); }
 std::int32_t TImageCanvas::height() const { return m_image.height(); }
 
 QColor TImageCanvas::faceColor() const {
     const QColor face = m_image.palette().color(QPalette::Window);
-    return face.lightness() < kDarkFaceLightness ? kLightFace : face;
+    return isDarkFace(face) ? kLightFace : face;
 }
 
 void TImageCanvas::paintWith(const std::function<void(QPainter&)>& draw) {

@@ -12,8 +12,8 @@ class TImageControl;
 // The canvas of an image control: draws on the control's bitmap and has the control repaint.
 // Its width and height are the control's size in logical pixels; the bitmap underneath has the
 // screen's device pixel ratio, so what is drawn stays sharp on a high-density screen.
-// The button face is the window's background colour, or kLightFace where that is darker than
-// kDarkFaceLightness (a dark desktop theme), so that black drawn on it can be told apart.
+// The button face is the window's background colour, or kLightFace where that belongs to a
+// dark desktop theme, so that black drawn on it can be told apart.
 class TImageCanvas : public TQtCanvas {
 public:
     explicit TImageCanvas(TImageControl& image) : m_image(image) {}
@@ -21,7 +21,6 @@ public:
     std::int32_t width() const override;
     std::int32_t height() const override;
 
-    static constexpr int kDarkFaceLightness = 128;
     static constexpr QColor kLightFace{0xD4, 0xD0, 0xC8};
 
     QColor faceColor() const override;
