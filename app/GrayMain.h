@@ -5,11 +5,11 @@
 #include "gray/grayWindow.h"
 
 class QLabel;
-class QPlainTextEdit;
 class QPushButton;
 class QToolButton;
 class TFocusRing;
 class TImageControl;
+class TMemo;
 class TSpinEdit;
 class TStringGrid;
 class TTeachingTools;
@@ -49,7 +49,7 @@ public:
     TSpinEdit* SpinEdit;
     QLabel* LabelMemo;
     TStringGrid* StringGrid;
-    QPlainTextEdit* Memo;
+    TMemo* Memo;
     QPushButton* BitBtn;
     TImageControl* ImageScheibe;
     QWidget* ToolBar;

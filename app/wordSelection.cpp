@@ -1,14 +1,12 @@
 #include "app/wordSelection.h"
 
-#include <QKeyEvent>
-#include <QMouseEvent>
 #include <QPainter>
-#include <QPlainTextEdit>
 #include <QTextBlock>
 #include <QToolTip>
 
 #include "app/diskGeometry.h"
 #include "app/platform/imageControl.h"
+#include "app/platform/memo.h"
 #include "app/platform/stringGrid.h"
 #include "gray/GrayUnit.h"
 #include "gray/grayCycle.h"
@@ -23,16 +21,12 @@ QString descriptionOf(const TGray& gray, int word) {
 
 }  // namespace
 
-TWordSelection::TWordSelection(QPlainTextEdit& listing, TStringGrid& table, TImageControl& disk,
+TWordSelection::TWordSelection(TMemo& listing, TStringGrid& table, TImageControl& disk,
                                QObject* parent)
-    : QObject(parent),
-      m_listing(listing),
-      m_listingViewport(listing.viewport()),
-      m_table(table),
-      m_disk(disk) {
-    m_listing.installEventFilter(this);
-    m_listingViewport->installEventFilter(this);
+    : QObject(parent), m_listing(listing), m_table(table), m_disk(disk) {
     m_disk.setMouseTracking(true);
+    connect(&m_listing, &TMemo::lineClicked, this, &TWordSelection::select);
+    connect(&m_listing, &TMemo::lineStepped, this, &TWordSelection::step);
     connect(&m_table, &QTableWidget::cellClicked, this,
             [this](int row, int) { selectTableRow(row); });
     // The current row follows the keyboard; a row reached that way selects as a click does,
@@ -55,6 +49,7 @@ TWordSelection::TWordSelection(QPlainTextEdit& listing, TStringGrid& table, TIma
 void TWordSelection::setGray(const TGray* gray) {
     clear();
     m_gray = gray;
+    m_listing.setLineStepping(m_gray != nullptr);  // Up and Down then walk the cycle
     if (m_gray == nullptr) {
         m_disk.setSectorLookup({});
         return;
@@ -138,19 +133,4 @@ void TWordSelection::markDisk() {
         painter.setPen(QPen(kMarkColor, 9 * scale, Qt::SolidLine, Qt::RoundCap));
         painter.drawLine(outer, inner);
     });
-}
-
-bool TWordSelection::eventFilter(QObject* watched, QEvent* event) {
-    if (m_gray == nullptr) return QObject::eventFilter(watched, event);
-    if (watched == m_listingViewport && event->type() == QEvent::MouseButtonRelease) {
-        const auto* click = static_cast<QMouseEvent*>(event);
-        select(m_listing.cursorForPosition(click->position().toPoint()).blockNumber());
-    } else if (watched == &m_listing && event->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent*>(event)->key();
-        if (key == Qt::Key_Up || key == Qt::Key_Down) {
-            step(key == Qt::Key_Down ? 1 : -1);
-            return true;
-        }
-    }
-    return QObject::eventFilter(watched, event);
 }

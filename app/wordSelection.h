@@ -4,9 +4,9 @@
 #include <QString>
 #include <optional>
 
-class QPlainTextEdit;
 class TGray;
 class TImageControl;
+class TMemo;
 class TStringGrid;
 
 // One selected code word of the table shown, in three places at once: its line of the listing
@@ -19,7 +19,7 @@ class TWordSelection : public QObject {
     Q_OBJECT
 
 public:
-    TWordSelection(QPlainTextEdit& listing, TStringGrid& table, TImageControl& disk,
+    TWordSelection(TMemo& listing, TStringGrid& table, TImageControl& disk,
                    QObject* parent = nullptr);
 
     // The table whose words are selected; it must stay alive until the next call. Clears the
@@ -34,9 +34,6 @@ signals:
     // The selection changed; description is the selected word's explanation, or empty.
     void described(const QString& description);
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
     void step(int step);
     void selectTableRow(int tableRow);
@@ -44,9 +41,7 @@ private:
     void markTable();
     void markDisk();
 
-    QPlainTextEdit& m_listing;
-    // Compared by address only: filtered events may arrive while the listing is destroyed.
-    QObject* m_listingViewport;
+    TMemo& m_listing;
     TStringGrid& m_table;
     TImageControl& m_disk;
     const TGray* m_gray = nullptr;

@@ -20,6 +20,7 @@
 
 #include "app/platform/focusRing.h"
 #include "app/platform/imageControl.h"
+#include "app/platform/memo.h"
 #include "app/platform/shell.h"
 #include "app/platform/spinEdit.h"
 #include "app/platform/stringGrid.h"

@@ -22,6 +22,7 @@
 #include "app/diskExport.h"
 #include "app/diskGeometry.h"
 #include "app/platform/imageControl.h"
+#include "app/platform/memo.h"
 #include "app/platform/spinEdit.h"
 #include "app/platform/stringGrid.h"
 #include "app/wordSelection.h"
