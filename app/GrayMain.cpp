@@ -1,5 +1,6 @@
 #include "app/GrayMain.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QFileInfo>
 #include <QKeyEvent>
@@ -8,15 +9,20 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QToolButton>
+#include <QVBoxLayout>
 
 #include "app/UnitAbout.h"
-#include "app/formFont.h"
-#include "app/glyphs.h"
-#include "app/imageControl.h"
-#include "app/shell.h"
-#include "app/speedButton.h"
-#include "app/spinEdit.h"
-#include "app/stringGrid.h"
+#include "app/platform/focusRing.h"
+#include "app/platform/formFont.h"
+#include "app/platform/glyphs.h"
+#include "app/platform/imageControl.h"
+#include "app/platform/memo.h"
+#include "app/platform/shell.h"
+#include "app/platform/spinEdit.h"
+#include "app/platform/stringGrid.h"
+#include "app/platform/zoomArea.h"
+#include "app/teachingTools.h"
+#include "app/windowZoom.h"
 #include "app/wordSelection.h"
 #include "gray/GrayUnit.h"
 #include "lib/infoMessage.h"
@@ -29,69 +35,93 @@ constexpr int kMaxCount = 64;
 constexpr int kGridColumns = 5;
 constexpr int kGridRows = 65;
 
-QLabel* label(QWidget* parent, const QString& caption, int left, int top) {
-    auto* result = new QLabel(caption, parent);
-    result->move(left, top);
-    result->adjustSize();  // labels size themselves to their caption
-    return result;
-}
-
 }  // namespace
 
 QString applicationHelpFile() { return qApp->property(kHelpFileProperty).toString(); }
 
 TFormMain::TFormMain(QWidget* parent) : QWidget(parent) {
     setWindowTitle(QStringLiteral("Zyklora"));
-    // 1260 x 833 with the frame of a classic desktop; the controls need this client area.
-    resize(1244, 795);
-    move(192, 124);
     setFont(formFont());
+    m_zoomArea = new TZoomArea(kDesignedClient, formFont(), this);
+    auto* frame = new QVBoxLayout(this);
+    frame->setContentsMargins(0, 0, 0, 0);
+    frame->addWidget(m_zoomArea);
+    QWidget* content = m_zoomArea->content();
+    // Every control at its designed rectangle, scaled with the zoom.
+    const auto place = [this](QWidget* control, const QRect& designed) {
+        m_zoomArea->place(control, designed);
+    };
+    const auto label = [&](const QString& caption, int left, int top) {
+        auto* made = new QLabel(caption, content);
+        place(made, QRect(QPoint(left, top), made->sizeHint()));  // sized to its caption
+        return made;
+    };
 
-    LabelAnzahl = label(this, QStringLiteral("Codeanzahl - gerade Zahl von 4 bis 64"), 8, 56);
-    LabelMemo = label(this, QStringLiteral("Gray-Code"), 408, 120);
+    LabelAnzahl = label(QStringLiteral("Codeanzahl - gerade Zahl von 4 bis 64"), 8, 56);
+    LabelMemo = label(QStringLiteral("Gray-Code"), 408, 120);
 
-    ImageScheibe = new TImageControl(this);
-    ImageScheibe->setGeometry(520, 80, 700, 700);
+    ImageScheibe = new TImageControl(content);
+    place(ImageScheibe, {520, 80, 700, 700});
+    ImageScheibe->setFocusPolicy(Qt::StrongFocus);
+    ImageScheibe->setAccessibleName(QStringLiteral("Codescheibe"));
 
-    SpinEdit = new TSpinEdit(this);
-    SpinEdit->setGeometry(8, 77, 113, 22);
+    SpinEdit = new TSpinEdit(content);
+    place(SpinEdit, {8, 77, 113, 22});
     SpinEdit->setRange(kMinCount, kMaxCount);
     SpinEdit->setIncrement(2);
     SpinEdit->setValue(10);
+    LabelAnzahl->setBuddy(SpinEdit);
 
-    Memo = new QPlainTextEdit(this);
-    Memo->setGeometry(408, 136, 97, 641);
-    Memo->setReadOnly(true);
-    Memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    Memo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    Memo->setTabChangesFocus(true);
+    Memo = new TMemo(content);
+    place(Memo, {408, 136, 97, 641});
+    Memo->setAccessibleName(QStringLiteral("Gray-Code"));
+    LabelMemo->setBuddy(Memo);
 
-    BitBtn = new QPushButton(okGlyph(), QStringLiteral("OK"), this);
-    BitBtn->setGeometry(296, 77, 97, 25);
+    BitBtn = new QPushButton(okGlyph(), QStringLiteral("OK"), content);
+    place(BitBtn, {296, 77, 97, 25});
     BitBtn->setDefault(true);
 
     // A plain widget, so that the buttons stand exactly where they belong.
-    ToolBar = new QWidget(this);
-    ToolBar->setGeometry(0, 0, 1244, 29);
-    SpeedButtonInfo = speedButton(ToolBar, 0, infoGlyph(), QStringLiteral("Autor"));
-    SpeedButtonHilfe = speedButton(ToolBar, 23, helpGlyph(), QStringLiteral("Erläuterung"));
-    SpeedButtonBeenden = speedButton(ToolBar, 46, exitGlyph(), QStringLiteral("Programm beenden"));
+    ToolBar = new QWidget(content);
+    place(ToolBar, {0, 0, 1244, 29});
 
-    StringGrid = new TStringGrid(kGridColumns, kGridRows, this);
-    StringGrid->setGeometry(8, 112, 385, 665);
+    StringGrid = new TStringGrid(kGridColumns, kGridRows, content);
+    place(StringGrid, {8, 112, 385, 665});
+    StringGrid->setAccessibleName(QStringLiteral("Konstruktionstabelle"));
+    writeHeadings();  // read out from the start, before any table is built
 
-    createTeachingTools();
+    m_tools = new TTeachingTools(*this, *m_zoomArea);
+    SpeedButtonInfo = m_tools->button(TTeachingTools::TTool::Info);
+    SpeedButtonHilfe = m_tools->button(TTeachingTools::TTool::Help);
+    SpeedButtonBeenden = m_tools->button(TTeachingTools::TTool::Exit);
+    m_zoom = new TWindowZoom(*this, *m_zoomArea);
+    m_focusRing = new TFocusRing(content);
 
-    setTabOrder(SpinEdit, Memo);
-    setTabOrder(Memo, BitBtn);
+    setTabOrder(SpinEdit, BitBtn);
     setTabOrder(BitBtn, StringGrid);
+    setTabOrder(StringGrid, Memo);
+    setTabOrder(Memo, ImageScheibe);
     SpinEdit->setFocus();
 
+    using TTool = TTeachingTools::TTool;
     connect(BitBtn, &QPushButton::clicked, this, &TFormMain::BitBtnClick);
-    connect(SpeedButtonInfo, &QToolButton::clicked, this, &TFormMain::SpeedButtonInfoClick);
-    connect(SpeedButtonHilfe, &QToolButton::clicked, this, &TFormMain::SpeedButtonHilfeClick);
-    connect(SpeedButtonBeenden, &QToolButton::clicked, this, &TFormMain::SpeedButtonBeendenClick);
+    connect(m_tools->action(TTool::Info), &QAction::triggered, this,
+            &TFormMain::SpeedButtonInfoClick);
+    connect(m_tools->action(TTool::Help), &QAction::triggered, this,
+            &TFormMain::SpeedButtonHilfeClick);
+    connect(m_tools->action(TTool::Exit), &QAction::triggered, this,
+            &TFormMain::SpeedButtonBeendenClick);
+    connect(m_zoomArea, &TZoomArea::zoomChanged, this, [this](double zoom) {
+        StringGrid->setZoom(zoom);
+        m_focusRing->follow();
+    });
+    // The disk is drawn anew at its new size or on a screen of another pixel ratio.
+    connect(ImageScheibe, &TImageControl::pictureOutdated, this, [this] {
+        if (CurrentGray) CurrentGray->paintDisk();
+    });
 
+    resize(kDesignedClient);
+    move(TWindowZoom::kDesignedPlace);
     GrayWindow = this;
     FormCreate();
 }
@@ -120,7 +150,7 @@ void TFormMain::keyPressEvent(QKeyEvent* event) {
 }
 
 void TFormMain::BitBtnClick() {
-    m_wordSelection->clear();
+    m_tools->wordSelection().setGray(nullptr);
     resetTable();
     Memo->clear();
     CurrentGray.reset();
@@ -134,20 +164,24 @@ void TFormMain::BitBtnClick() {
     CurrentGray->generate();
     fillTable();
     CurrentGray->paintDisk();
-    showCycleCheck();
+    m_tools->showTable(*CurrentGray);
     // A new table is read from its start.
     StringGrid->scrollToTop();
     Memo->moveCursor(QTextCursor::Start);
     Memo->verticalScrollBar()->setValue(0);
 }
 
-void TFormMain::resetTable() {
+void TFormMain::writeHeadings() {
     const QString headings[kGridColumns] = {QStringLiteral("Nummer"), QStringLiteral("Dualzahl"),
                                             QStringLiteral("Rechts-Shift"), QStringLiteral("XOR"),
                                             QStringLiteral("Entfernen")};
     for (int column = 0; column < kGridColumns; ++column) {
         StringGrid->setCell(column, 0, headings[column]);
     }
+}
+
+void TFormMain::resetTable() {
+    writeHeadings();
     for (int column = 0; column < kGridColumns; ++column) {
         for (int row = 1; row < kGridRows; ++row) StringGrid->setCell(column, row, QString());
     }

@@ -5,22 +5,32 @@
 #include "gray/grayWindow.h"
 
 class QLabel;
-class QPlainTextEdit;
-class QPrinter;
 class QPushButton;
 class QToolButton;
+class TFocusRing;
 class TImageControl;
+class TMemo;
 class TSpinEdit;
 class TStringGrid;
-class TWordSelection;
+class TTeachingTools;
+class TWindowZoom;
+class TZoomArea;
 
 // The main window: the count field, the construction table, the listing of the kept code
 // words, the code disk and the toolbar. Each OK click builds a new TGray in CurrentGray and
 // shows it; the window is also the listing and disk image that the engine writes to.
+//
+// The controls stand on a zoomed content inside a scroll area (zoomArea()); at 100 % each has
+// its designed place and size. The toolbar, its actions and the teaching tools are held in
+// teachingTools(), the zoom, the start-up fit and the full screen in windowZoom().
 class TFormMain : public QWidget, public TGrayWindow {
     Q_OBJECT
 
 public:
+    // The client area that the controls are designed for at 100 %: the classic window's
+    // 1244 x 795 and the status line under the disk.
+    static constexpr QSize kDesignedClient{1244, 812};
+
     explicit TFormMain(QWidget* parent = nullptr);
     ~TFormMain() override;
 
@@ -39,7 +49,7 @@ public:
     TSpinEdit* SpinEdit;
     QLabel* LabelMemo;
     TStringGrid* StringGrid;
-    QPlainTextEdit* Memo;
+    TMemo* Memo;
     QPushButton* BitBtn;
     TImageControl* ImageScheibe;
     QWidget* ToolBar;
@@ -47,17 +57,9 @@ public:
     QToolButton* SpeedButtonHilfe;
     QToolButton* SpeedButtonBeenden;
 
-    // Teaching tools beside the window of old: the toolbar buttons after the separator
-    // (objects "saveDiskButton", "printButton", "copyTableButton") and the cycle check under the
-    // listing ("cycleLabel").
-    // Writes the shown disk to fileName: SVG for a name ending in ".svg", else PNG of
-    // size x size pixels (the window's own picture at 700). False when nothing was written.
-    bool saveDiskAs(const QString& fileName, int size);
-    // Prints the worksheet of the shown table on printer.
-    void printWorksheetOn(QPrinter& printer);
-    // The construction table as tab-separated lines: the heading row and the full code's rows.
-    QString tableText() const;
-    TWordSelection& wordSelection() { return *m_wordSelection; }
+    TTeachingTools& teachingTools() { return *m_tools; }
+    TWindowZoom& windowZoom() { return *m_zoom; }
+    TZoomArea& zoomArea() { return *m_zoomArea; }
 
 protected:
     // Enter anywhere in the window activates the default button.
@@ -66,17 +68,12 @@ protected:
 private:
     void resetTable();
     void fillTable();
-    void createTeachingTools();
-    void saveDisk();
-    void printWorksheet();
-    void copyTable();
-    void showCycleCheck();
+    void writeHeadings();
 
-    QLabel* m_cycleLabel;
-    QToolButton* m_saveDiskButton;
-    QToolButton* m_printButton;
-    QToolButton* m_copyTableButton;
-    TWordSelection* m_wordSelection;
+    TZoomArea* m_zoomArea;
+    TFocusRing* m_focusRing;
+    TTeachingTools* m_tools;
+    TWindowZoom* m_zoom;
 };
 
 // The application-wide name of the help file, set when the main window is created.

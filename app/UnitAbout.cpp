@@ -9,9 +9,9 @@
 #include <QPushButton>
 #include <QScreen>
 
-#include "app/formFont.h"
-#include "app/glyphs.h"
-#include "app/shell.h"
+#include "app/platform/formFont.h"
+#include "app/platform/glyphs.h"
+#include "app/platform/shell.h"
 
 namespace {
 
@@ -94,8 +94,9 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
 
     BitBtnSchliessen = new QPushButton(closeGlyph(), QStringLiteral("&Schließen"), this);
     BitBtnSchliessen->setGeometry(16, 304, 89, 25);
-    BitBtnSchliessen->setAutoDefault(false);
-    ButtonMail->setAutoDefault(false);
+    // Enter closes the box, but on the focused mail button it opens the mail program.
+    BitBtnSchliessen->setDefault(true);
+    ButtonMail->setAutoDefault(true);
     ButtonWebseite->setAutoDefault(false);
 
     setTabOrder(ButtonMail, BitBtnSchliessen);
@@ -117,6 +118,7 @@ void TAboutBox::showModeless() {
         m_placed = true;
     }
     show();
+    BitBtnSchliessen->setFocus(Qt::ActiveWindowFocusReason);
 }
 
 void TAboutBox::ButtonWebseiteClick() {

@@ -6,7 +6,7 @@
 #include <QPrinter>
 #include <QSvgGenerator>
 
-#include "app/qtCanvas.h"
+#include "app/platform/qtCanvas.h"
 #include "gray/GrayUnit.h"
 #include "gray/grayCycle.h"
 

@@ -1,11 +1,13 @@
 #include <QApplication>
+#include <QScreen>
 #include <memory>
 
 #include "app/GrayMain.h"
 #include "app/UnitAbout.h"
-#include "app/germanTranslations.h"
-#include "app/glyphs.h"
-#include "app/qtInfoMessage.h"
+#include "app/platform/germanTranslations.h"
+#include "app/platform/glyphs.h"
+#include "app/platform/qtInfoMessage.h"
+#include "app/windowZoom.h"
 #include "lib/libraryClasses.h"
 
 int main(int argc, char* argv[]) {
@@ -18,6 +20,10 @@ int main(int argc, char* argv[]) {
     installQtInfoMessages();
 
     const auto FormMain = std::make_unique<TFormMain>();
+    // Wholly inside the screen that the window opens on, taskbars excluded.
+    if (const QScreen* screen = FormMain->screen()) {
+        FormMain->windowZoom().fitInto(screen->availableGeometry());
+    }
     const auto aboutBox = std::make_unique<TAboutBox>();
     AboutBox = aboutBox.get();
     FormMain->show();

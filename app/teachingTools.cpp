@@ -1,22 +1,25 @@
-// The main window's teaching tools: the linked selection of a word, the cycle check under the
-// listing, and taking the disk and the table out of the program.
+#include "app/teachingTools.h"
+
+#include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QFileDialog>
 #include <QFrame>
 #include <QInputDialog>
 #include <QLabel>
-#include <QPlainTextEdit>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QToolButton>
+#include <algorithm>
+#include <cmath>
 
 #include "app/GrayMain.h"
 #include "app/diskExport.h"
-#include "app/glyphs.h"
-#include "app/imageControl.h"
-#include "app/speedButton.h"
-#include "app/stringGrid.h"
+#include "app/platform/glyphs.h"
+#include "app/platform/imageControl.h"
+#include "app/platform/speedButton.h"
+#include "app/platform/stringGrid.h"
+#include "app/platform/zoomArea.h"
 #include "app/wordSelection.h"
 #include "gray/GrayUnit.h"
 #include "gray/grayCycle.h"
@@ -24,64 +27,131 @@
 
 namespace {
 
-QToolButton* toolButton(QWidget* toolBar, int left, const QIcon& icon, const QString& hint,
-                        const char* name) {
-    QToolButton* button = speedButton(toolBar, left, icon, hint);
-    button->setObjectName(QLatin1String(name));
-    button->setEnabled(false);  // until there is a table
-    return button;
-}
+// Designed sizes on the toolbar: buttons 23 x 22 at top 2, a separator of 6 between groups.
+constexpr int kButtonWidth = 23;
+constexpr int kButtonHeight = 22;
+constexpr int kGlyphSize = 16;
+constexpr int kSeparatorWidth = 6;
 
 }  // namespace
 
-void TFormMain::createTeachingTools() {
-    auto* separator = new QFrame(ToolBar);
+TTeachingTools::TTeachingTools(TFormMain& form, TZoomArea& zoom)
+    : QObject(&form), m_form(form), m_zoom(zoom) {
+    using Key = QKeySequence;
+    addToolButton(newAction(TTool::Info, QStringLiteral("Autor"), Key(Qt::CTRL | Qt::Key_I)));
+    addToolButton(newAction(TTool::Help, QStringLiteral("Erläuterung"), Key(Qt::Key_F1)));
+    addToolButton(
+        newAction(TTool::Exit, QStringLiteral("Programm beenden"), Key(Qt::CTRL | Qt::Key_Q)));
+    addSeparator();
+    addToolButton(
+        newAction(TTool::SaveDisk, QStringLiteral("Scheibe speichern"), Key(Qt::CTRL | Qt::Key_S)));
+    addToolButton(newAction(TTool::Print, QStringLiteral("Drucken"), Key(Qt::CTRL | Qt::Key_P)));
+    addToolButton(newAction(TTool::CopyTable, QStringLiteral("Tabelle kopieren"),
+                            Key(Qt::CTRL | Qt::SHIFT | Qt::Key_C)));
+    for (TTool tool : {TTool::SaveDisk, TTool::Print, TTool::CopyTable}) {
+        action(tool)->setEnabled(false);  // until there is a table
+    }
+    button(TTool::SaveDisk)->setObjectName(QStringLiteral("saveDiskButton"));
+    button(TTool::Print)->setObjectName(QStringLiteral("printButton"));
+    button(TTool::CopyTable)->setObjectName(QStringLiteral("copyTableButton"));
+    connect(action(TTool::SaveDisk), &QAction::triggered, this, &TTeachingTools::saveDisk);
+    connect(action(TTool::Print), &QAction::triggered, this, &TTeachingTools::printWorksheet);
+    connect(action(TTool::CopyTable), &QAction::triggered, this, &TTeachingTools::copyTable);
+
+    // Under the listing and the disk: the cycle check, then the selected word's explanation.
+    m_cycleLabel = new QLabel(zoom.content());
+    m_cycleLabel->setObjectName(QStringLiteral("cycleLabel"));
+    zoom.place(m_cycleLabel, {408, 780, 812, 14});
+    m_statusLine = new QLabel(zoom.content());
+    m_statusLine->setObjectName(QStringLiteral("statusLine"));
+    m_statusLine->setAccessibleName(QStringLiteral("Erklärung des gewählten Worts"));
+    zoom.place(m_statusLine, {408, 796, 812, 14});
+
+    m_wordSelection = new TWordSelection(*form.Memo, *form.StringGrid, *form.ImageScheibe, this);
+    connect(m_wordSelection, &TWordSelection::described, this, [this](const QString& text) {
+        // One line: the explanation's lines side by side.
+        m_statusLine->setText(QString(text).replace('\n', QStringLiteral("  ·  ")));
+        describeDisk(text);
+    });
+    connect(&zoom, &TZoomArea::zoomChanged, this, [this](double factor) {
+        const int side = static_cast<int>(std::lround(kGlyphSize * factor));
+        for (QToolButton* shown : m_form.ToolBar->findChildren<QToolButton*>()) {
+            shown->setIconSize(QSize(side, side));
+        }
+    });
+}
+
+QAction* TTeachingTools::newAction(TTool tool, const QString& text, const QKeySequence& shortcut) {
+    static const std::array<QIcon (*)(), 6> kGlyphs = {infoGlyph, helpGlyph,  exitGlyph,
+                                                       saveGlyph, printGlyph, copyGlyph};
+    const auto index = static_cast<std::size_t>(tool);
+    auto* made = new QAction(kGlyphs[index](), text, this);
+    made->setShortcut(shortcut);
+    m_actions[index] = made;
+    return made;
+}
+
+QToolButton* TTeachingTools::addToolButton(QAction* action) {
+    m_form.addAction(action);
+    QToolButton* added = speedButton(m_form.ToolBar, action);
+    added->setIconSize(QSize(kGlyphSize, kGlyphSize));
+    m_zoom.place(added, {m_nextLeft, 2, kButtonWidth, kButtonHeight});
+    m_nextLeft += kButtonWidth;
+    const auto known = std::find(m_actions.begin(), m_actions.end(), action);
+    if (known != m_actions.end())
+        m_buttons[static_cast<std::size_t>(known - m_actions.begin())] = added;
+    return added;
+}
+
+void TTeachingTools::addSeparator() {
+    auto* separator = new QFrame(m_form.ToolBar);
     separator->setFrameShape(QFrame::VLine);
     separator->setFrameShadow(QFrame::Sunken);
-    separator->setGeometry(71, 3, 4, 20);
-    m_saveDiskButton =
-        toolButton(ToolBar, 77, saveGlyph(), QStringLiteral("Scheibe speichern"), "saveDiskButton");
-    m_printButton =
-        toolButton(ToolBar, 100, printGlyph(), QStringLiteral("Drucken"), "printButton");
-    m_copyTableButton = toolButton(ToolBar, 123, copyGlyph(), QStringLiteral("Tabelle kopieren"),
-                                   "copyTableButton");
-    connect(m_saveDiskButton, &QToolButton::clicked, this, &TFormMain::saveDisk);
-    connect(m_printButton, &QToolButton::clicked, this, &TFormMain::printWorksheet);
-    connect(m_copyTableButton, &QToolButton::clicked, this, &TFormMain::copyTable);
-
-    // Under the listing and the disk, in the strip of the client area below them.
-    m_cycleLabel = new QLabel(this);
-    m_cycleLabel->setObjectName(QStringLiteral("cycleLabel"));
-    m_cycleLabel->setGeometry(408, 780, 812, 14);
-
-    m_wordSelection = new TWordSelection(*Memo, *StringGrid, *ImageScheibe, this);
+    m_zoom.place(separator, {m_nextLeft + 2, 3, 4, 20});
+    m_nextLeft += kSeparatorWidth;
 }
 
-void TFormMain::showCycleCheck() {
-    const TCycleCheck check = checkCycle(keptWords(*CurrentGray));
-    m_cycleLabel->setText(QString::fromStdString(check.text));
+void TTeachingTools::showTable(TGray& gray) {
+    m_gray = &gray;
+    m_wordSelection->setGray(&gray);
+    const TCycleCheck check = checkCycle(keptWords(gray));
+    const QString result = QString::fromStdString(check.text);
+    m_cycleLabel->setText(result);
     m_cycleLabel->setStyleSheet(check.cyclic ? QString() : QStringLiteral("color: #c00000;"));
-    for (QToolButton* button : {m_saveDiskButton, m_printButton, m_copyTableButton}) {
-        button->setEnabled(true);
+    for (TTool tool : {TTool::SaveDisk, TTool::Print, TTool::CopyTable}) {
+        action(tool)->setEnabled(true);
+    }
+    // A screen reader reads out a change of the focused control's description; the change
+    // sends QAccessible::DescriptionChanged.
+    if (QWidget* focused = QApplication::focusWidget(); focused && m_form.isAncestorOf(focused)) {
+        focused->setAccessibleDescription(result);
     }
 }
 
-bool TFormMain::saveDiskAs(const QString& fileName, int size) {
-    if (!CurrentGray) return false;
-    const QColor face = ImageScheibe->canvas().faceColor();
+void TTeachingTools::describeDisk(const QString& selected) {
+    if (m_gray == nullptr) return;
+    const QString disk = QStringLiteral("n = %1 Codewörter, %2 Ringe")
+                             .arg(m_gray->codeCount())
+                             .arg(m_gray->bitCount());
+    m_form.ImageScheibe->setAccessibleDescription(
+        selected.isEmpty() ? disk : disk + QStringLiteral(". ") + selected);
+}
+
+bool TTeachingTools::saveDiskAs(const QString& fileName, int size) {
+    if (m_gray == nullptr) return false;
+    // The disk's design, whatever the zoom and the screen's pixel ratio in the window.
+    const QColor face = m_form.ImageScheibe->canvas().faceColor();
     if (fileName.endsWith(QStringLiteral(".svg"), Qt::CaseInsensitive)) {
-        return writeDiskSvg(*CurrentGray, fileName, face);
+        return writeDiskSvg(*m_gray, fileName, face);
     }
-    const QImage image = size == kWindowDiskSize ? ImageScheibe->picture()
-                                                 : renderDiskImage(*CurrentGray, size, face);
-    return image.save(fileName, "PNG");
+    return renderDiskImage(*m_gray, size, face).save(fileName, "PNG");
 }
 
-void TFormMain::saveDisk() {
+void TTeachingTools::saveDisk() {
     QString filter;
     QString fileName = QFileDialog::getSaveFileName(
-        this, QStringLiteral("Scheibe speichern"),
-        QStringLiteral("codescheibe-%1.png").arg(CurrentGray->codeCount()),
+        &m_form, QStringLiteral("Scheibe speichern"),
+        QStringLiteral("codescheibe-%1.png").arg(m_gray->codeCount()),
         QStringLiteral("PNG-Bild (*.png);;SVG-Grafik (*.svg)"), &filter);
     if (fileName.isEmpty()) return;
     const bool svg = filter.contains(QStringLiteral("svg")) ||
@@ -91,7 +161,7 @@ void TFormMain::saveDisk() {
     int size = kWindowDiskSize;
     if (!svg) {
         bool ok = false;
-        size = QInputDialog::getInt(this, QStringLiteral("Bildgröße"),
+        size = QInputDialog::getInt(&m_form, QStringLiteral("Bildgröße"),
                                     QStringLiteral("Kantenlänge des Bildes in Pixeln:"),
                                     kWindowDiskSize, 100, kMaxDiskImageSize, 100, &ok);
         if (!ok) return;
@@ -102,29 +172,31 @@ void TFormMain::saveDisk() {
     }
 }
 
-void TFormMain::printWorksheetOn(QPrinter& printer) {
-    if (CurrentGray) ::printWorksheet(*CurrentGray, printer, ImageScheibe->canvas().faceColor());
+void TTeachingTools::printWorksheetOn(QPrinter& printer) {
+    if (m_gray != nullptr) {
+        ::printWorksheet(*m_gray, printer, m_form.ImageScheibe->canvas().faceColor());
+    }
 }
 
-void TFormMain::printWorksheet() {
+void TTeachingTools::printWorksheet() {
     QPrinter printer(QPrinter::HighResolution);
     printer.setPageSize(QPageSize(QPageSize::A4));
-    QPrintDialog dialog(&printer, this);
+    QPrintDialog dialog(&printer, &m_form);
     dialog.setWindowTitle(QStringLiteral("Drucken"));
     if (dialog.exec() == QDialog::Accepted) printWorksheetOn(printer);
 }
 
-QString TFormMain::tableText() const {
+QString TTeachingTools::tableText() const {
     QStringList lines;
-    const int rows = CurrentGray ? CurrentGray->fullCount() : 0;
+    const int rows = m_gray != nullptr ? m_gray->fullCount() : 0;
     for (int row = 0; row <= rows; ++row) {
         QStringList cells;
-        for (int column = 0; column < StringGrid->columnCount(); ++column) {
-            cells << StringGrid->cell(column, row);
+        for (int column = 0; column < m_form.StringGrid->columnCount(); ++column) {
+            cells << m_form.StringGrid->cell(column, row);
         }
         lines << cells.join('\t');
     }
     return lines.join('\n') + '\n';
 }
 
-void TFormMain::copyTable() { QApplication::clipboard()->setText(tableText()); }
+void TTeachingTools::copyTable() { QApplication::clipboard()->setText(tableText()); }

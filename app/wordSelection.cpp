@@ -1,16 +1,13 @@
 #include "app/wordSelection.h"
 
-#include <QHelpEvent>
-#include <QKeyEvent>
-#include <QMouseEvent>
 #include <QPainter>
-#include <QPlainTextEdit>
 #include <QTextBlock>
 #include <QToolTip>
 
 #include "app/diskGeometry.h"
-#include "app/imageControl.h"
-#include "app/stringGrid.h"
+#include "app/platform/imageControl.h"
+#include "app/platform/memo.h"
+#include "app/platform/stringGrid.h"
 #include "gray/GrayUnit.h"
 #include "gray/grayCycle.h"
 
@@ -18,44 +15,59 @@ namespace {
 
 const QColor kMarkColor(220, 0, 0);
 
-TDiskGeometry geometryOf(const TImageControl& disk) {
-    return TDiskGeometry(disk.width(), CurrentGray->bitCount(), CurrentGray->codeCount());
-}
-
-QString wordAt(int word) {
-    return QString::fromStdString(
-        static_cast<const TString*>(CurrentGray->codes().elementAt(word))->text());
-}
-
-// The bit in which the word at position word differs from the next one of the cycle.
-int changedBitAfter(int word) {
-    const int next = (word + 1) % CurrentGray->codeCount();
-    return singleChangedBit(wordAt(word).toStdString(), wordAt(next).toStdString()).value_or(0);
+QString descriptionOf(const TGray& gray, int word) {
+    return QString::fromStdString(sectorDescription(gray, word));
 }
 
 }  // namespace
 
-TWordSelection::TWordSelection(QPlainTextEdit& listing, TStringGrid& table, TImageControl& disk,
+TWordSelection::TWordSelection(TMemo& listing, TStringGrid& table, TImageControl& disk,
                                QObject* parent)
-    : QObject(parent),
-      m_listing(listing),
-      m_listingViewport(listing.viewport()),
-      m_table(table),
-      m_disk(disk) {
-    m_listing.installEventFilter(this);
-    m_listingViewport->installEventFilter(this);
-    m_disk.installEventFilter(this);
+    : QObject(parent), m_listing(listing), m_table(table), m_disk(disk) {
     m_disk.setMouseTracking(true);
+    connect(&m_listing, &TMemo::lineClicked, this, &TWordSelection::select);
+    connect(&m_listing, &TMemo::lineStepped, this, &TWordSelection::step);
     connect(&m_table, &QTableWidget::cellClicked, this,
             [this](int row, int) { selectTableRow(row); });
+    // The current row follows the keyboard; a row reached that way selects as a click does,
+    // once the table has finished its own selection for the key.
+    connect(
+        &m_table, &QTableWidget::currentCellChanged, this,
+        [this](int row, int) { selectTableRow(row); }, Qt::QueuedConnection);
+    connect(&m_disk, &TImageControl::sectorClicked, this, &TWordSelection::select);
+    connect(&m_disk, &TImageControl::sectorStepped, this, &TWordSelection::step);
+    connect(&m_disk, &TImageControl::sectorHovered, this,
+            [this](std::optional<int> sector, QPoint globalPos) {
+                if (sector && m_gray != nullptr) {
+                    QToolTip::showText(globalPos, descriptionOf(*m_gray, *sector), &m_disk);
+                } else {
+                    QToolTip::hideText();
+                }
+            });
+}
+
+void TWordSelection::setGray(const TGray* gray) {
+    clear();
+    m_gray = gray;
+    m_listing.setLineStepping(m_gray != nullptr);  // Up and Down then walk the cycle
+    if (m_gray == nullptr) {
+        m_disk.setSectorLookup({});
+        return;
+    }
+    const int bits = m_gray->bitCount();
+    const int sectors = m_gray->codeCount();
+    m_disk.setSectorLookup([this, bits, sectors](QPointF point) {
+        return TDiskGeometry(m_disk.width(), bits, sectors).sectorAt(point);
+    });
 }
 
 void TWordSelection::select(int word) {
-    if (!CurrentGray || word < 0 || word >= CurrentGray->codeCount()) return;
+    if (m_gray == nullptr || word < 0 || word >= m_gray->codeCount()) return;
     m_selected = word;
     markListing();
     markTable();
     markDisk();
+    emit described(descriptionOf(*m_gray, word));
 }
 
 void TWordSelection::clear() {
@@ -63,12 +75,19 @@ void TWordSelection::clear() {
     m_listing.setExtraSelections({});
     m_table.clearSelection();
     m_disk.setOverlay({});
+    emit described(QString());
+}
+
+void TWordSelection::step(int step) {
+    if (m_gray == nullptr) return;
+    const int count = m_gray->codeCount();
+    select(m_selected ? (*m_selected + step + count) % count : 0);
 }
 
 void TWordSelection::selectTableRow(int tableRow) {
     // Table row r holds index r of the full code; dropped words have no place in the cycle.
-    if (!CurrentGray) return;
-    if (const auto word = wordOfFullIndex(*CurrentGray, tableRow)) {
+    if (m_gray == nullptr) return;
+    if (const auto word = wordOfFullIndex(*m_gray, tableRow)) {
         select(*word);
     } else {
         m_table.clearSelection();
@@ -87,7 +106,9 @@ void TWordSelection::markListing() {
 }
 
 void TWordSelection::markTable() {
-    const int row = fullIndexOfWord(*CurrentGray, *m_selected);
+    const int row = fullIndexOfWord(*m_gray, *m_selected);
+    const QSignalBlocker quiet(m_table);  // the current row moves with the selection
+    m_table.setCurrentCell(row, 1, QItemSelectionModel::NoUpdate);
     m_table.clearSelection();
     m_table.setRangeSelected(QTableWidgetSelectionRange(row, 1, row, m_table.columnCount() - 1),
                              true);
@@ -95,64 +116,21 @@ void TWordSelection::markTable() {
 }
 
 void TWordSelection::markDisk() {
-    const TDiskGeometry geometry = geometryOf(m_disk);
+    const TDiskGeometry geometry(m_disk.width(), m_gray->bitCount(), m_gray->codeCount());
     const int word = *m_selected;
-    const auto [outer, inner] = geometry.boundaryInRing(word, changedBitAfter(word));
+    const int next = (word + 1) % m_gray->codeCount();
+    const int bit =
+        singleChangedBit(wordOfCycle(*m_gray, word), wordOfCycle(*m_gray, next)).value_or(0);
+    const auto [outer, inner] = geometry.boundaryInRing(word, bit);
     const QPainterPath outline = geometry.sectorOutline(word);
-    m_disk.setOverlay([outline, outer, inner](QPainter& painter) {
+    // Line widths grow with the disk, which grows with the zoom.
+    const double scale = m_disk.width() / 700.0;
+    m_disk.setOverlay([outline, outer, inner, scale](QPainter& painter) {
         painter.setRenderHint(QPainter::Antialiasing);
         painter.setBrush(Qt::NoBrush);
-        painter.setPen(QPen(kMarkColor, 3));
+        painter.setPen(QPen(kMarkColor, 3 * scale));
         painter.drawPath(outline);
-        painter.setPen(QPen(kMarkColor, 9, Qt::SolidLine, Qt::RoundCap));
+        painter.setPen(QPen(kMarkColor, 9 * scale, Qt::SolidLine, Qt::RoundCap));
         painter.drawLine(outer, inner);
     });
-}
-
-QString TWordSelection::sectorDescription(int word) {
-    const int count = CurrentGray->codeCount();
-    const int next = (word + 1) % count;
-    const int bit = changedBitAfter(word);
-    const int bits = CurrentGray->bitCount();
-    const QString ring = bit == 0          ? QStringLiteral("äußerer Ring")
-                         : bit == bits - 1 ? QStringLiteral("innerer Ring")
-                                           : QStringLiteral("Ring %1 von außen").arg(bit + 1);
-    return QStringLiteral(
-               "Wort %1 von %2: %3\nNummer %4 im vollständigen Code\n"
-               "Zum nächsten Wort %5 ändert sich Bit %6 (%7)")
-        .arg(word + 1)
-        .arg(count)
-        .arg(wordAt(word))
-        .arg(fullIndexOfWord(*CurrentGray, word))
-        .arg(wordAt(next))
-        .arg(bit)
-        .arg(ring);
-}
-
-bool TWordSelection::eventFilter(QObject* watched, QEvent* event) {
-    if (!CurrentGray) return QObject::eventFilter(watched, event);
-    const int count = CurrentGray->codeCount();
-    if (watched == m_listingViewport && event->type() == QEvent::MouseButtonRelease) {
-        const auto* click = static_cast<QMouseEvent*>(event);
-        select(m_listing.cursorForPosition(click->position().toPoint()).blockNumber());
-    } else if (watched == &m_listing && event->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent*>(event)->key();
-        if (key == Qt::Key_Up || key == Qt::Key_Down) {
-            const int step = key == Qt::Key_Down ? 1 : count - 1;
-            select(m_selected ? (*m_selected + step) % count : 0);
-            return true;
-        }
-    } else if (watched == &m_disk && event->type() == QEvent::MouseButtonPress) {
-        const auto* click = static_cast<QMouseEvent*>(event);
-        if (const auto sector = geometryOf(m_disk).sectorAt(click->position())) select(*sector);
-    } else if (watched == &m_disk && event->type() == QEvent::ToolTip) {
-        const auto* help = static_cast<QHelpEvent*>(event);
-        if (const auto sector = geometryOf(m_disk).sectorAt(help->pos())) {
-            QToolTip::showText(help->globalPos(), sectorDescription(*sector), &m_disk);
-        } else {
-            QToolTip::hideText();
-        }
-        return true;
-    }
-    return QObject::eventFilter(watched, event);
 }

@@ -1,45 +1,49 @@
 #pragma once
 
 #include <QObject>
+#include <QString>
 #include <optional>
 
-class QPlainTextEdit;
+class TGray;
 class TImageControl;
+class TMemo;
 class TStringGrid;
 
-// One selected code word of CurrentGray, shown in three places at once: its line of the listing
+// One selected code word of the table shown, in three places at once: its line of the listing
 // and its row of the table are highlighted, and the disk outlines its sector in red and marks
 // the ring in which it differs from the next word of the cycle. A click on a listing line, a
-// table row of a kept word or a disk sector selects; Up and Down in the listing move through
-// the cycle; hovering over a sector explains it in a tooltip.
+// table row of a kept word or a disk sector selects, and so does the keyboard: the table's
+// current row, Up and Down in the listing and Left and Right on the disk move through the
+// cycle. Hovering over a sector explains it in a tooltip.
 class TWordSelection : public QObject {
     Q_OBJECT
 
 public:
-    TWordSelection(QPlainTextEdit& listing, TStringGrid& table, TImageControl& disk,
+    TWordSelection(TMemo& listing, TStringGrid& table, TImageControl& disk,
                    QObject* parent = nullptr);
 
+    // The table whose words are selected; it must stay alive until the next call. Clears the
+    // selection. nullptr: no table.
+    void setGray(const TGray* gray);
     // Selects the word at cycle position word (0-based); does nothing without a table.
     void select(int word);
     void clear();
     std::optional<int> selected() const { return m_selected; }
 
-    // The tooltip for the sector at cycle position word.
-    static QString sectorDescription(int word);
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
+signals:
+    // The selection changed; description is the selected word's explanation, or empty.
+    void described(const QString& description);
 
 private:
+    void step(int step);
     void selectTableRow(int tableRow);
     void markListing();
     void markTable();
     void markDisk();
 
-    QPlainTextEdit& m_listing;
-    // Compared by address only: filtered events may arrive while the listing is destroyed.
-    QObject* m_listingViewport;
+    TMemo& m_listing;
     TStringGrid& m_table;
     TImageControl& m_disk;
+    const TGray* m_gray = nullptr;
     std::optional<int> m_selected;
 };

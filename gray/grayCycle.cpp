@@ -23,6 +23,10 @@ std::optional<std::int32_t> wordOfFullIndex(const TGray& gray, std::int32_t inde
     return index - (gray.highStart() - gray.lowEnd() - 1);
 }
 
+std::string wordOfCycle(const TGray& gray, std::int32_t word) {
+    return gray.dualString(TGray::grayOf(fullIndexOfWord(gray, word)));
+}
+
 std::optional<std::int32_t> singleChangedBit(const std::string& from, const std::string& to) {
     if (from.size() != to.size()) return std::nullopt;
     std::optional<std::int32_t> changed;
@@ -46,4 +50,20 @@ TCycleCheck checkCycle(const std::vector<std::string>& words) {
     }
     if (count < 2) return {false, "Nicht zyklisch: zu wenige Wörter"};
     return {true, "Zyklisch: alle " + std::to_string(count) + " Übergänge ändern genau ein Bit"};
+}
+
+std::string sectorDescription(const TGray& gray, std::int32_t word) {
+    const std::int32_t count = gray.codeCount();
+    const std::int32_t next = (word + 1) % count;
+    const std::string from = wordOfCycle(gray, word);
+    const std::string to = wordOfCycle(gray, next);
+    const std::int32_t bit = singleChangedBit(from, to).value_or(0);
+    const std::string ring = bit == 0 ? "äußerer Ring"
+                             : bit == gray.bitCount() - 1
+                                 ? "innerer Ring"
+                                 : "Ring " + std::to_string(bit + 1) + " von außen";
+    return "Wort " + std::to_string(word + 1) + " von " + std::to_string(count) + ": " + from +
+           "\nNummer " + std::to_string(fullIndexOfWord(gray, word)) +
+           " im vollständigen Code\nZum nächsten Wort " + to + " ändert sich Bit " +
+           std::to_string(bit) + " (" + ring + ")";
 }

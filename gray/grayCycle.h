@@ -19,6 +19,9 @@ std::int32_t fullIndexOfWord(const TGray& gray, std::int32_t word);
 // The cycle position of the full-code index, or nothing for a dropped or absent index.
 std::optional<std::int32_t> wordOfFullIndex(const TGray& gray, std::int32_t index);
 
+// The code word at position word (0-based) of the cycle.
+std::string wordOfCycle(const TGray& gray, std::int32_t word);
+
 // The bit (0 = least significant, the rightmost character) in which two words of equal length
 // differ, when they differ in exactly one bit; nothing otherwise.
 std::optional<std::int32_t> singleChangedBit(const std::string& from, const std::string& to);
@@ -31,3 +34,8 @@ struct TCycleCheck {
     std::string text;
 };
 TCycleCheck checkCycle(const std::vector<std::string>& words);
+
+// What the disk's sector of the word at position word (0-based) shows, in German, on three
+// lines: the word with its position, its index in the full code, and the bit and ring that
+// change towards the next word of the cycle (the last word's next is the first).
+std::string sectorDescription(const TGray& gray, std::int32_t word);

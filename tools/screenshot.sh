@@ -23,5 +23,5 @@ sleep 1
 xdotool key Return
 sleep 1
 # Without a window manager the client area stands at its designed place, (192, 124).
-import -window root -crop 1244x795+192+124 +repage "$output"
+import -window root -crop 1244x812+192+124 +repage "$output"
 echo "wrote $output"

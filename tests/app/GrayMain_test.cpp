@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QAccessible>
+#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -14,12 +16,20 @@
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
+#include <QWheelEvent>
 
-#include "app/imageControl.h"
-#include "app/shell.h"
-#include "app/spinEdit.h"
-#include "app/stringGrid.h"
+#include "app/platform/focusRing.h"
+#include "app/platform/imageControl.h"
+#include "app/platform/memo.h"
+#include "app/platform/shell.h"
+#include "app/platform/spinEdit.h"
+#include "app/platform/stringGrid.h"
+#include "app/platform/zoomArea.h"
+#include "app/teachingTools.h"
+#include "app/windowZoom.h"
+#include "app/wordSelection.h"
 #include "gray/GrayUnit.h"
+#include "gray/grayCycle.h"
 #include "tests/support/infoMessageCapture.h"
 
 namespace {
@@ -77,7 +87,7 @@ TEST_F(FormMainTest, StartsEmptyWithTenInTheSpinEdit) {
     EXPECT_EQ(form.windowTitle(), "Zyklora");
     EXPECT_EQ(spinText(), "10");
     EXPECT_TRUE(form.SpinEdit->hasFocus());
-    EXPECT_EQ(cell(0, 0), "");
+    EXPECT_EQ(cell(4, 0), "Entfernen");  // headings stand from the start, for screen readers
     EXPECT_EQ(filledRows(), 0);
     EXPECT_TRUE(listing().isEmpty());
     EXPECT_TRUE(form.ImageScheibe->picture().isNull());
@@ -274,6 +284,135 @@ TEST_F(FormMainTest, ANewTableIsShownFromItsStart) {
     typeAndConfirm("4");
     EXPECT_EQ(form.StringGrid->verticalScrollBar()->value(), 0);
     EXPECT_EQ(form.Memo->verticalScrollBar()->value(), 0);
+}
+
+TEST_F(FormMainTest, TabWalksCountOkTableListingDiskAndEveryActionHasAShortcut) {
+    form.SpinEdit->setFocus();
+    const QWidget* chain[] = {form.BitBtn, form.StringGrid, form.Memo, form.ImageScheibe,
+                              form.SpinEdit};
+    for (const QWidget* next : chain) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        EXPECT_EQ(QApplication::focusWidget(), next) << next->metaObject()->className();
+        // The focus ring stands visibly around the focused control.
+        const auto* ring = form.findChild<TFocusRing*>();
+        EXPECT_TRUE(ring->isVisible());
+        EXPECT_TRUE(ring->geometry().contains(
+            QRect(next->mapTo(ring->parentWidget(), QPoint(0, 0)), next->size())));
+    }
+    // The toolbar buttons are no tab stops: each action has a shortcut that the tooltip names.
+    const std::pair<TTeachingTools::TTool, QString> tips[] = {
+        {TTeachingTools::TTool::Info, "Autor (Strg+I)"},
+        {TTeachingTools::TTool::Help, "Erläuterung (F1)"},
+        {TTeachingTools::TTool::Exit, "Programm beenden (Strg+Q)"},
+        {TTeachingTools::TTool::SaveDisk, "Scheibe speichern (Strg+S)"},
+        {TTeachingTools::TTool::Print, "Drucken (Strg+P)"},
+        {TTeachingTools::TTool::CopyTable, "Tabelle kopieren (Strg+Umschalt+C)"}};
+    for (const auto& [tool, tip] : tips) {
+        EXPECT_EQ(form.teachingTools().button(tool)->toolTip(), tip);
+        EXPECT_TRUE(form.actions().contains(form.teachingTools().action(tool)));
+    }
+    // A shortcut reaches the handler from wherever the focus is.
+    QTest::keyClick(form.StringGrid, Qt::Key_F1);
+    EXPECT_EQ(messages.messages().size() + openedFiles.size(), 1u);
+}
+
+TEST_F(FormMainTest, EveryFocusableControlHasAGermanAccessibleName) {
+    const QList<QWidget*> all = form.findChildren<QWidget*>();
+    int focusable = 0;
+    for (QWidget* widget : all) {
+        if (!widget->isVisibleTo(&form) || !(widget->focusPolicy() & Qt::TabFocus)) continue;
+        if (widget->focusProxy() != nullptr || qobject_cast<QScrollBar*>(widget)) continue;
+        ++focusable;
+        const QString name = QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name);
+        EXPECT_FALSE(name.isEmpty()) << widget->metaObject()->className();
+    }
+    EXPECT_EQ(focusable, 5);
+    QAccessibleInterface* spin = QAccessible::queryAccessibleInterface(form.SpinEdit);
+    EXPECT_EQ(spin->text(QAccessible::Name), "Codeanzahl - gerade Zahl von 4 bis 64");
+    EXPECT_EQ(spin->valueInterface()->currentValue().toInt(), 10);
+    EXPECT_EQ(spin->valueInterface()->minimumValue().toInt(), 4);
+    EXPECT_EQ(spin->valueInterface()->maximumValue().toInt(), 64);
+    EXPECT_EQ(form.SpeedButtonInfo->accessibleName(), "Autor");
+
+    // After OK, the focused control describes the cycle check and the disk names n and rings.
+    form.SpinEdit->setFocus();
+    QTest::keyClick(form.SpinEdit, Qt::Key_Return);
+    EXPECT_EQ(form.SpinEdit->accessibleDescription(),
+              "Zyklisch: alle 10 Übergänge ändern genau ein Bit");
+    form.teachingTools().wordSelection().select(0);
+    EXPECT_TRUE(form.ImageScheibe->accessibleDescription().startsWith(
+        "n = 10 Codewörter, 4 Ringe. Wort 1 von 10: 0000"));
+}
+
+TEST_F(FormMainTest, StartFitsTheWindowIntoTheAvailableArea) {
+    struct Case {
+        QRect available;
+        bool designedPlace;
+    };
+    const Case cases[] = {{{0, 0, 1920, 1040}, true},
+                          {{0, 0, 1024, 728}, false},
+                          {{0, 0, 1366, 728}, false},
+                          {{0, 40, 1280, 680}, false}};
+    for (const auto& [available, designedPlace] : cases) {
+        form.windowZoom().fitInto(available);
+        const double zoom = form.zoomArea().zoom();
+        const QSize client = form.zoomArea().scaledSize(zoom);
+        const QRect outer(form.pos(), client.grownBy(TWindowZoom::kTypicalFrame));
+        EXPECT_TRUE(available.contains(outer)) << available.width() << " " << zoom;
+        EXPECT_EQ(form.pos() == QPoint(192, 124), designedPlace) << available.width();
+        EXPECT_EQ(zoom == 1.0, designedPlace) << available.width();
+    }
+}
+
+TEST_F(FormMainTest, ZoomScalesEveryControlAndScrollBarsKeepThemReachable) {
+    form.zoomArea().setZoom(2.0);
+    EXPECT_EQ(form.SpinEdit->geometry(), QRect(16, 154, 226, 44));
+    EXPECT_EQ(form.ImageScheibe->geometry(), QRect(1040, 160, 1400, 1400));
+    EXPECT_EQ(form.SpeedButtonHilfe->iconSize(), QSize(32, 32));
+    EXPECT_EQ(form.StringGrid->columnWidth(1), 144);
+    EXPECT_EQ(form.zoomArea().content()->font().pixelSize(), 22);
+    // The window is smaller than the content: scroll bars let every control be reached.
+    form.resize(800, 600);
+    QApplication::processEvents();
+    EXPECT_TRUE(form.zoomArea().horizontalScrollBar()->isVisible());
+    EXPECT_TRUE(form.zoomArea().verticalScrollBar()->isVisible());
+    // Ctrl+Minus steps down, Ctrl+0 returns to the design.
+    QTest::keyClick(form.SpinEdit, Qt::Key_Minus, Qt::ControlModifier);
+    EXPECT_DOUBLE_EQ(form.zoomArea().zoom(), 1.75);
+    QTest::keyClick(form.SpinEdit, Qt::Key_0, Qt::ControlModifier);
+    EXPECT_EQ(form.ImageScheibe->geometry(), QRect(520, 80, 700, 700));
+    // Ctrl with the wheel: the listing and the table leave it to the window, which zooms.
+    const auto ctrlWheel = [](QWidget* target) {
+        QWheelEvent wheel(QPointF(5, 5), target->mapToGlobal(QPointF(5, 5)), QPoint(),
+                          QPoint(0, 120), Qt::NoButton, Qt::ControlModifier, Qt::NoScrollPhase,
+                          false);
+        QApplication::sendEvent(target, &wheel);
+        return wheel.isAccepted();
+    };
+    const int listingFont = form.Memo->font().pixelSize();
+    EXPECT_FALSE(ctrlWheel(form.Memo->viewport()));
+    EXPECT_FALSE(ctrlWheel(form.StringGrid->viewport()));
+    EXPECT_EQ(form.Memo->font().pixelSize(), listingFont);
+    EXPECT_TRUE(ctrlWheel(form.zoomArea().viewport()));
+    EXPECT_DOUBLE_EQ(form.zoomArea().zoom(), 1.1);
+}
+
+TEST_F(FormMainTest, DiskAtPixelRatioTwoIsDrawnAtDevicePixels) {
+    clickOk();
+    QImage frame(form.ImageScheibe->size() * 2, QImage::Format_RGB32);
+    frame.setDevicePixelRatio(2);
+    form.ImageScheibe->render(&frame);
+    EXPECT_EQ(form.ImageScheibe->picture().size(), QSize(1400, 1400));
+    // An enlarged bitmap would consist of 2 x 2 blocks; drawn at ratio 2, edges cut through them.
+    int splitBlocks = 0;
+    for (int y = 0; y + 1 < frame.height(); y += 2) {
+        for (int x = 0; x + 1 < frame.width(); x += 2) {
+            const QRgb corner = frame.pixel(x, y);
+            splitBlocks += frame.pixel(x + 1, y) != corner || frame.pixel(x, y + 1) != corner ||
+                           frame.pixel(x + 1, y + 1) != corner;
+        }
+    }
+    EXPECT_GT(splitBlocks, 1000);
 }
 
 TEST_F(FormMainTest, ToolbarButtonsStandSideBySide) {

@@ -10,7 +10,7 @@
 #include <QToolButton>
 
 #include "app/GrayMain.h"
-#include "app/shell.h"
+#include "app/platform/shell.h"
 
 namespace {
 
@@ -27,6 +27,11 @@ protected:
     }
 
     void clickInfo() { QTest::mouseClick(form.SpeedButtonInfo, Qt::LeftButton); }
+    void pressInfoShortcut() {
+        form.show();
+        QApplication::setActiveWindow(&form);
+        QTest::keyClick(&form, Qt::Key_I, Qt::ControlModifier);
+    }
 
     TFormMain form;
     TAboutBox box;
@@ -66,6 +71,12 @@ TEST_F(AboutBoxTest, CloseButtonCloseBoxAndEscapeHideItAndItReturnsWhereItWas) {
         [&] { QTest::mouseClick(box.BitBtnSchliessen, Qt::LeftButton); },
         [&] { box.close(); },
         [&] { QTest::keyClick(&box, Qt::Key_Escape); },
+        // Focus starts on the close button, and Enter closes the box.
+        [&] {
+            QApplication::setActiveWindow(&box);
+            ASSERT_EQ(box.focusWidget(), box.BitBtnSchliessen);
+            QTest::keyClick(box.focusWidget(), Qt::Key_Return);
+        },
     };
     for (const auto& closeIt : closers) {
         closeIt();
@@ -74,6 +85,9 @@ TEST_F(AboutBoxTest, CloseButtonCloseBoxAndEscapeHideItAndItReturnsWhereItWas) {
         EXPECT_TRUE(box.isVisible());
         EXPECT_EQ(box.pos(), placed);
     }
+    box.hide();
+    pressInfoShortcut();  // the keyboard reaches the box too
+    EXPECT_TRUE(box.isVisible());
 }
 
 TEST_F(AboutBoxTest, LinkButtonsHandTheirCurrentCaptionToTheShell) {

@@ -8,8 +8,8 @@
 #include <numbers>
 
 #include "app/GrayMain.h"
-#include "app/imageControl.h"
-#include "app/spinEdit.h"
+#include "app/platform/imageControl.h"
+#include "app/platform/spinEdit.h"
 #include "gray/GrayUnit.h"
 
 namespace {

@@ -1,3 +1,5 @@
+#include "app/teachingTools.h"
+
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -19,9 +21,10 @@
 #include "app/GrayMain.h"
 #include "app/diskExport.h"
 #include "app/diskGeometry.h"
-#include "app/imageControl.h"
-#include "app/spinEdit.h"
-#include "app/stringGrid.h"
+#include "app/platform/imageControl.h"
+#include "app/platform/memo.h"
+#include "app/platform/spinEdit.h"
+#include "app/platform/stringGrid.h"
 #include "app/wordSelection.h"
 #include "gray/GrayUnit.h"
 #include "gray/grayCycle.h"
@@ -34,6 +37,7 @@ protected:
         form.SpinEdit->setValue(count);
         QTest::mouseClick(form.BitBtn, Qt::LeftButton);
     }
+    TTeachingTools& tools() { return form.teachingTools(); }
     QToolButton* button(const char* name) { return form.findChild<QToolButton*>(name); }
 
     // The point in the middle of a sector's band of rings.
@@ -86,17 +90,53 @@ TEST_F(TeachingTools, SelectingInOnePlaceSelectsEverywhere) {
                 },
             };
             for (const auto& click : clicks) {
-                form.wordSelection().clear();
+                tools().wordSelection().clear();
                 click();
-                EXPECT_EQ(form.wordSelection().selected(), word) << count << '/' << word;
+                EXPECT_EQ(tools().wordSelection().selected(), word) << count << '/' << word;
                 EXPECT_EQ(listingMark(), word);
                 EXPECT_EQ(tableMarks(), std::vector<int>{index});
             }
         }
     }
     QTest::mouseClick(form.BitBtn, Qt::LeftButton);  // a new table clears the selection
-    EXPECT_EQ(form.wordSelection().selected(), std::nullopt);
+    EXPECT_EQ(tools().wordSelection().selected(), std::nullopt);
     EXPECT_EQ(listingMark(), -1);
+}
+
+TEST_F(TeachingTools, KeyboardSelectionInTheTableAndOnTheDiskLinksAllThreeViews) {
+    build(10);  // keeps indices 0..8 and 15
+    QLabel* status = form.findChild<QLabel*>("statusLine");
+    form.StringGrid->setFocus();
+    form.StringGrid->setCurrentCell(7, 1);
+    // Row by row down the table: rows 9 to 14 hold dropped words, which have no place.
+    const std::pair<int, std::vector<int>> rows[] = {{8, {8}}, {9, {}}, {14, {}}, {15, {15}}};
+    for (int row = 8; row <= 15; ++row) {
+        QTest::keyClick(form.StringGrid, Qt::Key_Down);
+        QApplication::processEvents();
+        for (const auto& [at, marks] : rows) {
+            if (at != row) continue;
+            EXPECT_EQ(tableMarks(), marks) << row;
+            if (!marks.empty()) {
+                EXPECT_EQ(listingMark(), *wordOfFullIndex(*CurrentGray, row));
+            }
+        }
+    }
+    EXPECT_EQ(tools().wordSelection().selected(), 9);
+
+    // On the disk, Right goes on to the next word, across the wrap, and Left back.
+    form.ImageScheibe->setFocus();
+    const std::pair<Qt::Key, int> steps[] = {
+        {Qt::Key_Right, 0}, {Qt::Key_Right, 1}, {Qt::Key_Left, 0}, {Qt::Key_Left, 9}};
+    for (const auto& [key, word] : steps) {
+        QTest::keyClick(form.ImageScheibe, key);
+        EXPECT_EQ(tools().wordSelection().selected(), word);
+        EXPECT_EQ(listingMark(), word);
+        EXPECT_EQ(tableMarks(), std::vector<int>{fullIndexOfWord(*CurrentGray, word)});
+        EXPECT_EQ(status->text().toStdString(),
+                  QString::fromStdString(sectorDescription(*CurrentGray, word))
+                      .replace('\n', QStringLiteral("  ·  "))
+                      .toStdString());
+    }
 }
 
 TEST_F(TeachingTools, TheMarkedRingIsTheBitThatChangesAlsoAcrossTheWrap) {
@@ -105,7 +145,7 @@ TEST_F(TeachingTools, TheMarkedRingIsTheBitThatChangesAlsoAcrossTheWrap) {
         const std::vector<std::string> words = keptWords(*CurrentGray);
         const int bits = CurrentGray->bitCount();
         for (int word : {count - 1, 2}) {
-            form.wordSelection().select(word);
+            tools().wordSelection().select(word);
             const int changed =
                 *singleChangedBit(words[static_cast<std::size_t>(word)],
                                   words[static_cast<std::size_t>((word + 1) % count)]);
@@ -120,15 +160,16 @@ TEST_F(TeachingTools, TheMarkedRingIsTheBitThatChangesAlsoAcrossTheWrap) {
                 const bool red = shown.pixelColor(probe.toPoint()) == QColor(220, 0, 0);
                 EXPECT_EQ(red, bit == changed) << count << " word " << word << " bit " << bit;
             }
-            EXPECT_TRUE(TWordSelection::sectorDescription(word).contains(
-                QStringLiteral("ändert sich Bit %1").arg(changed)));
+            EXPECT_NE(sectorDescription(*CurrentGray, word)
+                          .find("ändert sich Bit " + std::to_string(changed)),
+                      std::string::npos);
         }
         // Down in the listing steps through the cycle, from the last word to the first.
-        form.wordSelection().select(count - 1);
+        tools().wordSelection().select(count - 1);
         QTest::keyClick(form.Memo, Qt::Key_Down);
-        EXPECT_EQ(form.wordSelection().selected(), 0);
+        EXPECT_EQ(tools().wordSelection().selected(), 0);
         QTest::keyClick(form.Memo, Qt::Key_Up);
-        EXPECT_EQ(form.wordSelection().selected(), count - 1);
+        EXPECT_EQ(tools().wordSelection().selected(), count - 1);
     }
 }
 
@@ -160,19 +201,19 @@ TEST_F(TeachingTools, CopiedTableIsTabSeparated) {
 
 TEST_F(TeachingTools, SavedDiskIsTheWindowsDisk) {
     build(10);
-    form.wordSelection().select(3);  // marks stay on screen only
+    tools().wordSelection().select(3);  // marks stay on screen only
     QTemporaryDir dir;
     const QString png = dir.filePath("scheibe.png");
-    ASSERT_TRUE(form.saveDiskAs(png, 700));
+    ASSERT_TRUE(tools().saveDiskAs(png, 700));
     EXPECT_EQ(QImage(png).convertToFormat(QImage::Format_RGB32), form.ImageScheibe->picture());
     // Drawn anew at the window's size, the disk is the same picture; larger ones scale.
     const QColor face = form.ImageScheibe->canvas().faceColor();
     EXPECT_EQ(renderDiskImage(*CurrentGray, 700, face), form.ImageScheibe->picture());
-    ASSERT_TRUE(form.saveDiskAs(dir.filePath("gross.png"), 2000));
+    ASSERT_TRUE(tools().saveDiskAs(dir.filePath("gross.png"), 2000));
     EXPECT_EQ(QImage(dir.filePath("gross.png")).size(), QSize(2000, 2000));
 
     const QString svg = dir.filePath("scheibe.svg");
-    ASSERT_TRUE(form.saveDiskAs(svg, 700));
+    ASSERT_TRUE(tools().saveDiskAs(svg, 700));
     QFile file(svg);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     QXmlStreamReader xml(&file);
@@ -182,7 +223,7 @@ TEST_F(TeachingTools, SavedDiskIsTheWindowsDisk) {
     }
     EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString();
     EXPECT_EQ(wedges, 10 * 4);
-    EXPECT_FALSE(form.saveDiskAs(dir.filePath("kein/ordner.svg"), 700));
+    EXPECT_FALSE(tools().saveDiskAs(dir.filePath("kein/ordner.svg"), 700));
 }
 
 TEST_F(TeachingTools, PrintedWorksheetIsOneA4PageWithA12CentimetreDisk) {
@@ -192,7 +233,7 @@ TEST_F(TeachingTools, PrintedWorksheetIsOneA4PageWithA12CentimetreDisk) {
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(pdf);
-    form.printWorksheetOn(printer);
+    tools().printWorksheetOn(printer);
 
     QProcess info;
     info.start("pdfinfo", {pdf});

@@ -55,4 +55,25 @@ TEST(GrayCycle, CheckReadsTheWordsThemselves) {
     EXPECT_FALSE(checkCycle({"00", "01", "11"}).cyclic);
 }
 
+TEST(GrayCycle, SectorDescriptionNamesTheWordAndTheRingThatChanges) {
+    StandInWindow window;
+    TGray gray(10);
+    gray.generate();
+    const std::pair<int, std::string> cases[] = {
+        {0,
+         "Wort 1 von 10: 0000\nNummer 0 im vollständigen Code\n"
+         "Zum nächsten Wort 0001 ändert sich Bit 0 (äußerer Ring)"},
+        {1,
+         "Wort 2 von 10: 0001\nNummer 1 im vollständigen Code\n"
+         "Zum nächsten Wort 0011 ändert sich Bit 1 (Ring 2 von außen)"},
+        {8,
+         "Wort 9 von 10: 1100\nNummer 8 im vollständigen Code\n"
+         "Zum nächsten Wort 1000 ändert sich Bit 2 (Ring 3 von außen)"},
+        // The last word's next is the first, past the dropped block; the innermost bit changes.
+        {9,
+         "Wort 10 von 10: 1000\nNummer 15 im vollständigen Code\n"
+         "Zum nächsten Wort 0000 ändert sich Bit 3 (innerer Ring)"}};
+    for (const auto& [word, text] : cases) EXPECT_EQ(sectorDescription(gray, word), text);
+}
+
 }  // namespace

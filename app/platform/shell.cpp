@@ -1,4 +1,4 @@
-#include "app/shell.h"
+#include "app/platform/shell.h"
 
 #include <QDesktopServices>
 #include <QFileInfo>

@@ -1,4 +1,4 @@
-#include "app/formFont.h"
+#include "app/platform/formFont.h"
 
 #include <QStringList>
 

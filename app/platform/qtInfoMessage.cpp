@@ -1,4 +1,4 @@
-#include "app/qtInfoMessage.h"
+#include "app/platform/qtInfoMessage.h"
 
 #include <QApplication>
 #include <QMessageBox>

@@ -1,4 +1,4 @@
-#include "app/spinEdit.h"
+#include "app/platform/spinEdit.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>

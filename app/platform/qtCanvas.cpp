@@ -1,8 +1,8 @@
-#include "app/qtCanvas.h"
+#include "app/platform/qtCanvas.h"
 
 #include <QFontMetrics>
 
-#include "app/pieAngles.h"
+#include "app/platform/pieAngles.h"
 
 namespace {
 
@@ -23,7 +23,7 @@ QColor TQtCanvas::resolve(TColor color) const {
 void TQtCanvas::draw(const std::function<void(QPainter&)>& drawing) {
     paintWith([&](QPainter& painter) {
         QPen pen(resolve(m_penColor));
-        pen.setWidth(1);
+        pen.setWidth(hairlineOutlines() ? 0 : 1);
         painter.setPen(pen);
         painter.setBrush(resolve(m_brushColor));
         drawing(painter);

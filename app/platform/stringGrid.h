@@ -14,6 +14,12 @@ public:
 
     QString cell(int column, int row) const;
     void setCell(int column, int row, const QString& text);
+    // Scales the designed column width and row height by zoom.
+    void setZoom(double zoom);
+
+protected:
+    // Ctrl with the wheel is left to the window, which zooms.
+    void wheelEvent(QWheelEvent* event) override;
 
 private:
     QTableWidgetItem* itemAt(int column, int row) const;

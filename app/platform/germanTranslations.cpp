@@ -1,4 +1,4 @@
-#include "app/germanTranslations.h"
+#include "app/platform/germanTranslations.h"
 
 #include <QCoreApplication>
 #include <QLibraryInfo>

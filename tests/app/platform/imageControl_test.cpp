@@ -1,4 +1,4 @@
-#include "app/imageControl.h"
+#include "app/platform/imageControl.h"
 
 #include <gtest/gtest.h>
 

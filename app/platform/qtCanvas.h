@@ -31,6 +31,9 @@ public:
 protected:
     // The colour that the button-face system colour stands for on this surface.
     virtual QColor faceColor() const = 0;
+    // True where outlines are one device pixel wide at any pixel ratio (a cosmetic pen), rather
+    // than one unit of the surface's coordinates.
+    virtual bool hairlineOutlines() const { return false; }
     // Runs draw with a painter on the surface, pen and brush already set.
     virtual void paintWith(const std::function<void(QPainter&)>& draw) = 0;
 

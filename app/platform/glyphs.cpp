@@ -1,13 +1,24 @@
-#include "app/glyphs.h"
+#include "app/platform/glyphs.h"
 
+#include <QApplication>
+#include <QIconEngine>
 #include <QPainter>
 #include <QPainterPath>
+#include <QPalette>
 #include <QSvgRenderer>
 #include <functional>
+
+#include "app/platform/theme.h"
 
 namespace {
 
 constexpr int kGlyphSize = 16;
+
+// The outline colour of every picture: dark on a light button face, light on a dark one, so
+// that each picture's edge stands out from the face by at least 3:1.
+QColor inkOn(const QColor& face) {
+    return isDarkFace(face) ? QColor(235, 235, 235) : QColor(30, 30, 30);
+}
 
 QImage greyed(const QImage& picture) {
     QImage result = picture.convertToFormat(QImage::Format_ARGB32);
@@ -22,70 +33,105 @@ QImage greyed(const QImage& picture) {
     return result;
 }
 
-QIcon glyph(const std::function<void(QPainter&)>& draw) {
-    QImage picture(kGlyphSize, kGlyphSize, QImage::Format_ARGB32);
-    picture.fill(Qt::transparent);
-    {
-        QPainter painter(&picture);
-        painter.setRenderHint(QPainter::Antialiasing);
-        draw(painter);
-    }
-    QIcon icon;
-    icon.addPixmap(QPixmap::fromImage(picture), QIcon::Normal);
-    icon.addPixmap(QPixmap::fromImage(greyed(picture)), QIcon::Disabled);
-    return icon;
-}
+using GlyphDrawing = std::function<void(QPainter&, const QColor& ink)>;
 
-void drawQuestionMark(QPainter& painter, const QRectF& box, const QColor& color) {
+// Draws a picture designed on a 16 x 16 grid as vectors at whatever size, device pixel ratio
+// and zoom it is asked for, with the ink of the application's current button face.
+class TGlyphEngine : public QIconEngine {
+public:
+    explicit TGlyphEngine(GlyphDrawing draw) : m_draw(std::move(draw)) {}
+
+    QIconEngine* clone() const override { return new TGlyphEngine(m_draw); }
+
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State) override {
+        QImage picture(size, QImage::Format_ARGB32_Premultiplied);
+        picture.fill(Qt::transparent);
+        {
+            QPainter painter(&picture);
+            painter.setRenderHint(QPainter::Antialiasing);
+            painter.scale(size.width() / double(kGlyphSize), size.height() / double(kGlyphSize));
+            m_draw(painter, inkOn(QApplication::palette().color(QPalette::Button)));
+        }
+        return QPixmap::fromImage(mode == QIcon::Disabled ? greyed(picture) : picture);
+    }
+
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode,
+               QIcon::State state) override {
+        const qreal ratio = painter->device()->devicePixelRatioF();
+        QPixmap shown = pixmap(rect.size() * ratio, mode, state);
+        shown.setDevicePixelRatio(ratio);
+        painter->drawPixmap(rect.topLeft(), shown);
+    }
+
+private:
+    GlyphDrawing m_draw;
+};
+
+QIcon glyph(GlyphDrawing draw) { return QIcon(new TGlyphEngine(std::move(draw))); }
+
+// A question mark filled with color and outlined with ink, legible on either face.
+void drawQuestionMark(QPainter& painter, const QRectF& box, const QColor& color,
+                      const QColor& ink) {
     QFont font(QStringLiteral("DejaVu Sans"));
     font.setBold(true);
     font.setPixelSize(static_cast<int>(box.height()));
-    painter.setFont(font);
-    painter.setPen(color);
-    painter.drawText(box, Qt::AlignCenter, QStringLiteral("?"));
+    const QFontMetricsF metrics(font);
+    const QRectF shape = metrics.tightBoundingRect(QStringLiteral("?"));
+    QPainterPath mark;
+    mark.addText(box.center() - shape.center(), font, QStringLiteral("?"));
+    painter.setPen(QPen(ink, 0.8));
+    painter.setBrush(color);
+    painter.drawPath(mark);
+}
+
+// A wooden door leaf of the given outline with its golden knob.
+void drawDoorLeaf(QPainter& painter, const QColor& ink, const QPolygonF& leaf, const QRectF& knob) {
+    painter.setPen(QPen(ink, 1));
+    painter.setBrush(QColor(170, 100, 40));
+    painter.drawPolygon(leaf);
+    painter.setBrush(QColor(240, 200, 60));
+    painter.setPen(Qt::NoPen);
+    painter.drawEllipse(knob);
 }
 
 }  // namespace
 
 QIcon infoGlyph() {
-    return glyph([](QPainter& painter) {
+    return glyph([](QPainter& painter, const QColor& ink) {
         // Two pages of an open book, opened towards the viewer.
-        painter.setPen(QPen(QColor(40, 40, 110), 1));
+        painter.setPen(QPen(ink, 1));
         painter.setBrush(Qt::white);
         QPolygonF left({{1, 10}, {8, 11.5}, {8, 15.5}, {1, 14}});
         QPolygonF right({{8, 11.5}, {15, 10}, {15, 14}, {8, 15.5}});
         painter.drawPolygon(left);
         painter.drawPolygon(right);
-        drawQuestionMark(painter, QRectF(3, -1, 10, 12), QColor(220, 0, 0));
+        drawQuestionMark(painter, QRectF(3, -1, 10, 12), QColor(220, 0, 0), ink);
     });
 }
 
 QIcon helpGlyph() {
-    return glyph([](QPainter& painter) {
-        painter.setPen(QPen(QColor(150, 120, 0), 1));
+    return glyph([](QPainter& painter, const QColor& ink) {
+        painter.setPen(QPen(ink, 1));
         painter.setBrush(QColor(255, 220, 0));
         painter.drawEllipse(QRectF(0.5, 0.5, 15, 15));
-        drawQuestionMark(painter, QRectF(2, 1.5, 12, 13), QColor(220, 0, 0));
+        drawQuestionMark(painter, QRectF(2, 1.5, 12, 13), QColor(220, 0, 0), ink);
     });
 }
 
 QIcon exitGlyph() {
-    return glyph([](QPainter& painter) {
+    return glyph([](QPainter& painter, const QColor& ink) {
         // The door frame with the dark opening behind it.
-        painter.setPen(QPen(QColor(90, 50, 20), 1));
+        painter.setPen(QPen(ink, 1));
         painter.setBrush(QColor(30, 30, 30));
         painter.drawRect(QRectF(4.5, 1.5, 9, 14));
         // The door leaf, swung open towards the viewer.
-        painter.setBrush(QColor(170, 100, 40));
-        painter.drawPolygon(QPolygonF({{4.5, 1.5}, {9.5, 3.5}, {9.5, 15.5}, {4.5, 15.5}}));
-        painter.setBrush(QColor(240, 200, 60));
-        painter.setPen(Qt::NoPen);
-        painter.drawEllipse(QRectF(7.5, 8.5, 1.5, 1.5));
+        drawDoorLeaf(painter, ink, QPolygonF({{4.5, 1.5}, {9.5, 3.5}, {9.5, 15.5}, {4.5, 15.5}}),
+                     QRectF(7.5, 8.5, 1.5, 1.5));
     });
 }
 
 QIcon okGlyph() {
-    return glyph([](QPainter& painter) {
+    return glyph([](QPainter& painter, const QColor&) {
         QPainterPath tick;
         tick.moveTo(2, 8.5);
         tick.lineTo(6, 12.5);
@@ -96,8 +142,8 @@ QIcon okGlyph() {
 }
 
 QIcon saveGlyph() {
-    return glyph([](QPainter& painter) {
-        painter.setPen(QPen(QColor(20, 40, 110), 1));
+    return glyph([](QPainter& painter, const QColor& ink) {
+        painter.setPen(QPen(ink, 1));
         painter.setBrush(QColor(50, 90, 190));
         painter.drawRect(QRectF(1.5, 1.5, 13, 13));
         painter.setBrush(Qt::white);
@@ -108,8 +154,8 @@ QIcon saveGlyph() {
 }
 
 QIcon printGlyph() {
-    return glyph([](QPainter& painter) {
-        painter.setPen(QPen(QColor(60, 60, 60), 1));
+    return glyph([](QPainter& painter, const QColor& ink) {
+        painter.setPen(QPen(ink, 1));
         painter.setBrush(Qt::white);
         painter.drawRect(QRectF(4.5, 1.5, 7, 5));
         painter.setBrush(QColor(150, 150, 150));
@@ -122,8 +168,8 @@ QIcon printGlyph() {
 }
 
 QIcon copyGlyph() {
-    return glyph([](QPainter& painter) {
-        painter.setPen(QPen(QColor(60, 60, 60), 1));
+    return glyph([](QPainter& painter, const QColor& ink) {
+        painter.setPen(QPen(ink, 1));
         painter.setBrush(Qt::white);
         painter.drawRect(QRectF(1.5, 1.5, 8, 10));
         painter.drawRect(QRectF(6.5, 4.5, 8, 10));
@@ -133,13 +179,8 @@ QIcon copyGlyph() {
 }
 
 QIcon closeGlyph() {
-    return glyph([](QPainter& painter) {
-        painter.setPen(QPen(QColor(90, 50, 20), 1));
-        painter.setBrush(QColor(170, 100, 40));
-        painter.drawRect(QRectF(1.5, 1.5, 7, 14));
-        painter.setBrush(QColor(240, 200, 60));
-        painter.setPen(Qt::NoPen);
-        painter.drawEllipse(QRectF(6, 8, 1.5, 1.5));
+    return glyph([](QPainter& painter, const QColor& ink) {
+        drawDoorLeaf(painter, ink, QPolygonF(QRectF(1.5, 1.5, 7, 14)), QRectF(6, 8, 1.5, 1.5));
         QPainterPath arrow;
         arrow.moveTo(8, 8.5);
         arrow.lineTo(14.5, 8.5);

@@ -16,12 +16,18 @@
 // Enter is left to the window, which activates its default button.
 class TSpinEdit : public QAbstractSpinBox {
     Q_OBJECT
+    // Read by screen readers, which announce "value [minimum..maximum]".
+    Q_PROPERTY(int value READ value)
+    Q_PROPERTY(int minimum READ minimum)
+    Q_PROPERTY(int maximum READ maximum)
 
 public:
     explicit TSpinEdit(QWidget* parent = nullptr);
 
     void setRange(std::int32_t minValue, std::int32_t maxValue);
     void setIncrement(std::int32_t increment) { m_increment = increment; }
+    std::int32_t minimum() const { return m_minValue; }
+    std::int32_t maximum() const { return m_maxValue; }
 
     std::int32_t value() const;
     void setValue(std::int64_t value);

@@ -1,4 +1,4 @@
-#include "app/pieAngles.h"
+#include "app/platform/pieAngles.h"
 
 #include <cmath>
 #include <numbers>

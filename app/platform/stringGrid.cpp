@@ -1,19 +1,23 @@
-#include "app/stringGrid.h"
+#include "app/platform/stringGrid.h"
 
 #include <QHeaderView>
+#include <QWheelEvent>
+#include <cmath>
+
+#include "app/platform/zoomArea.h"
+
+namespace {
+
+constexpr int kDefaultColWidth = 72;
+constexpr int kDefaultRowHeight = 16;
+
+}  // namespace
 
 TStringGrid::TStringGrid(int colCount, int rowCount, QWidget* parent)
     : QTableWidget(rowCount - 1, colCount, parent) {
-    constexpr int kDefaultColWidth = 72;
-    constexpr int kDefaultRowHeight = 16;
-
     verticalHeader()->hide();
-    horizontalHeader()->setDefaultSectionSize(kDefaultColWidth);
-    horizontalHeader()->setMinimumSectionSize(kDefaultRowHeight);
-    horizontalHeader()->setFixedHeight(kDefaultRowHeight + 1);
     horizontalHeader()->setSectionsClickable(false);
-    verticalHeader()->setMinimumSectionSize(kDefaultRowHeight);
-    verticalHeader()->setDefaultSectionSize(kDefaultRowHeight);
+    setZoom(1.0);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setTabKeyNavigation(false);
@@ -43,4 +47,22 @@ QString TStringGrid::cell(int column, int row) const {
 
 void TStringGrid::setCell(int column, int row, const QString& text) {
     if (QTableWidgetItem* target = itemAt(column, row)) target->setText(text);
+}
+
+void TStringGrid::setZoom(double zoom) {
+    const int width = static_cast<int>(std::lround(kDefaultColWidth * zoom));
+    const int height = static_cast<int>(std::lround(kDefaultRowHeight * zoom));
+    // The heading row does not take a changed font from the grid by itself.
+    horizontalHeader()->setFont(font());
+    horizontalHeader()->setMinimumSectionSize(height);
+    horizontalHeader()->setDefaultSectionSize(width);
+    horizontalHeader()->setFixedHeight(height + 1);
+    verticalHeader()->setMinimumSectionSize(height);
+    verticalHeader()->setDefaultSectionSize(height);
+    for (int column = 0; column < columnCount(); ++column) setColumnWidth(column, width);
+    for (int row = 0; row < rowCount(); ++row) setRowHeight(row, height);
+}
+
+void TStringGrid::wheelEvent(QWheelEvent* event) {
+    if (!leftToZoom(event)) QTableWidget::wheelEvent(event);
 }

@@ -1,0 +1,89 @@
+#include "app/platform/imageControl.h"
+
+#include <QHelpEvent>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+
+#include "app/platform/theme.h"
+
+std::int32_t TImageCanvas::width() const { return m_image.width(); }
+std::int32_t TImageCanvas::height() const { return m_image.height(); }
+
+QColor TImageCanvas::faceColor() const {
+    const QColor face = m_image.palette().color(QPalette::Window);
+    return isDarkFace(face) ? kLightFace : face;
+}
+
+void TImageCanvas::paintWith(const std::function<void(QPainter&)>& draw) {
+    {
+        QPainter painter(&m_image.bitmapForDrawing());
+        draw(painter);
+    }
+    m_image.update();
+}
+
+TImageControl::TImageControl(QWidget* parent) : QWidget(parent) { m_ratio = devicePixelRatioF(); }
+
+QImage& TImageControl::bitmapForDrawing() {
+    if (m_picture.isNull()) {
+        // Vectors drawn through a painter on this bitmap land on device pixels.
+        m_picture = QImage(size() * m_ratio, QImage::Format_RGB32);
+        m_picture.setDevicePixelRatio(m_ratio);
+        m_picture.fill(Qt::white);
+    }
+    return m_picture;
+}
+
+void TImageControl::dropPicture() {
+    if (m_picture.isNull()) return;
+    m_picture = QImage();
+    emit pictureOutdated();
+}
+
+void TImageControl::setOverlay(std::function<void(QPainter&)> overlay) {
+    m_overlay = std::move(overlay);
+    update();
+}
+
+void TImageControl::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    // The device may be a high-density screen or an image that the widget is rendered into.
+    const qreal ratio = painter.deviceTransform().m11();
+    if (ratio != m_ratio) {
+        m_ratio = ratio;
+        dropPicture();
+    }
+    if (m_picture.isNull()) return;
+    // In device pixels, so that the bitmap is copied pixel for pixel instead of scaled.
+    painter.save();
+    painter.scale(1 / m_ratio, 1 / m_ratio);
+    painter.drawImage(QRectF(QPointF(0, 0), QSizeF(m_picture.size())), m_picture,
+                      QRectF(m_picture.rect()));
+    painter.restore();
+    if (m_overlay) m_overlay(painter);
+}
+
+void TImageControl::resizeEvent(QResizeEvent*) { dropPicture(); }
+
+bool TImageControl::event(QEvent* event) {
+    if (event->type() == QEvent::ToolTip && m_sectorAt) {
+        const auto* help = static_cast<QHelpEvent*>(event);
+        emit sectorHovered(m_sectorAt(help->pos()), help->globalPos());
+        return true;
+    }
+    return QWidget::event(event);
+}
+
+void TImageControl::mousePressEvent(QMouseEvent* event) {
+    if (!m_sectorAt) return QWidget::mousePressEvent(event);
+    if (const auto sector = m_sectorAt(event->position())) emit sectorClicked(*sector);
+}
+
+void TImageControl::keyPressEvent(QKeyEvent* event) {
+    if (m_sectorAt && (event->key() == Qt::Key_Left || event->key() == Qt::Key_Right)) {
+        emit sectorStepped(event->key() == Qt::Key_Right ? 1 : -1);
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}

@@ -1,0 +1,97 @@
+#include "app/windowZoom.h"
+
+#include <QAction>
+#include <QScreen>
+#include <QSettings>
+#include <QWidget>
+#include <algorithm>
+#include <cmath>
+
+#include "app/platform/zoomArea.h"
+
+namespace {
+
+constexpr char kZoomKey[] = "ansicht/zoom";
+
+QSettings settings() { return QSettings(QStringLiteral("Zyklora"), QStringLiteral("Zyklora")); }
+
+}  // namespace
+
+TWindowZoom::TWindowZoom(QWidget& window, TZoomArea& area)
+    : QObject(&window), m_window(window), m_area(area) {
+    const auto add = [this](const QString& text, const QList<QKeySequence>& keys, auto&& handler) {
+        auto* action = new QAction(text, this);
+        action->setShortcuts(keys);
+        connect(action, &QAction::triggered, this, handler);
+        m_window.addAction(action);
+        return action;
+    };
+    add(QStringLiteral("Vergrößern"),
+        {QKeySequence::ZoomIn, QKeySequence(Qt::CTRL | Qt::Key_Equal)}, [this] { step(1); });
+    add(QStringLiteral("Verkleinern"), {QKeySequence::ZoomOut}, [this] { step(-1); });
+    add(QStringLiteral("Originalgröße"), {QKeySequence(Qt::CTRL | Qt::Key_0)}, [this] { step(0); });
+    add(QStringLiteral("Vollbild"), {QKeySequence(Qt::Key_F11)}, [this] { toggleFullScreen(); });
+    m_leaveFullScreen = add(QStringLiteral("Vollbild beenden"), {QKeySequence(Qt::Key_Escape)},
+                            [this] { toggleFullScreen(); });
+    m_leaveFullScreen->setEnabled(false);
+    connect(&area, &TZoomArea::zoomStepRequested, this, &TWindowZoom::step);
+}
+
+void TWindowZoom::fitInto(const QRect& available) {
+    const double wanted = settings().value(kZoomKey, 1.0).toDouble();
+    const double zoom =
+        fittingZoom(m_area.scaledSize(1.0), kTypicalFrame, available.size(),
+                    std::clamp(wanted, kZoomSteps[0], kZoomSteps[std::size(kZoomSteps) - 1]));
+    setZoom(zoom, false);
+    const QSize client = m_area.scaledSize(zoom);
+    QRect outer(kDesignedPlace, client.grownBy(kTypicalFrame));
+    if (!available.contains(outer)) {
+        outer.moveLeft(
+            std::clamp(outer.left(), available.left(),
+                       std::max(available.left(), available.right() + 1 - outer.width())));
+        outer.moveTop(
+            std::clamp(outer.top(), available.top(),
+                       std::max(available.top(), available.bottom() + 1 - outer.height())));
+    }
+    m_window.move(outer.topLeft());
+}
+
+void TWindowZoom::step(int direction) {
+    if (m_window.isFullScreen()) return;
+    setZoom(direction == 0 ? 1.0 : nextZoomStep(m_area.zoom(), direction), true);
+}
+
+void TWindowZoom::setZoom(double zoom, bool remember) {
+    m_area.setZoom(zoom);
+    if (remember) settings().setValue(kZoomKey, m_area.zoom());
+    if (!m_window.isFullScreen()) resizeToContent();
+}
+
+void TWindowZoom::resizeToContent() {
+    QSize wanted = m_area.scaledSize(m_area.zoom());
+    // Never beyond the screen: scroll bars take over there.
+    if (const QScreen* screen = m_window.screen()) {
+        wanted = wanted.boundedTo(screen->availableGeometry().size().shrunkBy(kTypicalFrame));
+    }
+    m_window.resize(wanted);
+}
+
+void TWindowZoom::toggleFullScreen() {
+    if (m_window.isFullScreen()) {
+        m_window.showNormal();
+        m_leaveFullScreen->setEnabled(false);
+        m_area.setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        setZoom(m_normalZoom, false);
+        return;
+    }
+    m_normalZoom = m_area.zoom();
+    const QSize screen = m_window.screen() ? m_window.screen()->size() : m_window.size();
+    const QSize designed = m_area.scaledSize(1.0);
+    m_leaveFullScreen->setEnabled(true);
+    m_area.setAlignment(Qt::AlignCenter);  // a presentation stands in the middle of the screen
+    m_window.showFullScreen();
+    // Whole percent, rounded down, so that no scroll bar appears.
+    const double fills = std::min(double(screen.width()) / designed.width(),
+                                  double(screen.height()) / designed.height());
+    m_area.setZoom(std::floor(fills * 100) / 100);
+}

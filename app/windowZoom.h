@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QMargins>
+#include <QObject>
+#include <QRect>
+
+class QAction;
+class QWidget;
+class TZoomArea;
+
+// The zoom of the main window: Ctrl+Plus, Ctrl+Minus and Ctrl+0 (and Ctrl with the wheel) step
+// it between 50 % and 300 %, the factor is remembered for the next start, and F11 switches to a
+// full-screen presentation zoomed to fill the screen, which F11 or Escape leaves again.
+class TWindowZoom : public QObject {
+    Q_OBJECT
+
+public:
+    // The window's frame as a window manager typically adds it, until the real one is known.
+    static constexpr QMargins kTypicalFrame{4, 30, 4, 4};
+    static constexpr QPoint kDesignedPlace{192, 124};
+
+    // Gives window the zoom actions' shortcuts; area holds the window's zoomed content.
+    TWindowZoom(QWidget& window, TZoomArea& area);
+
+    // Sizes and places the window for the start: at the designed place with the remembered
+    // zoom when that fits into available (a screen's area without taskbars), else with the
+    // zoom lowered until it fits and the window moved inside the area.
+    void fitInto(const QRect& available);
+    // Steps the zoom up (+1) or down (-1), or back to 100 % (0), and remembers it.
+    void step(int direction);
+    void toggleFullScreen();
+
+private:
+    void setZoom(double zoom, bool remember);
+    // The window's size for its content at the current zoom, scroll bars not needed.
+    void resizeToContent();
+
+    QWidget& m_window;
+    TZoomArea& m_area;
+    QAction* m_leaveFullScreen;
+    // The zoom to return to when the full-screen presentation ends.
+    double m_normalZoom = 1.0;
+};
