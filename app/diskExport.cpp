@@ -1,6 +1,7 @@
 #include "app/diskExport.h"
 
 #include <QFile>
+#include <QFontMetricsF>
 #include <QPageLayout>
 #include <QPainter>
 #include <QPrinter>
@@ -14,6 +15,16 @@ namespace {
 
 constexpr double kPrintedDiameterMm = 120.0;
 constexpr int kWordsPerColumn = 8;
+// The worksheet's left and right margin, and the gap between two columns of words.
+constexpr double kMarginMm = 20.0;
+constexpr double kColumnGapMm = 4.0;
+
+// Scales the painter down, never up, so that content of the given width fits between the
+// margins.
+void shrinkToWidth(QPainter& painter, double width) {
+    const double room = 210.0 - 2 * kMarginMm;
+    if (width > room) painter.scale(room / width, room / width);
+}
 
 void paintDiskOn(TGray& gray, QPainter& painter, int size, QColor face) {
     TPainterCanvas canvas(painter, size, size, face);
@@ -59,20 +70,37 @@ void printWorksheet(TGray& gray, QPrinter& printer, QColor face) {
     heading.setPixelSize(7);
     heading.setBold(true);
     painter.setFont(heading);
-    painter.drawText(
-        QRectF(20, 15, 170, 10), Qt::AlignLeft | Qt::AlignVCenter,
-        QStringLiteral("Zyklischer Gray-Code mit n = %1 Codewörtern").arg(gray.codeCount()));
+    const QString title =
+        QStringLiteral("Zyklischer Gray-Code mit n = %1 Codewörtern").arg(gray.codeCount());
+    painter.save();
+    painter.translate(kMarginMm, 22.5);  // the baseline
+    shrinkToWidth(painter, QFontMetricsF(heading).horizontalAdvance(title));
+    painter.drawText(QPointF(0, 0), title);
+    painter.restore();
 
     QFont words(QStringLiteral("DejaVu Sans Mono"));
     words.setPixelSize(4);
     painter.setFont(words);
     const std::vector<std::string> kept = keptWords(gray);
+    QStringList entries;
+    double widest = 0;
     for (std::size_t i = 0; i < kept.size(); ++i) {
-        const double x = 20 + 21.0 * static_cast<double>(i / kWordsPerColumn);
-        const double y = 32 + 5.5 * static_cast<double>(i % kWordsPerColumn);
-        painter.drawText(QPointF(x, y), QStringLiteral("%1  %2").arg(i + 1, 2).arg(
-                                            QString::fromStdString(kept[i])));
+        entries << QStringLiteral("%1  %2").arg(i + 1, 2).arg(QString::fromStdString(kept[i]));
+        widest = std::max(widest, QFontMetricsF(words).horizontalAdvance(entries.back()));
     }
+    // Columns as wide as the widest entry, a gap apart; narrowed as a whole where they would
+    // not fit between the margins.
+    const double pitch = widest + kColumnGapMm;
+    const auto columns = static_cast<double>((kept.size() + kWordsPerColumn - 1) / kWordsPerColumn);
+    painter.save();
+    painter.translate(kMarginMm, 32);
+    shrinkToWidth(painter, columns * pitch - kColumnGapMm);
+    for (qsizetype i = 0; i < entries.size(); ++i) {
+        const double x = pitch * static_cast<double>(i / kWordsPerColumn);
+        const double y = 5.5 * static_cast<double>(i % kWordsPerColumn);
+        painter.drawText(QPointF(x, y), entries[i]);
+    }
+    painter.restore();
 
     // The disk is drawn at its window size and scaled to its true diameter.
     painter.translate((210.0 - kPrintedDiameterMm) / 2, 90);

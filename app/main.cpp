@@ -1,5 +1,6 @@
 #include <QApplication>
 #include <QScreen>
+#include <clocale>
 #include <memory>
 
 #include "app/GrayMain.h"
@@ -11,6 +12,8 @@
 #include "lib/libraryClasses.h"
 
 int main(int argc, char* argv[]) {
+    // System texts in messages (the reasons of file errors) follow the user's language.
+    std::setlocale(LC_ALL, "");
     // Before any window: stored values are re-created through the class registry.
     registerLibraryClasses();
 

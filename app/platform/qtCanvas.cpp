@@ -3,6 +3,7 @@
 #include <QFontMetrics>
 
 #include "app/platform/pieAngles.h"
+#include "lib/codePage.h"
 
 namespace {
 
@@ -64,7 +65,8 @@ void TQtCanvas::textOut(std::int32_t x, std::int32_t y, const std::string& text)
     font.setItalic(m_font.italic);
     font.setUnderline(m_font.underline);
     font.setStrikeOut(m_font.strikeOut);
-    const QString shown = QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+    // The library's texts are Windows-1252, as in its files.
+    const QString shown = QString::fromStdString(ansiToUtf8(text));
     draw([&](QPainter& painter) {
         painter.setFont(font);
         const QFontMetrics metrics(font);

@@ -258,6 +258,33 @@ TEST_F(TeachingTools, PrintedWorksheetIsOneA4PageWithA12CentimetreDisk) {
     }
     EXPECT_NEAR(disk.width(), 472, 3);
     EXPECT_NEAR(disk.height(), 472, 3);
+
+    // Ink runs across the page between two heights in millimetres, with gaps of at least 2.5 mm
+    // (10 pixels) between them.
+    auto inkRuns = [&](double topMm, double bottomMm) {
+        std::vector<std::pair<int, int>> runs;
+        for (int x = 0; x < page.width(); ++x) {
+            bool ink = false;
+            for (int y = int(topMm * 100 / 25.4); y < int(bottomMm * 100 / 25.4); ++y)
+                ink = ink || qGray(page.pixel(x, y)) < 128;
+            if (!ink) continue;
+            if (runs.empty() || x - runs.back().second > 10) runs.push_back({x, x});
+            runs.back().second = x;
+        }
+        return runs;
+    };
+    // The heading's last word ends inside the right margin (190 mm = 538.6 pt), where it would
+    // otherwise be cut.
+    QProcess words;
+    words.start("pdftotext", {"-bbox", pdf, "-"});
+    ASSERT_TRUE(words.waitForFinished());
+    const QRegularExpressionMatch last =
+        QRegularExpression("xMax=\"([0-9.]+)\"[^>]*>Codewörtern<")
+            .match(QString::fromUtf8(words.readAllStandardOutput()));
+    ASSERT_TRUE(last.hasMatch());
+    EXPECT_LE(last.captured(1).toDouble(), 538.6);
+    // 64 words in 8 columns, each entry a number and a word apart from its neighbours.
+    EXPECT_EQ(inkRuns(28, 75).size(), 16u);
 }
 
 }  // namespace

@@ -32,4 +32,15 @@ TEST(TImageCanvas, PaintedCharacterStandsBelowAndRightOfItsCorner) {
     EXPECT_LE(ink.bottom(), 36);
 }
 
+TEST(TImageCanvas, CharactersPaintAsWindows1252) {
+    // In Windows-1252 these are €, Š and Ÿ; read as Latin-1 they would be invisible controls.
+    for (const char byte : {'\x80', '\x8A', '\x9F'}) {
+        TImageControl image;
+        image.resize(60, 60);
+        image.canvas().setBrushColor(rgbColor(255, 255, 255));
+        TChar(byte).paintValue(image.canvas(), 10, 20);
+        EXPECT_FALSE(inkOf(image.picture()).isEmpty()) << static_cast<int>(byte);
+    }
+}
+
 }  // namespace
