@@ -117,6 +117,17 @@ TEST_F(SafeSave, RefusedTargetsStayAsTheyWere) {
         EXPECT_EQ(after.st_ino, before.st_ino) << c.what;
         EXPECT_EQ(after.st_size, before.st_size) << c.what;
     }
+    // A value that cannot save itself ends the program in the middle of a save.
+    EXPECT_EQ(inChild(false,
+                      [&] {
+                          TBinTree tree;
+                          (void)tree.setRoot(std::make_unique<TBinTreeNode>(
+                              nullptr, std::make_unique<TBase>(), nullptr));
+                          tree.save(dir.file("ended.bin"));
+                          return 0;
+                      }),
+              EXIT_FAILURE);
+    EXPECT_FALSE(fs::exists(dir.file("ended.bin")));
     // Nothing was left beside the targets.
     for (const auto& entry : fs::directory_iterator(dir.path())) {
         EXPECT_EQ(entry.path().filename().string().rfind(".zyklora", 0), std::string::npos);
