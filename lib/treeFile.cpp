@@ -56,26 +56,37 @@ private:
 
 void TBinTree::saveToStream(TStream& stream) {
     TWriter writer(stream, kBufferSize);
-    std::vector<TBinTreeNode*> pending;
-    if (m_root) pending.push_back(m_root.get());
+    // Pre-order: after a node comes its left subtree; only right subtrees wait on the stack.
+    std::vector<TBinTreeNode*> pendingRight;
     // Trees hold many values of one class: the encoded name of the last class is kept.
     std::string_view lastName;
     std::vector<std::uint8_t> encodedName;
-    while (!pending.empty()) {
-        TBinTreeNode* node = pending.back();
-        pending.pop_back();
-        const std::string_view name = node->getValue()->className();
+    for (TBinTreeNode* node = m_root.get(); node != nullptr;) {
+        TBase& value = *node->getValue();
+        const std::string_view name = value.className();
         const bool sameName = name.data() == lastName.data() || name == lastName;
         if (encodedName.empty() || !sameName) {
             lastName = name;
             encodedName = encodedText(std::string(name));
         }
         writer.putBytes(encodedName);
-        node->getValue()->saveValue(writer);
-        writer.putBoolean(node->getLeft() != nullptr);
-        writer.putBoolean(node->getRight() != nullptr);
-        if (node->getRight() != nullptr) pending.push_back(node->getRight());
-        if (node->getLeft() != nullptr) pending.push_back(node->getLeft());
+        value.saveValue(writer);
+        TBinTreeNode* const left = node->getLeft();
+        TBinTreeNode* const right = node->getRight();
+        const auto flag = [](const TBinTreeNode* subtree) {
+            return static_cast<std::uint8_t>(subtree ? TValueTag::tagTrue : TValueTag::tagFalse);
+        };
+        const std::uint8_t flags[] = {flag(left), flag(right)};
+        writer.putBytes(flags);
+        if (right != nullptr) pendingRight.push_back(right);
+        if (left != nullptr) {
+            node = left;
+        } else if (!pendingRight.empty()) {
+            node = pendingRight.back();
+            pendingRight.pop_back();
+        } else {
+            node = nullptr;
+        }
     }
     writer.release();
 }
