@@ -16,10 +16,8 @@ QColor TImageCanvas::faceColor() const {
 }
 
 void TImageCanvas::paintWith(const std::function<void(QPainter&)>& draw) {
-    {
-        QPainter painter(&m_image.bitmapForDrawing());
-        draw(painter);
-    }
+    if (!m_painter) m_painter.emplace(&m_image.bitmapForDrawing());
+    draw(*m_painter);
     m_image.update();
 }
 
@@ -36,6 +34,7 @@ QImage& TImageControl::bitmapForDrawing() {
 }
 
 void TImageControl::dropPicture() {
+    m_canvas.finishDrawing();
     if (m_picture.isNull()) return;
     m_picture = QImage();
     emit pictureOutdated();
@@ -47,6 +46,7 @@ void TImageControl::setOverlay(std::function<void(QPainter&)> overlay) {
 }
 
 void TImageControl::paintEvent(QPaintEvent*) {
+    m_canvas.finishDrawing();
     QPainter painter(this);
     // The device may be a high-density screen or an image that the widget is rendered into.
     const qreal ratio = painter.deviceTransform().m11();

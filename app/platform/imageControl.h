@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QImage>
+#include <QPainter>
 #include <QWidget>
 #include <functional>
 #include <optional>
@@ -25,6 +26,9 @@ public:
 
     QColor faceColor() const override;
 
+    // Ends the painting session that drawing opened, so that the bitmap can be read or dropped.
+    void finishDrawing() const { m_painter.reset(); }
+
 protected:
     // On a screen of a higher pixel ratio the outlines stay one device pixel wide, as they are
     // at any zoom: thin and sharp, and drawn on the rasterizer's fast path.
@@ -33,6 +37,9 @@ protected:
 
 private:
     TImageControl& m_image;
+    // One painter serves a whole run of drawing calls (a disk is hundreds of them); it stays
+    // open until the bitmap is shown, read or dropped.
+    mutable std::optional<QPainter> m_painter;
 };
 
 // An image control: shows its bitmap, which is created white at the control's size the first
@@ -52,7 +59,10 @@ public:
 
     TImageCanvas& canvas() { return m_canvas; }
     // The bitmap; null while nothing has been drawn.
-    const QImage& picture() const { return m_picture; }
+    const QImage& picture() const {
+        m_canvas.finishDrawing();
+        return m_picture;
+    }
     // Paints over the bitmap on screen after it; an empty function removes the overlay.
     void setOverlay(std::function<void(QPainter&)> overlay);
     // Which sector lies under a point of the control; an empty function turns sectors off.
