@@ -1,9 +1,19 @@
 // zyklora-tree: looks into tree files and copies them.
-#include <iostream>
+#include <unistd.h>
+
+#include <cerrno>
+#include <clocale>
+#include <csignal>
+#include <cstring>
+#include <new>
 #include <string>
 #include <string_view>
+#include <system_error>
 
+#include "cli/output.h"
+#include "cli/printable.h"
 #include "cli/treeJson.h"
+#include "lib/codePage.h"
 #include "lib/errors.h"
 #include "lib/libraryClasses.h"
 #include "lib/treeclss.h"
@@ -27,7 +37,41 @@ constexpr std::string_view kHelp =
     "                      wird nichts geschrieben. Rückgabewert 0 bei Erfolg, sonst 1.\n"
     "  --help              zeigt diese Hilfe.\n"
     "\n"
+    "DATEI darf auch eine Pipe sein, etwa /dev/stdin.\n"
     "Bei falschem Aufruf erscheint die Kurzbeschreibung auf der Fehlerausgabe, Rückgabewert 2.\n";
+
+// Messages quote at most this much of a class name read from a file.
+constexpr std::size_t kShownNameLength = 64;
+// Room enough for any message of the library and the system, whose parts are trusted.
+constexpr std::size_t kShownMessageLength = 8192;
+
+void printError(const std::string& message) {
+    TOutput errors(STDERR_FILENO);
+    try {
+        errors.write("zyklora-tree: " + message + "\n");
+        errors.flush();
+    } catch (const std::system_error&) {
+        // Nowhere left to report to; the exit status still tells.
+    }
+}
+
+// "file: message (reason)" for errors of the encoding; the file messages name their file
+// themselves. A class name is quoted from the exception's copy, so a NUL cannot cut it short.
+std::string describe(const EStreamError& error) {
+    if (dynamic_cast<const EFileStreamError*>(&error) != nullptr) {
+        return printable(error.what(), kShownMessageLength);
+    }
+    std::string message;
+    if (const auto* missing = dynamic_cast<const EClassNotFound*>(&error)) {
+        message = "Klasse " + printable(ansiToUtf8(missing->className()), kShownNameLength) +
+                  " nicht gefunden";
+    } else {
+        message = error.what();
+    }
+    if (!error.fileName().empty()) message = error.fileName() + ": " + message;
+    if (error.systemError() != 0) message += std::string(" (") + std::strerror(error.systemError()) + ")";
+    return printable(message, kShownMessageLength);
+}
 
 int show(const std::string& fileName) {
     TBinTree tree;
@@ -35,10 +79,19 @@ int show(const std::string& fileName) {
     try {
         tree.load(fileName);
     } catch (const EStreamError& error) {
-        std::cerr << error.what() << '\n';
+        printError(describe(error));
         status = 1;
     }
-    std::cout << treeToJson(tree) << '\n';
+    TOutput out(STDOUT_FILENO);
+    try {
+        writeTreeJson(tree, [&](std::string_view piece) { out.write(piece); });
+        out.write("\n");
+        out.flush();
+    } catch (const std::system_error& error) {
+        printError(std::string("Fehler beim Schreiben der Standardausgabe (") +
+                   std::strerror(error.code().value()) + ")");
+        return 1;
+    }
     return status;
 }
 
@@ -49,22 +102,43 @@ int copy(const std::string& from, const std::string& to) {
         tree.save(to);
         return 0;
     } catch (const EStreamError& error) {
-        std::cerr << error.what() << '\n';
+        printError(describe(error));
         return 1;
     }
+}
+
+int run(int argc, char* argv[]) {
+    const std::string command = argc > 1 ? argv[1] : "";
+    if (argc == 2 && (command == "--help" || command == "-h")) {
+        std::string text(kUsage);
+        text.append("\n").append(kHelp);
+        TOutput out(STDOUT_FILENO);
+        out.write(text);
+        out.flush();
+        return 0;
+    }
+    if (argc == 3 && command == "show") return show(argv[2]);
+    if (argc == 4 && command == "copy") return copy(argv[2], argv[3]);
+    TOutput errors(STDERR_FILENO);
+    errors.write(kUsage);
+    errors.flush();
+    return 2;
 }
 
 }  // namespace
 
 int main(int argc, char* argv[]) {
-    registerLibraryClasses();
-    const std::string command = argc > 1 ? argv[1] : "";
-    if (argc == 2 && (command == "--help" || command == "-h")) {
-        std::cout << kUsage << '\n' << kHelp;
-        return 0;
+    std::setlocale(LC_ALL, "");
+    // Beyond the file size limit a write fails with EFBIG and is reported, instead of ending the
+    // program before it can say why.
+    std::signal(SIGXFSZ, SIG_IGN);
+    try {
+        registerLibraryClasses();
+        return run(argc, argv);
+    } catch (const std::bad_alloc&) {
+        printError("Nicht genug Arbeitsspeicher");
+    } catch (const std::system_error& error) {
+        printError(std::strerror(error.code().value()));
     }
-    if (argc == 3 && command == "show") return show(argv[2]);
-    if (argc == 4 && command == "copy") return copy(argv[2], argv[3]);
-    std::cerr << kUsage;
-    return 2;
+    return 1;
 }

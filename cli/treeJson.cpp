@@ -3,30 +3,42 @@
 #include <charconv>
 #include <cmath>
 #include <cstdio>
+#include <type_traits>
 #include <variant>
 #include <vector>
 
 #include "lib/codePage.h"
 #include "lib/treeclss.h"
+#include "lib/valueClasses.h"
 
 namespace {
 
-std::string jsonString(std::string_view ansi) {
-    std::string out = "\"";
-    for (char c : ansiToUtf8(ansi)) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (c == '"' || c == '\\') {
-            out += '\\';
-            out += c;
-        } else if (byte < 0x20) {
-            char escaped[8];
-            std::snprintf(escaped, sizeof escaped, "\\u%04x", byte);
-            out += escaped;
-        } else {
-            out += c;
+// Long texts are converted and escaped this many bytes at a time.
+constexpr std::size_t kTextPiece = 1 << 16;
+
+void writeJsonString(std::string_view ansi, const TJsonSink& out) {
+    out("\"");
+    std::string piece;
+    while (!ansi.empty()) {
+        piece.clear();
+        // Windows-1252 has one byte per character, so any cut is between characters.
+        for (const char c : ansiToUtf8(ansi.substr(0, kTextPiece))) {
+            const auto byte = static_cast<unsigned char>(c);
+            if (c == '"' || c == '\\') {
+                piece += '\\';
+                piece += c;
+            } else if (byte < 0x20) {
+                constexpr char kHex[] = "0123456789abcdef";
+                const char escaped[] = {'\\', 'u', '0', '0', kHex[byte >> 4], kHex[byte & 0xF]};
+                piece.append(escaped, sizeof escaped);
+            } else {
+                piece += c;
+            }
         }
+        out(piece);
+        ansi.remove_prefix(std::min(ansi.size(), kTextPiece));
     }
-    return out + '"';
+    out("\"");
 }
 
 template <typename Float>
@@ -49,54 +61,78 @@ std::string jsonExtended(long double value) {
     return digits;
 }
 
-template <typename T>
-const T* as(const TBase& value) {
-    return dynamic_cast<const T*>(&value);
+// One overload per kind of value class; a value class without one does not compile.
+void writeJson(const TString& value, const TJsonSink& out) { writeJsonString(value.text(), out); }
+void writeJson(const TChar& value, const TJsonSink& out) {
+    const char character = value.getValue();
+    writeJsonString({&character, 1}, out);
+}
+void writeJson(const TReal& value, const TJsonSink& out) { out(jsonDouble(value.getValue())); }
+void writeJson(const TExtended& value, const TJsonSink& out) {
+    out(jsonExtended(value.getValue()));
+}
+void writeJson(const TBoolean& value, const TJsonSink& out) {
+    out(value.getValue() ? "true" : "false");
+}
+void writeJson(const TTBruch& value, const TJsonSink& out) {
+    const TBruch fraction = value.getValue();
+    out("{\"numerator\": " + std::to_string(fraction.numerator) +
+        ", \"denominator\": " + std::to_string(fraction.denominator) + "}");
+}
+template <typename Traits>
+    requires std::is_integral_v<typename Traits::Value>
+void writeJson(const TScalarValue<Traits>& value, const TJsonSink& out) {
+    out(std::to_string(value.getValue()));
+}
+
+std::string collected(const std::function<void(const TJsonSink&)>& write) {
+    std::string text;
+    write([&](std::string_view piece) { text += piece; });
+    return text;
 }
 
 }  // namespace
 
-std::string valueToJson(const TBase& value) {
-    const std::string_view name = value.className();
-    if (name == TString::kClassName) return jsonString(as<TString>(value)->text());
-    if (name == TChar::kClassName) return jsonString(std::string(1, as<TChar>(value)->getValue()));
-    if (name == TInteger::kClassName) return std::to_string(as<TInteger>(value)->getValue());
-    if (name == TLongint::kClassName) return std::to_string(as<TLongint>(value)->getValue());
-    if (name == TByte::kClassName) return std::to_string(as<TByte>(value)->getValue());
-    if (name == TWord::kClassName) return std::to_string(as<TWord>(value)->getValue());
-    if (name == TInt64::kClassName) return std::to_string(as<TInt64>(value)->getValue());
-    if (name == TTColor::kClassName) return std::to_string(as<TTColor>(value)->getValue());
-    if (name == TBoolean::kClassName) return as<TBoolean>(value)->getValue() ? "true" : "false";
-    if (name == TReal::kClassName) return jsonDouble(as<TReal>(value)->getValue());
-    if (name == TExtended::kClassName) return jsonExtended(as<TExtended>(value)->getValue());
-    if (name == TTBruch::kClassName) {
-        const TBruch fraction = as<TTBruch>(value)->getValue();
-        return "{\"numerator\": " + std::to_string(fraction.numerator) +
-               ", \"denominator\": " + std::to_string(fraction.denominator) + "}";
-    }
-    return "null";
+void writeValueJson(const TBase& value, const TJsonSink& out) {
+    bool written = false;
+    forEachValueClass([&]<typename T>() {
+        if (!written && value.className() == T::kClassName) {
+            writeJson(dynamic_cast<const T&>(value), out);
+            written = true;
+        }
+    });
+    if (!written) out("null");
 }
 
-std::string treeToJson(const TBinTree& tree) {
+std::string valueToJson(const TBase& value) {
+    return collected([&](const TJsonSink& out) { writeValueJson(value, out); });
+}
+
+void writeTreeJson(const TBinTree& tree, const TJsonSink& out) {
     // What is still to be written, last first: a subtree (nullptr for an absent one) or text.
     using Piece = std::variant<const TBinTreeNode*, const char*>;
     std::vector<Piece> pending{tree.root()};
-    std::string out;
     while (!pending.empty()) {
         const Piece piece = pending.back();
         pending.pop_back();
         if (const auto* text = std::get_if<const char*>(&piece)) {
-            out += *text;
+            out(*text);
             continue;
         }
         const TBinTreeNode* node = std::get<const TBinTreeNode*>(piece);
         if (node == nullptr) {
-            out += "null";
+            out("null");
             continue;
         }
-        out += "{\"class\": " + jsonString(node->getValue()->className()) +
-               ", \"value\": " + valueToJson(*node->getValue()) + ", \"left\": ";
+        out("{\"class\": ");
+        writeJsonString(node->getValue()->className(), out);
+        out(", \"value\": ");
+        writeValueJson(*node->getValue(), out);
+        out(", \"left\": ");
         pending.insert(pending.end(), {"}", node->getRight(), ", \"right\": ", node->getLeft()});
     }
-    return out;
+}
+
+std::string treeToJson(const TBinTree& tree) {
+    return collected([&](const TJsonSink& out) { writeTreeJson(tree, out); });
 }

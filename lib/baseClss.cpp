@@ -7,6 +7,7 @@
 #include "lib/canvas.h"
 #include "lib/classRegistry.h"
 #include "lib/infoMessage.h"
+#include "lib/valueClasses.h"
 #include "lib/valueStream.h"
 
 namespace {
@@ -19,13 +20,16 @@ bool equalUpperCase(std::string_view a, std::string_view b) {
 
 // a against b: the same when they differ by at most tolerance (0 selects the relative default
 // max(min(|a|, |b|) * unit, unit)); otherwise ordered. A negative tolerance makes nothing the
-// same. NaN has no order of its own: it equals NaN and comes after every number.
+// same. NaN has no order of its own: it equals NaN and comes after every number. Infinities
+// are ordered exactly: one equals only an infinity of the same sign (differences and relative
+// tolerances are meaningless there).
 template <typename Float>
 std::int32_t compareWithTolerance(Float a, Float b, Float tolerance, Float unit) {
     if (std::isnan(a) || std::isnan(b)) {
         if (std::isnan(a) && std::isnan(b)) return kCompareEqual;
         return std::isnan(a) ? kCompareGreater : kCompareLess;
     }
+    if (std::isinf(a) || std::isinf(b)) return orderAgainst(a, b);
     if (tolerance == 0) tolerance = std::max(std::min(std::fabs(a), std::fabs(b)) * unit, unit);
     const bool same = a > b ? a - b <= tolerance : b - a <= tolerance;
     if (same) return kCompareEqual;
@@ -139,16 +143,5 @@ auto TExtendedTraits::load(TReader& reader) -> Value { return reader.getFloat();
 void registerBaseClss() {
     TClassRegistry& registry = classRegistry();
     registry.registerClass<TBase>();
-    registry.registerClass<TChar>();
-    registry.registerClass<TString>();
-    registry.registerClass<TInteger>();
-    registry.registerClass<TInt64>();
-    registry.registerClass<TByte>();
-    registry.registerClass<TWord>();
-    registry.registerClass<TLongint>();
-    registry.registerClass<TReal>();
-    registry.registerClass<TExtended>();
-    registry.registerClass<TBoolean>();
-    registry.registerClass<TTColor>();
-    registry.registerClass<TTBruch>();
+    forEachValueClass([&]<typename T>() { registry.registerClass<T>(); });
 }

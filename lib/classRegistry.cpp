@@ -33,7 +33,7 @@ void TClassRegistry::registerClass(const TClassEntry& entry) {
 
 const TClassEntry& TClassRegistry::find(std::string_view name) const {
     const TClassEntry* entry = lookUp(name);
-    if (entry == nullptr) throw EClassNotFound("Klasse " + std::string(name) + " nicht gefunden");
+    if (entry == nullptr) throw EClassNotFound(name);
     return *entry;
 }
 

@@ -1,11 +1,14 @@
 #include "lib/fileAccess.h"
 
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/file.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <climits>
+#include <cstdint>
+#include <cstdio>
 #include <cstring>
 #include <filesystem>
 #include <system_error>
@@ -15,14 +18,33 @@
 
 namespace {
 
+// Reasons for which the system has no error number of its own.
+const char* const kNotRegular = "Keine reguläre Datei";
+const char* const kHardLinks =
+    "Die Datei hat weitere harte Links, von denen das Speichern sie trennen würde";
+
+// How many symbolic links are followed before giving up, as the kernel does.
+constexpr int kMaxLinkHops = 40;
+
 [[noreturn]] void failOpen(const std::string& fileName, int error) {
-    throw EFOpenError("Datei " + fullPathOf(fileName) + " kann nicht geöffnet werden. " +
-                      std::strerror(error));
+    EFOpenError failure("Datei " + fullPathOf(fileName) + " kann nicht geöffnet werden. " +
+                            std::strerror(error),
+                        error);
+    failure.setFileName(fullPathOf(fileName));
+    throw failure;
+}
+
+[[noreturn]] void failCreate(const std::string& fileName, const std::string& reason,
+                             int error = 0) {
+    EFCreateError failure("Datei \"" + fullPathOf(fileName) + "\" kann nicht erstellt werden. " +
+                              reason,
+                          error);
+    failure.setFileName(fullPathOf(fileName));
+    throw failure;
 }
 
 [[noreturn]] void failCreate(const std::string& fileName, int error) {
-    throw EFCreateError("Datei \"" + fullPathOf(fileName) + "\" kann nicht erstellt werden. " +
-                        std::strerror(error));
+    failCreate(fileName, std::strerror(error), error);
 }
 
 // Takes the exclusive lock without waiting; returns 0 or the error number.
@@ -30,12 +52,78 @@ int lockExclusively(int descriptor) {
     return ::flock(descriptor, LOCK_EX | LOCK_NB) == 0 ? 0 : errno;
 }
 
-// The permission bits a newly created file would get.
-mode_t defaultFileMode() {
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    return 0666 & ~mask;
+// Takes the exclusive lock, waiting for another holder to let go.
+int lockWaiting(int descriptor) {
+    while (::flock(descriptor, LOCK_EX) != 0) {
+        if (errno != EINTR) return errno;
+    }
+    return 0;
 }
+
+bool sameFile(const struct stat& a, const struct stat& b) {
+    return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
+}
+
+// The kernel's rule for protected symlinks: in a sticky, world-writable folder a link is
+// followed only when it belongs to the follower or to the folder's owner.
+bool mayFollow(const std::filesystem::path& link, const struct stat& linkStatus) {
+    struct stat folder {};
+    const std::filesystem::path parent = link.has_parent_path() ? link.parent_path() : ".";
+    if (::stat(parent.c_str(), &folder) != 0) return false;
+    const bool shared = (folder.st_mode & S_ISVTX) != 0 && (folder.st_mode & S_IWOTH) != 0;
+    return !shared || linkStatus.st_uid == ::geteuid() || linkStatus.st_uid == folder.st_uid;
+}
+
+// The file that a save of fileName writes: symbolic links followed, also to a file that does
+// not exist yet, as cp does.
+std::filesystem::path resolveTarget(const std::string& fileName) {
+    std::filesystem::path path(fileName);
+    for (int hop = 0; hop < kMaxLinkHops; ++hop) {
+        struct stat status {};
+        if (::lstat(path.c_str(), &status) != 0) {
+            if (errno == ENOENT) return path;
+            failCreate(fileName, errno);
+        }
+        if (!S_ISLNK(status.st_mode)) return path;
+        if (!mayFollow(path, status)) failCreate(fileName, EACCES);
+        std::vector<char> target(PATH_MAX);
+        const ssize_t length = ::readlink(path.c_str(), target.data(), target.size());
+        if (length < 0) failCreate(fileName, errno);
+        if (static_cast<std::size_t>(length) >= target.size()) failCreate(fileName, ENAMETOOLONG);
+        const std::filesystem::path next(std::string(target.data(), static_cast<std::size_t>(length)));
+        path = next.is_absolute() ? next : path.parent_path() / next;
+    }
+    failCreate(fileName, ELOOP);
+}
+
+// The name under which the temporary file of a target is linked just before its rename: short,
+// so that targets of the longest names fit, and the same for every save of that target, so that
+// a save killed at that moment leaves one file that the next save removes.
+std::string temporaryNameFor(const std::string& name) {
+    std::uint64_t hash = 14695981039346656037ull;  // FNV-1a
+    for (const char c : name) hash = (hash ^ static_cast<unsigned char>(c)) * 1099511628211ull;
+    char text[40];
+    std::snprintf(text, sizeof text, ".zyklora-%016llx.tmp", static_cast<unsigned long long>(hash));
+    return text;
+}
+
+// Blocks the signals that end a program politely while alive, so that a save is not stopped
+// between giving its temporary file a name and renaming it.
+class TSignalsDeferred {
+public:
+    TSignalsDeferred() {
+        sigset_t deferred;
+        sigemptyset(&deferred);
+        for (const int signal : {SIGINT, SIGTERM, SIGHUP, SIGQUIT}) sigaddset(&deferred, signal);
+        ::pthread_sigmask(SIG_BLOCK, &deferred, &m_previous);
+    }
+    ~TSignalsDeferred() { ::pthread_sigmask(SIG_SETMASK, &m_previous, nullptr); }
+    TSignalsDeferred(const TSignalsDeferred&) = delete;
+    TSignalsDeferred& operator=(const TSignalsDeferred&) = delete;
+
+private:
+    sigset_t m_previous;
+};
 
 }  // namespace
 
@@ -46,7 +134,7 @@ std::string fullPathOf(const std::string& fileName) {
 }
 
 std::unique_ptr<TFileStream> openForReading(const std::string& fileName) {
-    // O_NONBLOCK keeps a FIFO from blocking the open; reads of regular files ignore it.
+    // O_NONBLOCK keeps a FIFO without a writer from blocking the open; reads wait for data.
     const int descriptor = ::open(fileName.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
     if (descriptor < 0) failOpen(fileName, errno);
     auto stream = std::make_unique<TFileStream>(descriptor);
@@ -58,57 +146,124 @@ std::unique_ptr<TFileStream> openForReading(const std::string& fileName) {
 }
 
 TReplacingFile::TReplacingFile(const std::string& fileName) : m_fileName(fileName) {
-    std::error_code error;
-    m_targetPath = std::filesystem::is_symlink(fileName, error)
-                       ? std::filesystem::weakly_canonical(fileName, error).string()
-                       : fileName;
-    if (error) m_targetPath = fileName;
-
-    mode_t mode = defaultFileMode();
-    const int existing = ::open(m_targetPath.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
-    if (existing >= 0) {
-        m_lock = std::make_unique<TFileStream>(existing);
-        struct stat status {};
-        if (::fstat(existing, &status) == 0) {
-            if (S_ISDIR(status.st_mode)) failCreate(fileName, EISDIR);
-            mode = status.st_mode & 07777;
-        }
-        if (const int lockError = lockExclusively(existing); lockError != 0) {
-            failCreate(fileName, lockError);
-        }
-    } else if (errno != ENOENT) {
-        failCreate(fileName, errno);
-    }
-
-    // A hidden name beside the target; built by appending, which GCC 12 does not misread.
-    const std::filesystem::path target(m_targetPath);
-    std::string hidden(".");
-    hidden.append(target.filename().string()).append(".XXXXXX");
-    const std::string pattern = (target.parent_path() / hidden).string();
-    std::vector<char> name(pattern.begin(), pattern.end());
-    name.push_back('\0');
-    const int descriptor = ::mkostemp(name.data(), O_CLOEXEC);
+    const std::filesystem::path target = resolveTarget(fileName);
+    m_name = target.filename().string();
+    if (m_name.empty() || m_name == "." || m_name == "..") failCreate(fileName, EISDIR);
+    const std::string folder = target.has_parent_path() ? target.parent_path().string() : ".";
+    const int descriptor = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (descriptor < 0) failCreate(fileName, errno);
-    m_temporaryPath = name.data();
+    m_folder = std::make_unique<TFileStream>(descriptor);
+    lockTarget();
+    createTemporary();
+}
+
+void TReplacingFile::lockTarget() {
+    const int folder = m_folder->descriptor();
+    bool folderLocked = false;
+    for (;;) {
+        struct stat status {};
+        if (::fstatat(folder, m_name.c_str(), &status, AT_SYMLINK_NOFOLLOW) != 0) {
+            if (errno != ENOENT) failCreate(m_fileName, errno);
+            if (folderLocked) return;  // still new, and no other save can create it now
+            if (const int error = lockWaiting(folder); error != 0) failCreate(m_fileName, error);
+            folderLocked = true;
+            continue;
+        }
+        if (folderLocked) {  // another save created it meanwhile: lock the file as usual
+            ::flock(folder, LOCK_UN);
+            folderLocked = false;
+        }
+        if (S_ISDIR(status.st_mode)) failCreate(m_fileName, EISDIR);
+        if (!S_ISREG(status.st_mode)) failCreate(m_fileName, kNotRegular);
+        // Opening for writing lets the system decide whether the caller may write the file.
+        const int descriptor = ::openat(folder, m_name.c_str(),
+                                        O_WRONLY | O_NONBLOCK | O_NOCTTY | O_NOFOLLOW | O_CLOEXEC);
+        if (descriptor < 0) failCreate(m_fileName, errno);
+        m_lock = std::make_unique<TFileStream>(descriptor);
+        struct stat opened {};
+        if (::fstat(descriptor, &opened) != 0) failCreate(m_fileName, errno);
+        if (!S_ISREG(opened.st_mode)) failCreate(m_fileName, kNotRegular);
+        if (const int error = lockExclusively(descriptor); error != 0) {
+            failCreate(m_fileName, error);
+        }
+        // The lock counts only if the name still leads to the locked file.
+        struct stat current {};
+        if (::fstatat(folder, m_name.c_str(), &current, AT_SYMLINK_NOFOLLOW) == 0 &&
+            sameFile(current, opened)) {
+            if (opened.st_nlink > 1) failCreate(m_fileName, kHardLinks);
+            m_previous = opened;
+            return;
+        }
+        m_lock.reset();
+    }
+}
+
+void TReplacingFile::createTemporary() {
+    const int folder = m_folder->descriptor();
+    // A new file gets the usual permissions; a replacement gets the old file's in commit().
+    const mode_t mode = m_previous ? 0600 : 0666;
+    int descriptor = ::openat(folder, ".", O_TMPFILE | O_WRONLY | O_CLOEXEC, mode);
+    m_unnamed = descriptor >= 0;
+    if (descriptor < 0) {
+        if (errno != EOPNOTSUPP && errno != EISDIR && errno != EINVAL) {
+            failCreate(m_fileName, errno);
+        }
+        // No unnamed files on this file system: a named one, whose leftover from a killed
+        // save is removed first.
+        m_temporaryName = temporaryNameFor(m_name);
+        ::unlinkat(folder, m_temporaryName.c_str(), 0);
+        descriptor = ::openat(folder, m_temporaryName.c_str(),
+                              O_CREAT | O_EXCL | O_WRONLY | O_NOFOLLOW | O_CLOEXEC, mode);
+        if (descriptor < 0) {
+            m_temporaryName.clear();
+            failCreate(m_fileName, errno);
+        }
+    }
     m_temporary = std::make_unique<TFileStream>(descriptor);
-    ::fchmod(descriptor, mode);
 }
 
 TReplacingFile::~TReplacingFile() {
-    if (!m_temporaryPath.empty()) ::unlink(m_temporaryPath.c_str());
+    if (!m_temporaryName.empty()) ::unlinkat(m_folder->descriptor(), m_temporaryName.c_str(), 0);
 }
 
 void TReplacingFile::commit() {
-    if (::fsync(m_temporary->descriptor()) != 0) throw EWriteError("Stream-Schreibfehler");
-    if (::rename(m_temporaryPath.c_str(), m_targetPath.c_str()) != 0) {
-        failCreate(m_fileName, errno);
+    const int temporary = m_temporary->descriptor();
+    if (m_previous) {
+        // Owner and group as before where the saver may set them; never setuid or setgid.
+        if (::fchown(temporary, m_previous->st_uid, m_previous->st_gid) != 0) {
+            [[maybe_unused]] const int groupOnly = ::fchown(temporary, static_cast<uid_t>(-1),
+                                                            m_previous->st_gid);
+        }
+        constexpr mode_t kKeptBits = 07777 & ~mode_t{S_ISUID | S_ISGID};
+        ::fchmod(temporary, m_previous->st_mode & kKeptBits);
     }
-    m_temporaryPath.clear();
+    if (::fsync(temporary) != 0) {
+        EWriteError failure("Stream-Schreibfehler", errno);
+        failure.setFileName(fullPathOf(m_fileName));
+        throw failure;
+    }
+    linkAndRename();
     // Make the rename itself durable; a failure here loses nothing that was there before.
-    const std::string folder = std::filesystem::path(m_targetPath).parent_path().string();
-    const int directory = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_CLOEXEC);
-    if (directory >= 0) {
-        ::fsync(directory);
-        ::close(directory);
+    ::fsync(m_folder->descriptor());
+}
+
+void TReplacingFile::linkAndRename() {
+    const int folder = m_folder->descriptor();
+    const TSignalsDeferred deferred;
+    if (m_unnamed) {
+        m_temporaryName = temporaryNameFor(m_name);
+        ::unlinkat(folder, m_temporaryName.c_str(), 0);
+        const std::string self = "/proc/self/fd/" + std::to_string(m_temporary->descriptor());
+        if (::linkat(AT_FDCWD, self.c_str(), folder, m_temporaryName.c_str(), AT_SYMLINK_FOLLOW) !=
+            0) {
+            const int error = errno;
+            m_temporaryName.clear();
+            failCreate(m_fileName, error);
+        }
+        m_unnamed = false;
     }
+    if (::renameat(folder, m_temporaryName.c_str(), folder, m_name.c_str()) != 0) {
+        failCreate(m_fileName, errno);  // the destructor removes the temporary name
+    }
+    m_temporaryName.clear();
 }

@@ -1,12 +1,15 @@
 #pragma once
 
+#include <sys/stat.h>
+
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "lib/stream.h"
 
-// Files as the tree file needs them: no sharing while in use (an exclusive, non-blocking flock
-// on the caller's file), and a save that never loses the file that was there before.
+// Files as the tree file needs them: no sharing while in use (an exclusive flock on the
+// caller's file), and a save that never loses the file that was there before.
 
 // The caller's name as a full path, for messages.
 std::string fullPathOf(const std::string& fileName);
@@ -14,16 +17,24 @@ std::string fullPathOf(const std::string& fileName);
 // Opens an existing file for reading and locks it. Raises EFOpenError
 // "Datei <full path> kann nicht geöffnet werden. <system message>" when it is missing, not
 // readable, a directory, or locked by another holder. The lock lasts as long as the stream.
+// Pipes and FIFOs are read until their writer closes them.
 std::unique_ptr<TFileStream> openForReading(const std::string& fileName);
 
-// Replaces a file's content durably: the new bytes go to a temporary file in the same folder,
-// which commit() flushes to disk and renames over the target. The target stays locked while
-// this object lives. Without commit(), the destructor removes the temporary file and the
-// target is left exactly as it was.
+// Replaces a regular file's content durably: the new bytes go to an unnamed temporary file in
+// the target's folder, which commit() flushes to disk, gives the old file's owner, group and
+// permission bits (less setuid and setgid), and renames over the target. Without commit(),
+// nothing on disk changes, also when the process dies.
+//
+// Symbolic links are followed to the file they name, also when it does not exist yet, except
+// a link in a sticky, world-writable folder that belongs neither to the saver nor to the
+// folder's owner. While this object lives the target is locked against other saves and loads;
+// a target that does not exist yet is kept apart from other saves by locking its folder, so a
+// second save of the same new name waits for the first.
 class TReplacingFile {
 public:
-    // Locks the target (if it exists) and creates the temporary file. Raises EFCreateError
-    // "Datei "<full path>" kann nicht erstellt werden. <system message>".
+    // Raises EFCreateError "Datei "<full path>" kann nicht erstellt werden. <reason>" when the
+    // target may not be written, is no regular file, has further hard links (replacing it would
+    // split it from them), is locked, or the temporary file cannot be made.
     explicit TReplacingFile(const std::string& fileName);
     ~TReplacingFile();
     TReplacingFile(const TReplacingFile&) = delete;
@@ -36,9 +47,16 @@ public:
     void commit();
 
 private:
-    std::string m_fileName;
-    std::string m_targetPath;     // where the content goes: the target, links resolved
-    std::string m_temporaryPath;  // empty once renamed
-    std::unique_ptr<TFileStream> m_lock;
+    void lockTarget();
+    void createTemporary();
+    void linkAndRename();
+
+    std::string m_fileName;                  // as the caller gave it, for messages
+    std::unique_ptr<TFileStream> m_folder;   // the target's folder, links resolved
+    std::string m_name;                      // the target's name in that folder
+    std::unique_ptr<TFileStream> m_lock;     // the locked target; unset while it is new
+    std::optional<struct stat> m_previous;   // the target's status, when it exists
     std::unique_ptr<TFileStream> m_temporary;
+    std::string m_temporaryName;  // the temporary's name while it has one in the folder
+    bool m_unnamed = false;       // the temporary is an O_TMPFILE without a name yet
 };

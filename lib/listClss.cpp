@@ -53,6 +53,8 @@ std::unique_ptr<TBase> TListe::insert(std::unique_ptr<TBase> value) {
 }
 
 std::unique_ptr<TBase> TListe::append(std::unique_ptr<TBase> value) {
+    // Refused before the cursor moves, so that a refusal changes nothing.
+    if (!value) throw std::invalid_argument("TListe: an element must be present");
     toEnd();
     return insert(std::move(value));
 }

@@ -56,7 +56,7 @@ public:
     // unchanged; otherwise the result is empty and the list owns the value. An absent value is
     // refused with std::invalid_argument: the list's operations rely on every element.
     [[nodiscard]] std::unique_ptr<TBase> insert(std::unique_ptr<TBase> value);
-    // toEnd, then insert.
+    // toEnd, then insert. An absent value is refused before the cursor moves.
     [[nodiscard]] std::unique_ptr<TBase> append(std::unique_ptr<TBase> value);
     // Removes and destroys the current element; the following one becomes current. Does
     // nothing at the end.

@@ -1,6 +1,7 @@
 #include "lib/stream.h"
 
 #include <fcntl.h>
+#include <poll.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -33,11 +34,19 @@ void TMemoryStream::seekRelative(std::int64_t offset) {
 TFileStream::~TFileStream() { ::close(m_descriptor); }
 
 std::size_t TFileStream::read(std::span<std::uint8_t> bytes) {
-    ssize_t count;
-    do {
-        count = ::read(m_descriptor, bytes.data(), bytes.size());
-    } while (count < 0 && errno == EINTR);
-    return count < 0 ? 0 : static_cast<std::size_t>(count);
+    for (;;) {
+        const ssize_t count = ::read(m_descriptor, bytes.data(), bytes.size());
+        if (count >= 0) return static_cast<std::size_t>(count);
+        if (errno == EAGAIN || errno == EWOULDBLOCK) {
+            // A pipe with no data yet is not its end: wait until the writer sends or closes.
+            pollfd waiting{.fd = m_descriptor, .events = POLLIN, .revents = 0};
+            if (::poll(&waiting, 1, -1) >= 0 || errno == EINTR) continue;
+        } else if (errno == EINTR) {
+            continue;
+        }
+        m_lastError = errno;
+        return 0;
+    }
 }
 
 std::size_t TFileStream::write(std::span<const std::uint8_t> bytes) {
@@ -46,6 +55,7 @@ std::size_t TFileStream::write(std::span<const std::uint8_t> bytes) {
     while (written < bytes.size()) {
         const ssize_t count = ::write(m_descriptor, bytes.data() + written, bytes.size() - written);
         if (count < 0 && errno == EINTR) continue;
+        if (count < 0) m_lastError = errno;
         if (count <= 0) break;
         written += static_cast<std::size_t>(count);
     }

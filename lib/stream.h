@@ -20,6 +20,9 @@ public:
     virtual std::size_t write(std::span<const std::uint8_t> bytes) = 0;
     // Moves the position by offset bytes, negative for backwards.
     virtual void seekRelative(std::int64_t offset) = 0;
+    // The system's error number of the last read or write that failed; 0 when none did or the
+    // stream has no such cause (the end of the data is no error).
+    virtual int lastError() const { return 0; }
 };
 
 // A stream over a growing byte vector that it owns; the position starts at 0.
@@ -47,7 +50,8 @@ private:
     std::size_t m_position = 0;
 };
 
-// A stream on an open POSIX file descriptor, which it closes when destroyed.
+// A stream on an open POSIX file descriptor, which it closes when destroyed. Reads wait for data
+// on pipes and other non-blocking descriptors: only the end of the data ends a read with 0.
 class TFileStream : public TStream {
 public:
     explicit TFileStream(int descriptor) : m_descriptor(descriptor) {}
@@ -58,9 +62,11 @@ public:
     std::size_t read(std::span<std::uint8_t> bytes) override;
     std::size_t write(std::span<const std::uint8_t> bytes) override;
     void seekRelative(std::int64_t offset) override;
+    int lastError() const override { return m_lastError; }
 
     int descriptor() const { return m_descriptor; }
 
 private:
     int m_descriptor;
+    int m_lastError = 0;
 };

@@ -1,8 +1,4 @@
 // The tree file: TBinTree's save and load.
-#include <sys/stat.h>
-
-#include <algorithm>
-#include <array>
 #include <string_view>
 #include <vector>
 
@@ -10,17 +6,12 @@
 #include "lib/errors.h"
 #include "lib/fileAccess.h"
 #include "lib/treeclss.h"
+#include "lib/valueClasses.h"
 #include "lib/valueStream.h"
 
 namespace {
 
 constexpr std::size_t kBufferSize = 4000;
-
-// The classes whose values a tree file may hold; every other registered class would end the
-// program in its loadValue.
-constexpr std::array<std::string_view, 12> kValueClasses = {
-    "TChar",    "TString", "TInteger",  "TInt64",   "TByte",   "TWord",
-    "TLongint", "TReal",   "TExtended", "TBoolean", "TTColor", "TTBruch"};
 
 // Reads a node's class name and value. Trees hold many values of one class, so the entry of
 // the last name read is kept for the next record.
@@ -32,7 +23,8 @@ std::unique_ptr<TBase> readValue(TReader& reader, std::string& lastName,
         lastName = std::move(name);
     }
     const TClassEntry& entry = *lastEntry;
-    if (std::ranges::find(kValueClasses, entry.name) == kValueClasses.end()) {
+    // Only value classes: any other registered class would end the program in its loadValue.
+    if (!isValueClassName(entry.name)) {
         throw EReadError("Ungültiger Eigenschaftswert");
     }
     std::unique_ptr<TBase> value = entry.createEmpty();
@@ -79,6 +71,10 @@ void TBinTree::saveToStream(TStream& stream) {
 
 void TBinTree::loadFromStream(TStream& stream) {
     TReader reader(stream, kBufferSize);
+    loadRecords(reader);
+}
+
+void TBinTree::loadRecords(TReader& reader) {
     // A position still to be read: the root (parent absent) or a subtree of parent.
     struct Position {
         TBinTreeNode* parent;
@@ -109,22 +105,30 @@ void TBinTree::loadFromStream(TStream& stream) {
         if (rightPresent) pending.push_back({node, false, position.depth + 1});
         if (leftPresent) pending.push_back({node, true, position.depth + 1});
     }
-    reader.release();
 }
 
 void TBinTree::save(const std::string& fileName) {
-    TReplacingFile file(fileName);
-    saveToStream(file.stream());
-    file.commit();
+    try {
+        TReplacingFile file(fileName);
+        saveToStream(file.stream());
+        file.commit();
+    } catch (EStreamError& error) {
+        if (error.fileName().empty()) error.setFileName(fullPathOf(fileName));
+        throw;
+    }
 }
 
 void TBinTree::load(const std::string& fileName) {
-    std::unique_ptr<TFileStream> file = openForReading(fileName);
-    struct stat status {};
-    if (::fstat(file->descriptor(), &status) == 0 && S_ISREG(status.st_mode) &&
-        status.st_size == 0) {
-        m_root.reset();
-        return;
+    try {
+        std::unique_ptr<TFileStream> file = openForReading(fileName);
+        TReader reader(*file, kBufferSize);
+        if (reader.atEnd()) {  // no bytes at all, from a file or a pipe: the empty tree
+            m_root.reset();
+            return;
+        }
+        loadRecords(reader);
+    } catch (EStreamError& error) {
+        if (error.fileName().empty()) error.setFileName(fullPathOf(fileName));
+        throw;
     }
-    loadFromStream(*file);
 }

@@ -95,7 +95,10 @@ TBinTreeNode* findPreOrder(TBinTreeNode* root, Visit visit) {
 
 TBinTreeNode::TBinTreeNode(std::unique_ptr<TBinTreeNode> left, std::unique_ptr<TBase> value,
                            std::unique_ptr<TBinTreeNode> right)
-    : m_left(std::move(left)), m_right(std::move(right)), m_value(std::move(value)) {}
+    : m_left(std::move(left)), m_right(std::move(right)), m_value(std::move(value)) {
+    // Every operation on the tree relies on each node holding a value.
+    if (!m_value) throw std::invalid_argument("TBinTreeNode: a value must be present");
+}
 
 TBinTreeNode::~TBinTreeNode() {
     destroySubtree(std::move(m_left));

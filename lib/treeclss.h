@@ -7,6 +7,7 @@
 
 #include "lib/baseClss.h"
 
+class TReader;
 class TStream;
 
 // One node of a binary tree. Owns its two subtrees and its value. Destroying a node destroys its
@@ -101,9 +102,11 @@ public:
     // Writes the tree file: nothing for an empty tree, else the node records in pre-order,
     // each the value's class name, its payload, and whether a left and a right subtree follow.
     // The new content replaces the file only once it is complete on disk; on failure the file
-    // is left as it was. Raises EFCreateError, EWriteError.
+    // is left as it was. Only regular files the caller may write are replaced (see
+    // TReplacingFile). Raises EFCreateError, EWriteError.
     virtual void save(const std::string& fileName);
-    // Reads a tree file into this tree. A zero-byte file empties the tree; bytes after the
+    // Reads a tree file into this tree; a pipe or FIFO is read until its writer closes it. A
+    // zero-byte file empties the tree; bytes after the
     // root's record are ignored. Each node is stored in its position as soon as its value is
     // read, so a failed load keeps the new root and every node read before the error (the old
     // nodes go when the new root is stored). Raises EFOpenError, EReadError, EClassNotFound;
@@ -113,11 +116,15 @@ public:
 
     static constexpr int kMaxLoadDepth = 10000;
     // save and load on an open stream, with a 4000-byte buffer. loadFromStream reads at least
-    // one record: an empty stream fails with "Stream-Lesefehler".
+    // one record: an empty stream fails with "Stream-Lesefehler". Errors of save and load carry
+    // the file's full path (EStreamError::fileName).
     void saveToStream(TStream& stream);
     void loadFromStream(TStream& stream);
 
 private:
+    // The node records from the root's on; an empty stream fails.
+    void loadRecords(TReader& reader);
+
     std::unique_ptr<TBinTreeNode> m_root;
 };
 

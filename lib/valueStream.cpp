@@ -22,6 +22,10 @@ static_assert(std::endian::native == std::endian::little);
 
 std::uint8_t tagByte(TValueTag tag) { return static_cast<std::uint8_t>(tag); }
 
+// The prescribed messages, with the stream's system error as the cause where it has one.
+EWriteError writeError(const TStream& stream) { return EWriteError(kWriteError, stream.lastError()); }
+EReadError readError(const TStream& stream) { return EReadError(kReadError, stream.lastError()); }
+
 // Texts are read in pieces of at most this size, so that a crafted length costs no more memory
 // than the data that is really there.
 constexpr std::size_t kTextPiece = 1 << 16;
@@ -45,9 +49,9 @@ TWriter::~TWriter() {
 
 void TWriter::handOver() {
     if (m_count == 0) return;
-    const std::size_t written = m_stream.write({m_buffer.get(), m_count});
-    if (written != m_count) throw EWriteError(kWriteError);
-    m_count = 0;
+    const std::size_t waiting = std::exchange(m_count, 0);
+    // The bytes are gone either way: a short write is reported once, never written again.
+    if (m_stream.write({m_buffer.get(), waiting}) != waiting) throw writeError(m_stream);
 }
 
 void TWriter::flush() { handOver(); }
@@ -135,7 +139,7 @@ void TReader::release() {
 
 void TReader::refill() {
     const std::size_t delivered = m_stream.read({m_buffer.get(), m_bufferSize});
-    if (delivered == 0) throw EReadError(kReadError);
+    if (delivered == 0) throw readError(m_stream);
     m_end = delivered;
     m_position = 0;
 }
@@ -164,6 +168,15 @@ std::uint64_t TReader::getLittleEndian(std::size_t width) {
 }
 
 TValueTag TReader::getTag() { return static_cast<TValueTag>(takeByte()); }
+
+bool TReader::atEnd() {
+    if (m_position < m_end) return false;
+    const std::size_t delivered = m_stream.read({m_buffer.get(), m_bufferSize});
+    if (delivered == 0 && m_stream.lastError() != 0) throw readError(m_stream);
+    m_position = 0;
+    m_end = delivered;
+    return delivered == 0;
+}
 
 TValueTag TReader::peekTag() {
     const TValueTag tag = getTag();

@@ -145,6 +145,9 @@ public:
     ~TReader();
 
     TValueTag getTag();
+    // True when no byte waits and the stream delivers none; a stream that fails instead raises
+    // "Stream-Lesefehler".
+    bool atEnd();
     // The next byte, which stays unread.
     TValueTag peekTag();
     void getBytes(std::span<std::uint8_t> bytes);

@@ -3,6 +3,7 @@
 # help file with its pages, a valid menu entry whose Path holds the help file, and the icon.
 set -euo pipefail
 build_dir=$1
+app_id=$2
 prefix=$(mktemp -d)
 trap 'rm -rf "$prefix"' EXIT
 
@@ -17,7 +18,7 @@ pages=$(enum_chmLib "$help")
 for page in index.html zyklisch.html ablesen.html bedienung.html; do
     grep -q "/$page\$" <<<"$pages" || fail "$page missing from the help file"
 done
-entry="$prefix/share/applications/zyklora.desktop"
+entry="$prefix/share/applications/$app_id.desktop"
 desktop-file-validate "$entry" || fail "desktop entry not valid"
 grep -qx "Path=$prefix/share/zyklora" "$entry" || fail "Path= does not name the help folder"
 grep -qx "Exec=$prefix/bin/zyklora" "$entry" || fail "Exec= does not name the program"

@@ -18,10 +18,12 @@ struct RunResult {
     std::string err;
 };
 
-// Runs zyklora-tree with the arguments (already quoted for the shell).
-RunResult run(const TempDir& dir, const std::string& arguments) {
+// Runs zyklora-tree with the arguments (already quoted for the shell), after the shell commands
+// of setUp, such as a ulimit.
+RunResult run(const TempDir& dir, const std::string& arguments, const std::string& setUp = "") {
     const std::string errFile = dir.file("stderr.txt");
-    const std::string command = std::string(ZYKLORA_TREE_PATH) + " " + arguments + " 2>" + errFile;
+    const std::string command = "(" + setUp + " exec " + std::string(ZYKLORA_TREE_PATH) + " " +
+                                arguments + ") 2>" + errFile;
     FILE* pipe = ::popen(command.c_str(), "r");
     std::string out;
     std::array<char, 4096> buffer;
@@ -51,7 +53,7 @@ TEST(ZykloraTree, ShowCopyAndUsage) {
     writeFile(cut, prefixOf(bytes, 41));
     RunResult damaged = run(dir, "show " + cut);
     EXPECT_EQ(damaged.status, 1);
-    EXPECT_EQ(damaged.err, "Stream-Lesefehler\n");
+    EXPECT_EQ(damaged.err, "zyklora-tree: " + cut + ": Stream-Lesefehler\n");
     EXPECT_NE(damaged.out.find("\"value\": -1"), std::string::npos);
     EXPECT_NE(damaged.out.find("\"right\": null}\n"), std::string::npos);
 
@@ -72,6 +74,68 @@ TEST(ZykloraTree, ShowCopyAndUsage) {
     RunResult wrong = run(dir, "show");
     EXPECT_EQ(wrong.status, 2);
     EXPECT_NE(wrong.err.find("Aufruf:"), std::string::npos);
+}
+
+// A tree file of one TString of length zero bytes, stored sparsely as a long text.
+std::string sparseTextTree(const TempDir& dir, std::uint32_t length) {
+    const std::string name = dir.file("text" + std::to_string(length) + ".bin");
+    Bytes bytes = hexBytes("06 07 54 53 74 72 69 6E 67 0C");
+    for (int i = 0; i < 4; ++i) bytes.push_back(static_cast<std::uint8_t>(length >> (8 * i)));
+    writeFile(name, bytes);
+    std::filesystem::resize_file(name, bytes.size() + length);
+    std::FILE* file = std::fopen(name.c_str(), "ab");
+    std::fputs("\x08\x08", file);
+    std::fclose(file);
+    return name;
+}
+
+TEST(ZykloraTree, FailuresEndWithASafeGermanMessageAndStatusOne) {
+    TempDir dir;
+    const std::string worked = dir.file("worked.bin");
+    writeFile(worked, hexBytes(kWorkedTree));
+    const std::string hostile = dir.file("hostile.bin");
+    Bytes name = hexBytes("06 50 54 1B 5B 32 4A 00");  // "T", ESC "[2J", NUL, then 72 "A"
+    name.resize(2 + 0x50, 'A');
+    writeFile(hostile, name);
+    const std::string large = sparseTextTree(dir, 1 << 16);
+    struct Case {
+        std::string setUp;
+        std::string arguments;
+        std::string err;  // the start of standard error
+    } cases[] = {
+        {"", "show " + worked + " >/dev/full",
+         "zyklora-tree: Fehler beim Schreiben der Standardausgabe ("},
+        {"", "show " + hostile,
+         "zyklora-tree: " + hostile + ": Klasse T\\x1B[2J\\x00" + std::string(58, 'A') +
+             "… nicht gefunden\n"},
+        {"ulimit -f 16;", "copy " + large + " " + dir.file("limited.bin"),
+         "zyklora-tree: " + dir.file("limited.bin") + ": Stream-Schreibfehler ("},
+    };
+    for (const Case& c : cases) {
+        const RunResult result = run(dir, c.arguments, c.setUp);
+        EXPECT_EQ(result.status, 1) << c.arguments;
+        EXPECT_EQ(result.err.substr(0, c.err.size()), c.err) << c.arguments;
+    }
+    EXPECT_FALSE(std::filesystem::exists(dir.file("limited.bin")));
+}
+
+// Memory follows the data: a text of L bytes is shown and copied within 3 L + 64 MiB of address
+// space, though its JSON form is six times as long.
+TEST(ZykloraTree, MemoryFollowsTheData) {
+#if defined(__SANITIZE_ADDRESS__)
+    GTEST_SKIP() << "AddressSanitizer reserves far more address space than any such limit";
+#endif
+    TempDir dir;
+    constexpr std::uint32_t kLength = 64 << 20;
+    const std::string large = sparseTextTree(dir, kLength);
+    const std::string limit = "ulimit -v " + std::to_string((3 * kLength + (64 << 20)) / 1024) + ";";
+    const RunResult shown = run(dir, "show " + large + " | wc -c", limit);
+    EXPECT_EQ(shown.err, "");
+    EXPECT_EQ(run(dir, "copy " + large + " " + dir.file("copy.bin"), limit).status, 0);
+
+    const RunResult starved = run(dir, "show " + large, "ulimit -v 40000;");
+    EXPECT_EQ(starved.status, 1);
+    EXPECT_EQ(starved.err, "zyklora-tree: Nicht genug Arbeitsspeicher\n");
 }
 
 TEST(ZykloraTree, ValuesAsJson) {

@@ -1,10 +1,11 @@
-// Feeds arbitrary bytes to TBinTree's load and to a run of TReader reads, through the
-// in-memory stream. Whatever is accepted must encode and decode to the same thing again.
+// Feeds arbitrary bytes to TBinTree's load, the JSON printer and a run of TReader reads,
+// through the in-memory stream. Whatever is accepted must encode and decode to the same thing again.
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
 #include <vector>
 
+#include "cli/treeJson.h"
 #include "lib/errors.h"
 #include "lib/libraryClasses.h"
 #include "lib/treeclss.h"
@@ -24,14 +25,40 @@ Bytes saved(TBinTree& tree) {
     return stream.bytes();
 }
 
+// What a failed load kept is printed too: the JSON must hold no raw control byte and close
+// every object it opens.
+void printJson(const TBinTree& tree) {
+    long open = 0;
+    bool inString = false;
+    bool escaped = false;
+    writeTreeJson(tree, [&](std::string_view piece) {
+        for (const char c : piece) {
+            check(static_cast<unsigned char>(c) >= 0x20);
+            if (inString) {
+                if (!escaped && c == '"') inString = false;
+                escaped = !escaped && c == '\\';
+            } else if (c == '"') {
+                inString = true;
+            } else if (c == '{') {
+                ++open;
+            } else if (c == '}') {
+                --open;
+            }
+        }
+    });
+    check(open == 0 && !inString);
+}
+
 void loadTree(const Bytes& bytes) {
     TBinTree tree;
     TMemoryStream stream(bytes);
     try {
         tree.loadFromStream(stream);
     } catch (const EStreamError&) {
+        printJson(tree);
         return;
     }
+    printJson(tree);
     const Bytes once = saved(tree);
     TBinTree again;
     TMemoryStream onceStream(once);

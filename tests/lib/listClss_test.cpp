@@ -105,8 +105,10 @@ TEST(TListe, InsertGoesBeforeTheCurrentElementAndBecomesCurrent) {
     EXPECT_EQ(textsOf(list).back(), "last");
 
     EXPECT_THROW((void)list.insert(nullptr), std::invalid_argument);
+    list.goTo(1);
     EXPECT_THROW((void)list.append(nullptr), std::invalid_argument);
     EXPECT_EQ(list.length(), 7);
+    EXPECT_EQ(list.position(), 1);  // refused before the cursor moved
 }
 
 TEST(TListe, RemoveDestroysTheCurrentElementAndKeepsTheIndex) {

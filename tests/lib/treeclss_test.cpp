@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -146,6 +147,7 @@ TEST(TBinTree, SettersHandThePreviousSubtreeBack) {
     Node formerRoot = tree->setRoot(nullptr);
     EXPECT_TRUE(tree->empty());
     EXPECT_EQ(static_cast<TString*>(formerRoot->getLeft()->getValue())->text(), "C");
+    EXPECT_THROW(TBinTreeNode(nullptr, nullptr, nullptr), std::invalid_argument);
 }
 
 TEST(TBinTree, PaintSpreadsByHalvesAndDrawsLinesToTheParent) {

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
+
 #include <cmath>
 #include <cstring>
 #include <limits>
@@ -169,20 +171,30 @@ TEST(TWriter, FullBufferGoesToTheStreamOnlyWhenAFurtherByteArrives) {
 
 TEST(TWriter, AShortWriteIsAWriteError) {
     class TFullStream : public TMemoryStream {
-        std::size_t write(std::span<const std::uint8_t> bytes) override { return bytes.size() - 1; }
+    public:
+        std::size_t write(std::span<const std::uint8_t> bytes) override {
+            ++calls;
+            return bytes.size() - 1;
+        }
+        int lastError() const override { return ENOSPC; }
+        int calls = 0;
     } full;
-    TWriter writer(full, 4000);
-    writer.putInteger(1);
-    EXPECT_THROW(
-        {
-            try {
-                writer.release();
-            } catch (const EWriteError& error) {
-                EXPECT_STREQ(error.what(), "Stream-Schreibfehler");
-                throw;
-            }
-        },
-        EWriteError);
+    {
+        TWriter writer(full, 4000);
+        writer.putInteger(1);
+        EXPECT_THROW(
+            {
+                try {
+                    writer.release();
+                } catch (const EWriteError& error) {
+                    EXPECT_STREQ(error.what(), "Stream-Schreibfehler");
+                    EXPECT_EQ(error.systemError(), ENOSPC);
+                    throw;
+                }
+            },
+            EWriteError);
+    }
+    EXPECT_EQ(full.calls, 1);  // the refused bytes are not sent again on destruction
 }
 
 TEST(TReader, ReleaseLeavesTheStreamBehindTheLastConsumedByte) {

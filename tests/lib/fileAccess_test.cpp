@@ -1,0 +1,185 @@
+#include "lib/fileAccess.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <filesystem>
+#include <functional>
+#include <thread>
+
+#include "lib/errors.h"
+#include "lib/libraryClasses.h"
+#include "lib/treeclss.h"
+#include "tests/support/tempDir.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr uid_t kNobody = 65534;
+
+std::unique_ptr<TBinTree> treeOf(std::int32_t value) {
+    auto tree = std::make_unique<TBinTree>();
+    (void)tree->setRoot(
+        std::make_unique<TBinTreeNode>(nullptr, std::make_unique<TInteger>(value), nullptr));
+    return tree;
+}
+
+// Runs work in a child process, as the user nobody when asked and this test runs as root;
+// returns its exit status.
+int inChild(bool asNobody, const std::function<int()>& work) {
+    const pid_t child = ::fork();
+    if (child == 0) {
+        if (asNobody && ::getuid() == 0 && (::setgid(kNobody) != 0 || ::setuid(kNobody) != 0)) {
+            ::_exit(3);
+        }
+        ::_exit(work());
+    }
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+// 0 when the save succeeded, 1 when it raised EFCreateError, 2 for anything else.
+int saveIn(const std::string& target) {
+    try {
+        treeOf(7)->save(target);
+        return 0;
+    } catch (const EFCreateError&) {
+        return 1;
+    } catch (...) {
+        return 2;
+    }
+}
+
+struct stat statusOf(const std::string& path) {
+    struct stat status {};
+    ::lstat(path.c_str(), &status);
+    return status;
+}
+
+class SafeSave : public ::testing::Test {
+protected:
+    void SetUp() override {
+        registerLibraryClasses();
+        fs::permissions(dir.path(), fs::perms::all);  // nobody may create files here
+    }
+    std::string file(const std::string& name, const Bytes& bytes = {0x06, 0x00}) {
+        writeFile(dir.file(name), bytes);
+        return dir.file(name);
+    }
+    TempDir dir;
+};
+
+TEST_F(SafeSave, RefusedTargetsStayAsTheyWere) {
+    struct Case {
+        const char* what;
+        std::function<std::string()> prepare;
+        bool asNobody;
+    } cases[] = {
+        {"read-only file",
+         [&] {
+             const std::string target = file("readonly.bin");
+             ::chmod(target.c_str(), 0444);
+             return target;
+         },
+         true},
+        {"FIFO", [&] { ::mkfifo(dir.file("fifo").c_str(), 0666); return dir.file("fifo"); }, false},
+        {"device", [] { return std::string("/dev/null"); }, false},
+        {"directory", [&] { fs::create_directory(dir.file("folder")); return dir.file("folder"); },
+         false},
+        {"hard link",
+         [&] {
+             fs::create_hard_link(file("linked.bin"), dir.file("second.bin"));
+             return dir.file("second.bin");
+         },
+         false},
+        {"foreign link in a sticky folder",
+         [&] {
+             fs::create_directory(dir.file("shared"));
+             ::chmod(dir.file("shared").c_str(), 01777);
+             const std::string link = dir.file("shared/link");
+             fs::create_symlink(file("victim.bin"), link);
+             if (::lchown(link.c_str(), kNobody, kNobody) != 0) return std::string();
+             return link;
+         },
+         false},
+    };
+    for (const Case& c : cases) {
+        const std::string target = c.prepare();
+        if (target.empty()) continue;  // needs root to give the link away
+        const struct stat before = statusOf(target);
+        EXPECT_EQ(inChild(c.asNobody, [&] { return saveIn(target); }), 1) << c.what;
+        const struct stat after = statusOf(target);
+        EXPECT_EQ(after.st_ino, before.st_ino) << c.what;
+        EXPECT_EQ(after.st_size, before.st_size) << c.what;
+    }
+    // Nothing was left beside the targets.
+    for (const auto& entry : fs::directory_iterator(dir.path())) {
+        EXPECT_EQ(entry.path().filename().string().rfind(".zyklora", 0), std::string::npos);
+    }
+}
+
+TEST_F(SafeSave, LinksLongNamesOwnersAndNewNames) {
+    // A dangling link saves to the file it names, and stays a link.
+    fs::create_symlink("named.bin", dir.file("dangling"));
+    treeOf(1)->save(dir.file("dangling"));
+    EXPECT_TRUE(fs::is_symlink(dir.file("dangling")));
+    EXPECT_EQ(readFile(dir.file("named.bin")).size(), 14u);
+
+    const std::string longName = dir.file(std::string(255, 'n'));
+    treeOf(2)->save(longName);
+    EXPECT_EQ(readFile(longName).size(), 14u);
+
+    if (::getuid() == 0) {  // root keeps another user's file theirs, without setuid
+        const std::string owned = file("owned.bin");
+        ASSERT_EQ(::chown(owned.c_str(), kNobody, kNobody), 0);
+        ASSERT_EQ(::chmod(owned.c_str(), 04750), 0);
+        treeOf(3)->save(owned);
+        const struct stat status = statusOf(owned);
+        EXPECT_EQ(status.st_uid, kNobody);
+        EXPECT_EQ(status.st_gid, kNobody);
+        EXPECT_EQ(status.st_mode & 07777, 0750u);
+    }
+
+    // A second save of a name that is new waits for the first instead of being overwritten by it.
+    const std::string fresh = dir.file("fresh.bin");
+    auto first = std::make_unique<TReplacingFile>(fresh);
+    const Bytes firstBytes = {0x06, 0x00};
+    first->stream().write(firstBytes);
+    const pid_t second = ::fork();
+    if (second == 0) {
+        ::close_range(3, ~0U, 0);  // another program: without this one's descriptors and locks
+        ::_exit(saveIn(fresh));
+    }
+    std::this_thread::sleep_for(std::chrono::milliseconds(200));  // let it reach the lock
+    first->commit();
+    first.reset();
+    int status = 0;
+    ::waitpid(second, &status, 0);
+    EXPECT_EQ(WEXITSTATUS(status), 0);
+    EXPECT_EQ(readFile(fresh).size(), 14u);  // the second save's tree, whole
+}
+
+TEST_F(SafeSave, PipesAreReadToTheirEnd) {
+    int ends[2];
+    ASSERT_EQ(::pipe(ends), 0);
+    const Bytes bytes = hexBytes(kWorkedTree);
+    std::thread writer([&] {
+        // Two pieces with a pause: a reader that takes "no data yet" for the end fails.
+        (void)!::write(ends[1], bytes.data(), 20);
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        (void)!::write(ends[1], bytes.data() + 20, bytes.size() - 20);
+        ::close(ends[1]);
+    });
+    TBinTree tree;
+    EXPECT_NO_THROW(tree.load("/proc/self/fd/" + std::to_string(ends[0])));
+    writer.join();
+    ::close(ends[0]);
+    EXPECT_EQ(tree.count(), 3);
+}
+
+}  // namespace
