@@ -9,6 +9,7 @@
 #include "app/platform/qtCanvas.h"
 #include "gray/GrayUnit.h"
 #include "gray/grayCycle.h"
+#include "gray/grayTable.h"
 
 namespace {
 
@@ -37,7 +38,7 @@ bool writeDiskSvg(TGray& gray, const QString& fileName, QColor face) {
     svg.setOutputDevice(&file);
     svg.setSize(QSize(kWindowDiskSize, kWindowDiskSize));
     svg.setViewBox(QRect(0, 0, kWindowDiskSize, kWindowDiskSize));
-    svg.setTitle(QStringLiteral("Codescheibe mit %1 Wörtern").arg(gray.codeCount()));
+    svg.setTitle(QString::fromStdString(diskTitle(gray)));
     QPainter painter;
     if (!painter.begin(&svg)) return false;
     paintDiskOn(gray, painter, kWindowDiskSize, face);
@@ -59,9 +60,8 @@ void printWorksheet(TGray& gray, QPrinter& printer, QColor face) {
     heading.setPixelSize(7);
     heading.setBold(true);
     painter.setFont(heading);
-    painter.drawText(
-        QRectF(20, 15, 170, 10), Qt::AlignLeft | Qt::AlignVCenter,
-        QStringLiteral("Zyklischer Gray-Code mit n = %1 Codewörtern").arg(gray.codeCount()));
+    painter.drawText(QRectF(20, 15, 170, 10), Qt::AlignLeft | Qt::AlignVCenter,
+                     QString::fromStdString(worksheetHeading(gray)));
 
     QFont words(QStringLiteral("DejaVu Sans Mono"));
     words.setPixelSize(4);
