@@ -138,3 +138,20 @@ test("every control is reached by Tab in order and has a German name", async () 
     assert.deepEqual(names, ["Codeanzahl - gerade Zahl von 4 bis 64", "OK",
         "Konstruktionstabelle", "Gray-Code", "Codescheibe"]);
 });
+
+test("a module that traps leaves a German message with a reload button", async () => {
+    const failing = await browser.context.newPage();
+    await failing.addInitScript(() => {
+        const Instance = WebAssembly.Instance;
+        WebAssembly.Instance = function trapping(module, imports) {
+            const { exports } = new Instance(module, imports);
+            const ok = () => { throw new WebAssembly.RuntimeError("unreachable"); };
+            return { exports: { ...exports, ok } };
+        };
+    });
+    await failing.goto(pageUrl);
+    assert.match(await failing.getByRole("alert").textContent(), /auf einen internen Fehler gestoßen/);
+    assert.equal(await failing.evaluate(() => document.activeElement.textContent),
+        "Seite neu laden");
+    await failing.close();
+});
