@@ -10,8 +10,8 @@ const read = (name) => readFileSync(new URL(name, www), "utf8");
 
 // The help pages in the order of their table of contents, each as a section whose links
 // between pages become links within the page.
-const pages = [...readFileSync(join(helpDir, "toc.hhc"), "utf8").matchAll(/value="([\w-]+)\.html"/g)]
-    .map((match) => match[1]);
+const contents = readFileSync(join(helpDir, "toc.hhc"), "utf8");
+const pages = [...contents.matchAll(/value="([\w-]+)\.html"/g)].map((match) => match[1]);
 const help = pages.map((name) => {
     const page = readFileSync(join(helpDir, `${name}.html`), "utf8");
     const body = page.match(/<body>([\s\S]*)<\/body>/)[1]
@@ -22,7 +22,8 @@ const help = pages.map((name) => {
 const parts = [
     ['<link rel="stylesheet" href="zyklora.css">', `<style>\n${read("zyklora.css")}</style>`],
     ['<script src="zyklora.js"></script>',
-     `<script id="engine" type="application/octet-stream">${readFileSync(wasmPath).toString("base64")}</script>\n` +
+     `<script id="engine" type="application/octet-stream">${
+         readFileSync(wasmPath).toString("base64")}</script>\n` +
      `<script>\n${read("zyklora.js")}</script>`],
     ["<!-- help -->", help],
 ];

@@ -125,7 +125,8 @@
         showListing: (headingAt, headingLength, at, length) => {
             words = text(at, length).split("\n").slice(0, -1);
             listing.innerHTML = words.map((word, i) =>
-                `<li id="word-${i}" role="option" aria-selected="false">${escaped(word)}</li>`).join("");
+                `<li id="word-${i}" role="option" aria-selected="false">${escaped(word)}</li>`)
+                .join("");
             sheetHeading = text(headingAt, headingLength);
             count = words.length;
         },
