@@ -2,6 +2,8 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QSettings>
+#include <QStandardPaths>
 
 #include "app/platform/germanTranslations.h"
 #include "lib/libraryClasses.h"
@@ -11,6 +13,10 @@ int main(int argc, char* argv[]) {
     registerLibraryClasses();
     QApplication application(argc, argv);
     installGermanTranslations(application);
+    // Remembered settings (the zoom) go to Qt's test folder, never the user's, and each run
+    // starts without them: CTest runs every test in a process of its own, in any order.
+    QStandardPaths::setTestModeEnabled(true);
+    QSettings(QStringLiteral("Zyklora"), QStringLiteral("Zyklora")).clear();
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
