@@ -10,11 +10,16 @@ PACKAGES := cmake ninja-build g++ make googletest libgtest-dev libgmock-dev libb
 # The package checks of the installation test: lintian, appstreamcli and groff.
 PACKAGING_PACKAGES := lintian appstream groff-base
 SCREENSHOT_PACKAGES := xvfb xauth xdotool imagemagick
+# The browser edition: clang-19 for wasm32-wasi, Node for bundling and tests, Chromium for them.
+WEB_PACKAGES := clang-19 lld-19 libc++-19-dev-wasm32 libc++abi-19-dev-wasm32 \
+                libclang-rt-19-dev-wasm32 wasi-libc chromium nodejs npm
+WEB_DIR := build-web
 
 CMAKE_CONFIGURE := cmake -G Ninja -Wno-dev
 CTEST := ctest --output-on-failure
 
-.PHONY: all deps build run screenshot test test-sanitize fuzz bench bench-smoke clean
+.PHONY: all deps build run screenshot test test-sanitize fuzz bench bench-smoke web web-deps \
+        bench-web clean
 
 all: build
 
@@ -36,8 +41,26 @@ screenshot: build
 	@tools/install-deps.sh $(SCREENSHOT_PACKAGES)
 	tools/screenshot.sh $(BUILD_DIR)/app docs/zyklora.png
 
-test: build
+test: build web
 	cd $(BUILD_DIR) && $(CTEST)
+
+# Node's own packages only when node is missing: Debian's npm would replace another Node.
+web-deps:
+	@command -v node >/dev/null && command -v npm >/dev/null || tools/install-deps.sh nodejs npm
+	@tools/install-deps.sh $(filter-out nodejs npm,$(WEB_PACKAGES))
+	@test tests/web/node_modules/.package-lock.json -nt tests/web/package-lock.json || \
+		(cd tests/web && npm ci --no-audit --no-fund)
+
+# The browser edition: one self-contained $(WEB_DIR)/zyklora.html.
+web: web-deps
+	@test -f $(WEB_DIR)/build.ninja || \
+		$(CMAKE_CONFIGURE) -S . -B $(WEB_DIR) -DZYKLORA_WEB=ON \
+			-DCMAKE_TOOLCHAIN_FILE=web/wasi.cmake -DCMAKE_BUILD_TYPE=Release
+	cmake --build $(WEB_DIR)
+
+# The browser edition's speed in Chromium: OK for n = 64, opening the page, its size.
+bench-web: web
+	node bench/web_bench.mjs $(WEB_DIR)
 
 # The same suite with AddressSanitizer and UndefinedBehaviorSanitizer; any report fails it.
 test-sanitize: deps
@@ -68,4 +91,4 @@ bench-smoke: build
 	$(BUILD_DIR)/bench/zyklora_bench --benchmark_min_time=0.001 >/dev/null
 
 clean:
-	rm -rf $(BUILD_DIR) $(SANITIZE_DIR) $(FUZZ_DIR) $(RELEASE_DIR)
+	rm -rf $(BUILD_DIR) $(SANITIZE_DIR) $(FUZZ_DIR) $(RELEASE_DIR) $(WEB_DIR)

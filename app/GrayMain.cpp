@@ -25,14 +25,13 @@
 #include "app/windowZoom.h"
 #include "app/wordSelection.h"
 #include "gray/GrayUnit.h"
+#include "gray/grayTable.h"
 #include "lib/infoMessage.h"
 
 namespace {
 
 constexpr char kHelpFileProperty[] = "helpFile";
-constexpr int kMinCount = 4;
-constexpr int kMaxCount = 64;
-constexpr int kGridColumns = 5;
+constexpr int kGridColumns = static_cast<int>(kTableColumns);
 constexpr int kGridRows = 65;
 
 }  // namespace
@@ -67,7 +66,7 @@ TFormMain::TFormMain(QWidget* parent) : QWidget(parent) {
 
     SpinEdit = new TSpinEdit(content);
     place(SpinEdit, {8, 77, 113, 22});
-    SpinEdit->setRange(kMinCount, kMaxCount);
+    SpinEdit->setRange(kMinShownCount, kMaxShownCount);
     SpinEdit->setIncrement(2);
     SpinEdit->setValue(10);
     LabelAnzahl->setBuddy(SpinEdit);
@@ -155,10 +154,9 @@ void TFormMain::BitBtnClick() {
     Memo->clear();
     CurrentGray.reset();
 
+    // An odd count is raised, one outside the label's 4 to 64 clamped; both are shown.
     const std::int32_t count = SpinEdit->value();
-    if (count % 2 != 0) SpinEdit->setValue(std::int64_t{count} + 1);
-    // The label promises 4 to 64: an even count typed beyond that is clamped and shown.
-    SpinEdit->clampIntoRange();
+    if (shownCount(count) != count) SpinEdit->setValue(shownCount(count));
 
     CurrentGray = std::make_unique<TGray>(SpinEdit->value());
     CurrentGray->generate();
@@ -172,11 +170,9 @@ void TFormMain::BitBtnClick() {
 }
 
 void TFormMain::writeHeadings() {
-    const QString headings[kGridColumns] = {QStringLiteral("Nummer"), QStringLiteral("Dualzahl"),
-                                            QStringLiteral("Rechts-Shift"), QStringLiteral("XOR"),
-                                            QStringLiteral("Entfernen")};
     for (int column = 0; column < kGridColumns; ++column) {
-        StringGrid->setCell(column, 0, headings[column]);
+        const std::string_view heading = kTableHeadings[static_cast<std::size_t>(column)];
+        StringGrid->setCell(column, 0, QString::fromUtf8(heading.data(), std::ssize(heading)));
     }
 }
 
@@ -188,19 +184,13 @@ void TFormMain::resetTable() {
 }
 
 void TFormMain::fillTable() {
-    const TGray& gray = *CurrentGray;
-    const auto binary = [&gray](std::int32_t value) {
-        return QString::fromStdString(gray.dualString(value));
-    };
-    for (std::int32_t i = 0; i < gray.fullCount(); ++i) {
-        const int row = i + 1;
-        StringGrid->setCell(0, row, QString::number(i));
-        StringGrid->setCell(1, row, binary(i));
-        StringGrid->setCell(2, row, binary(i >> 1));
-        StringGrid->setCell(3, row, binary(TGray::grayOf(i)));
-    }
-    for (std::int32_t i = gray.lowEnd() + 1; i < gray.highStart(); ++i) {
-        StringGrid->setCell(4, i + 1, QStringLiteral("*"));
+    int row = 1;
+    for (const TTableRow& cells : tableRows(*CurrentGray)) {
+        for (int column = 0; column < kGridColumns; ++column) {
+            StringGrid->setCell(column, row,
+                                QString::fromStdString(cells[static_cast<std::size_t>(column)]));
+        }
+        ++row;
     }
 }
 

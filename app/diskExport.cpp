@@ -10,6 +10,7 @@
 #include "app/platform/qtCanvas.h"
 #include "gray/GrayUnit.h"
 #include "gray/grayCycle.h"
+#include "gray/grayTable.h"
 
 namespace {
 
@@ -48,7 +49,7 @@ bool writeDiskSvg(TGray& gray, const QString& fileName, QColor face) {
     svg.setOutputDevice(&file);
     svg.setSize(QSize(kWindowDiskSize, kWindowDiskSize));
     svg.setViewBox(QRect(0, 0, kWindowDiskSize, kWindowDiskSize));
-    svg.setTitle(QStringLiteral("Codescheibe mit %1 Wörtern").arg(gray.codeCount()));
+    svg.setTitle(QString::fromStdString(diskTitle(gray)));
     QPainter painter;
     if (!painter.begin(&svg)) return false;
     paintDiskOn(gray, painter, kWindowDiskSize, face);
@@ -70,8 +71,7 @@ void printWorksheet(TGray& gray, QPrinter& printer, QColor face) {
     heading.setPixelSize(7);
     heading.setBold(true);
     painter.setFont(heading);
-    const QString title =
-        QStringLiteral("Zyklischer Gray-Code mit n = %1 Codewörtern").arg(gray.codeCount());
+    const QString title = QString::fromStdString(worksheetHeading(gray));
     painter.save();
     painter.translate(kMarginMm, 22.5);  // the baseline
     shrinkToWidth(painter, QFontMetricsF(heading).horizontalAdvance(title));

@@ -4,9 +4,9 @@
 #include <QPointF>
 #include <optional>
 
-// Where the code disk's rings and sectors lie on an image of width x width pixels, as the
-// engine draws them: rings of width div (2 * bits + 2) from the outside in (bit 0 outermost),
-// sectors counter-clockwise from 3 o'clock.
+#include "gray/diskLayout.h"
+
+// The code disk's rings and sectors (TDiskLayout) as Qt shapes.
 class TDiskGeometry {
 public:
     TDiskGeometry(int width, int bits, int sectors);
@@ -19,12 +19,6 @@ public:
     std::pair<QPointF, QPointF> boundaryInRing(int sector, int bit) const;
 
 private:
-    double outerRadiusOfBit(int bit) const;
-    double angleDegrees(int boundary) const;
-    QPointF pointAt(double radius, double degrees) const;
-
-    double m_centre;
-    double m_ringWidth;
+    TDiskLayout m_layout;
     int m_bits;
-    int m_sectors;
 };

@@ -23,6 +23,7 @@
 #include "app/wordSelection.h"
 #include "gray/GrayUnit.h"
 #include "gray/grayCycle.h"
+#include "gray/grayTable.h"
 #include "lib/infoMessage.h"
 
 namespace {
@@ -130,9 +131,7 @@ void TTeachingTools::showTable(TGray& gray) {
 
 void TTeachingTools::describeDisk(const QString& selected) {
     if (m_gray == nullptr) return;
-    const QString disk = QStringLiteral("n = %1 Codewörter, %2 Ringe")
-                             .arg(m_gray->codeCount())
-                             .arg(m_gray->bitCount());
+    const QString disk = QString::fromStdString(diskSummary(*m_gray));
     m_form.ImageScheibe->setAccessibleDescription(
         selected.isEmpty() ? disk : disk + QStringLiteral(". ") + selected);
 }
@@ -187,16 +186,7 @@ void TTeachingTools::printWorksheet() {
 }
 
 QString TTeachingTools::tableText() const {
-    QStringList lines;
-    const int rows = m_gray != nullptr ? m_gray->fullCount() : 0;
-    for (int row = 0; row <= rows; ++row) {
-        QStringList cells;
-        for (int column = 0; column < m_form.StringGrid->columnCount(); ++column) {
-            cells << m_form.StringGrid->cell(column, row);
-        }
-        lines << cells.join('\t');
-    }
-    return lines.join('\n') + '\n';
+    return m_gray != nullptr ? QString::fromStdString(::tableText(*m_gray)) : QString();
 }
 
 void TTeachingTools::copyTable() { QApplication::clipboard()->setText(tableText()); }

@@ -1,5 +1,7 @@
 #include <cmath>
 #include <numbers>
+#include <utility>
+#include <vector>
 
 #include "gray/GrayUnit.h"
 #include "gray/grayWindow.h"
@@ -27,17 +29,24 @@ void TGray::paintDisk(TCanvas& image) {
     const long double step = 2 * std::numbers::pi_v<long double> / m_codeCount;
     const std::int32_t ringWidth = width / (2 * m_bitCount + 2);
 
+    // The boundary after each sector, the same in every ring. The points lie far outside the
+    // image: only their direction counts.
+    std::vector<std::pair<std::int32_t, std::int32_t>> boundaries;
+    boundaries.reserve(static_cast<std::size_t>(m_codeCount));
+    for (std::int32_t sector = 1; sector <= m_codeCount; ++sector) {
+        const long double angle = sector * step;
+        boundaries.emplace_back(centreX + roundToInt(1000 * std::cos(angle)),
+                                centreY - roundToInt(1000 * std::sin(angle)));
+    }
+
     // Each ring is a full-radius wedge fan of its own square; the next ring overdraws its inner
     // part, so what stays visible is a band one ring width wide.
     for (std::int32_t ring = 1; ring <= m_bitCount; ++ring) {
         const std::int32_t inset = (ring - 1) * ringWidth;
-        // The boundary points lie far outside the image: only their direction counts.
         std::int32_t fromX = width;
         std::int32_t fromY = centreY;
         for (std::int32_t sector = 1; sector <= m_codeCount; ++sector) {
-            const long double angle = sector * step;
-            const std::int32_t toX = centreX + roundToInt(1000 * std::cos(angle));
-            const std::int32_t toY = centreY - roundToInt(1000 * std::sin(angle));
+            const auto [toX, toY] = boundaries[static_cast<std::size_t>(sector - 1)];
 
             const std::string& word = static_cast<TCode*>(m_codes.elementAt(sector - 1))->text();
             const char bit = word[static_cast<std::size_t>(m_bitCount - ring)];

@@ -282,10 +282,6 @@ struct TRealTraits {
 };
 using TReal = TTolerantValue<TRealTraits>;
 
-// TExtended stores the x87 80-bit extended format, which long double is on x86-64.
-static_assert(std::numeric_limits<long double>::digits == 64,
-              "TExtended needs long double to be the 80-bit x87 extended format");
-
 // An 80-bit extended number compared in extended precision with the other object's tolerance
 // and the default max(min(|a|, |b|) * 1E-16, 1E-16), so equality need not be symmetric.
 struct TExtendedTraits {

@@ -47,7 +47,7 @@ bool isLowSurrogate(char16_t unit) { return unit >= 0xDC00 && unit <= 0xDFFF; }
 
 char ansiOf(char16_t unit) {
     if (unit < 0x80 || (unit >= 0xA0 && unit <= 0xFF)) return static_cast<char>(unit);
-    const auto* found = std::ranges::find(kHighControls, unit);
+    const auto found = std::ranges::find(kHighControls, unit);
     if (found == kHighControls.end()) return '?';
     return static_cast<char>(0x80 + (found - kHighControls.begin()));
 }

@@ -1,7 +1,6 @@
 #include "lib/valueStream.h"
 
 #include <algorithm>
-#include <bit>
 #include <cstring>
 #include <limits>
 
@@ -14,16 +13,12 @@ const char* const kWriteError = "Stream-Schreibfehler";
 const char* const kReadError = "Stream-Lesefehler";
 const char* const kInvalidValue = "Ungültiger Eigenschaftswert";
 
-constexpr std::size_t kExtendedBytes = 10;
-
-// The in-memory layout of long double on x86-64 is the stored one: significand, then sign and
-// exponent, little-endian.
-static_assert(std::endian::native == std::endian::little);
-
 std::uint8_t tagByte(TValueTag tag) { return static_cast<std::uint8_t>(tag); }
 
 // The prescribed messages, with the stream's system error as the cause where it has one.
-EWriteError writeError(const TStream& stream) { return EWriteError(kWriteError, stream.lastError()); }
+EWriteError writeError(const TStream& stream) {
+    return EWriteError(kWriteError, stream.lastError());
+}
 EReadError readError(const TStream& stream) { return EReadError(kReadError, stream.lastError()); }
 
 // Texts are read in pieces of at most this size, so that a crafted length costs no more memory
@@ -80,9 +75,10 @@ void TWriter::putTaggedAcrossHandOver(TValueTag tag, std::uint64_t value, std::s
 }
 
 void TWriter::putFloatAcrossHandOver(long double value) {
-    std::uint8_t bytes[1 + sizeof(long double)] = {tagByte(TValueTag::tagExtended)};
-    std::memcpy(bytes + 1, &value, sizeof value);
-    putBytes({bytes, 1 + kExtendedBytes});
+    const TExtendedBytes number = encodeExtended(value);
+    std::uint8_t bytes[1 + number.size()] = {tagByte(TValueTag::tagExtended)};
+    std::memcpy(bytes + 1, number.data(), number.size());
+    putBytes(bytes);
 }
 
 void TWriter::putString(const std::string& text) {
@@ -208,11 +204,9 @@ std::int64_t TReader::getInt64() {
 long double TReader::getFloat() {
     if (peekTag() != TValueTag::tagExtended) return static_cast<long double>(getInt64());
     getTag();
-    std::uint8_t bytes[sizeof(long double)] = {};
-    getBytes({bytes, kExtendedBytes});
-    long double value;
-    std::memcpy(&value, bytes, sizeof value);
-    return value;
+    TExtendedBytes bytes;
+    getBytes(bytes);
+    return decodeExtended(bytes);
 }
 
 std::string TReader::getText(std::int64_t length) {

@@ -23,6 +23,7 @@
 #include <span>
 #include <string>
 
+#include "lib/extendedFormat.h"
 #include "lib/stream.h"
 
 enum class TValueTag : std::uint8_t {
@@ -116,7 +117,8 @@ public:
         constexpr std::size_t kSize = 11;  // the tag and the 80-bit number
         if (m_bufferSize - m_count < kSize) return putFloatAcrossHandOver(value);
         m_buffer[m_count] = static_cast<std::uint8_t>(TValueTag::tagExtended);
-        std::memcpy(m_buffer.get() + m_count + 1, &value, kSize - 1);
+        const TExtendedBytes bytes = encodeExtended(value);
+        std::memcpy(m_buffer.get() + m_count + 1, bytes.data(), bytes.size());
         m_count += kSize;
     }
     // tagString or tagLongString with the bytes of a plain ASCII text; tagUtf8String with the

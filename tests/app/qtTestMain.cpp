@@ -16,6 +16,10 @@ int main(int argc, char* argv[]) {
     QStandardPaths::setTestModeEnabled(true);
     QSettings(QStringLiteral("Zyklora"), QStringLiteral("Zyklora")).clear();
     installGermanTranslations(application);
+    // Remembered settings (the zoom) go to Qt's test folder, never the user's, and each run
+    // starts without them: CTest runs every test in a process of its own, in any order.
+    QStandardPaths::setTestModeEnabled(true);
+    QSettings(QStringLiteral("Zyklora"), QStringLiteral("Zyklora")).clear();
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

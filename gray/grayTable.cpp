@@ -1,0 +1,52 @@
+#include "gray/grayTable.h"
+
+#include <algorithm>
+
+#include "gray/GrayUnit.h"
+
+const std::array<std::string_view, kTableColumns> kTableHeadings = {
+    "Nummer", "Dualzahl", "Rechts-Shift", "XOR", "Entfernen"};
+
+std::int32_t shownCount(std::int64_t typed) {
+    const std::int64_t even = typed % 2 != 0 ? typed + 1 : typed;
+    return static_cast<std::int32_t>(
+        std::clamp<std::int64_t>(even, kMinShownCount, kMaxShownCount));
+}
+
+std::vector<TTableRow> tableRows(const TGray& gray) {
+    std::vector<TTableRow> rows;
+    rows.reserve(static_cast<std::size_t>(gray.fullCount()));
+    for (std::int32_t i = 0; i < gray.fullCount(); ++i) {
+        const bool dropped = i > gray.lowEnd() && i < gray.highStart();
+        rows.push_back({std::to_string(i), gray.dualString(i), gray.dualString(i >> 1),
+                        gray.dualString(TGray::grayOf(i)), dropped ? "*" : ""});
+    }
+    return rows;
+}
+
+std::string tableText(const TGray& gray) {
+    std::string text;
+    const auto addLine = [&text](const auto& cells) {
+        for (std::size_t column = 0; column < kTableColumns; ++column) {
+            if (column > 0) text += '\t';
+            text += cells[column];
+        }
+        text += '\n';
+    };
+    addLine(kTableHeadings);
+    for (const TTableRow& row : tableRows(gray)) addLine(row);
+    return text;
+}
+
+std::string diskSummary(const TGray& gray) {
+    return "n = " + std::to_string(gray.codeCount()) + " Codewörter, " +
+           std::to_string(gray.bitCount()) + " Ringe";
+}
+
+std::string diskTitle(const TGray& gray) {
+    return "Codescheibe mit " + std::to_string(gray.codeCount()) + " Wörtern";
+}
+
+std::string worksheetHeading(const TGray& gray) {
+    return "Zyklischer Gray-Code mit n = " + std::to_string(gray.codeCount()) + " Codewörtern";
+}

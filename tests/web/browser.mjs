@@ -1,0 +1,30 @@
+// Debian's chromium, headless with a fresh profile, driven by playwright-core; and the page.
+import { mkdtempSync, rmSync } from "node:fs";
+import { tmpdir } from "node:os";
+import { join, resolve } from "node:path";
+import { pathToFileURL } from "node:url";
+import { chromium } from "playwright-core";
+
+export const webDir = resolve(process.env.ZYKLORA_WEB_DIR ?? "build-web");
+export const pageUrl = pathToFileURL(join(webDir, "zyklora.html")).href;
+
+// A browser context of its own; close() also removes its profile.
+export async function openBrowser({ width = 1024, height = 768, scale = 1 } = {}) {
+    const profile = mkdtempSync(join(tmpdir(), "zyklora-chromium-"));
+    const context = await chromium.launchPersistentContext(profile, {
+        executablePath: process.env.CHROMIUM ?? "/usr/bin/chromium",
+        headless: true,
+        viewport: { width, height },
+        deviceScaleFactor: scale,
+        acceptDownloads: true,
+        args: ["--no-sandbox", "--headless", "--disable-gpu", "--no-first-run",
+            "--disable-background-networking", "--disable-component-update", "--disable-sync"],
+    });
+    return {
+        context,
+        close: async () => {
+            await context.close();
+            rmSync(profile, { recursive: true, force: true });
+        },
+    };
+}

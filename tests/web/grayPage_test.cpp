@@ -1,0 +1,82 @@
+#include "web/grayPage.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <numbers>
+
+#include "gray/GrayUnit.h"
+#include "tests/support/recordingCanvas.h"
+
+namespace {
+
+TEST(TGrayPage, OkBuildsTheShownCountAndItsListing) {
+    RecordingCanvas disk(700, 700);
+    TGrayPage page(disk);
+    EXPECT_EQ(page.sectorAt(700, 10, 350), std::nullopt);  // no table yet
+    EXPECT_EQ(page.ok(11), 12);
+    ASSERT_EQ(page.listing().size(), 12u);
+    EXPECT_EQ(page.listing().front(), "0000");
+    EXPECT_EQ(page.listing().back(), "1000");
+    EXPECT_EQ(page.cycleCheck().text, "Zyklisch: alle 12 Übergänge ändern genau ein Bit");
+    page.paintDisk();
+    EXPECT_EQ(disk.calls.size(), 3 + 4 * 2 * 12 + 2u);  // frame, four rings of 12, inner disc
+
+    EXPECT_TRUE(page.select(11));
+    EXPECT_EQ(page.ok(200), 64);  // a new table clears the selection
+    EXPECT_EQ(page.selected(), std::nullopt);
+    EXPECT_EQ(page.statusLine(), "");
+}
+
+TEST(TGrayPage, SelectionWalksTheCycleAndExplainsItself) {
+    RecordingCanvas disk(700, 700);
+    TGrayPage page(disk);
+    page.ok(10);
+    EXPECT_FALSE(page.select(10));
+    EXPECT_FALSE(page.select(-1));
+    page.step(-1);  // nothing selected: the first word
+    EXPECT_EQ(page.selected(), 0);
+    page.step(-1);
+    EXPECT_EQ(page.selected(), 9);
+    page.step(1);
+    EXPECT_EQ(page.selected(), 0);
+    EXPECT_EQ(page.statusLine(),
+              "Wort 1 von 10: 0000  ·  Nummer 0 im vollständigen Code  ·  Zum nächsten Wort "
+              "0001 ändert sich Bit 0 (äußerer Ring)");
+    EXPECT_TRUE(page.diskDescription().starts_with("n = 10 Codewörter, 4 Ringe. Wort 1 von 10"));
+}
+
+TEST(TGrayPage, MarkOutlinesTheSectorAndTheChangingRing) {
+    RecordingCanvas disk(700, 700);
+    TGrayPage page(disk);
+    page.ok(10);
+    EXPECT_EQ(page.mark(700), std::nullopt);
+    page.select(1);  // 0001 -> 0011: bit 1, the second ring from 280 down to 210
+    const auto mark = page.mark(1400).value();
+    EXPECT_EQ(mark.outerRadius, 700);
+    EXPECT_EQ(mark.innerRadius, 700 - 4 * 140);
+    EXPECT_NEAR(mark.startAngle, 0.2 * std::numbers::pi, 1e-12);
+    EXPECT_NEAR(mark.endAngle, 0.4 * std::numbers::pi, 1e-12);
+    EXPECT_NEAR(mark.changeFrom.x, 700 + 560 * std::cos(0.4 * std::numbers::pi), 1e-9);
+    EXPECT_NEAR(mark.changeTo.y, 700 - 420 * std::sin(0.4 * std::numbers::pi), 1e-9);
+    EXPECT_EQ(mark.outlineWidth, 6);
+    EXPECT_EQ(mark.changeWidth, 18);
+    EXPECT_EQ(page.sectorAt(1400, 700 + 600 * std::cos(1.0), 700 - 600 * std::sin(1.0)), 1);
+}
+
+TEST(TGrayPage, SvgIsTheEnginesDiskWithItsTitle) {
+    RecordingCanvas disk(700, 700);
+    TGrayPage page(disk);
+    EXPECT_EQ(page.diskSvg(clBlack), "");
+    page.ok(6);
+    const std::string svg = page.diskSvg(rgbColor(0xEF, 0xEF, 0xEF));
+    EXPECT_NE(svg.find("<title>Codescheibe mit 6 Wörtern</title>"), std::string::npos);
+    std::size_t paths = 0;
+    for (std::size_t at = svg.find("<path"); at != std::string::npos;
+         at = svg.find("<path", at + 1))
+        ++paths;
+    EXPECT_EQ(paths, 3 * 6u);
+    EXPECT_NE(svg.find("fill=\"#efefef\""), std::string::npos);
+}
+
+}  // namespace

@@ -1,0 +1,157 @@
+// In Chromium: the page from file://, driven as a user drives it.
+import assert from "node:assert/strict";
+import { readFileSync } from "node:fs";
+import { after, before, test } from "node:test";
+import { openBrowser, pageUrl } from "./browser.mjs";
+
+// The kept words of the cyclic Gray code of n words, computed here independently of the engine.
+function keptWords(n) {
+    const bits = Math.ceil(Math.log2(n));
+    const full = 2 ** bits;
+    const lowEnd = (bits >= 2 ? full / 4 : 0) + n / 2 - 1;
+    const indices = [...Array(full).keys()].filter((i) => i <= lowEnd || i > lowEnd + full - n);
+    return indices.map((i) => (i ^ (i >> 1)).toString(2).padStart(bits, "0"));
+}
+
+let browser;
+let page;
+const errors = [];
+
+before(async () => {
+    browser = await openBrowser({ scale: 2 });
+    await browser.context.grantPermissions(["clipboard-read", "clipboard-write"]);
+    page = await browser.context.newPage();
+    page.on("pageerror", (error) => errors.push(error.message));
+    await page.goto(pageUrl);
+});
+after(async () => {
+    assert.deepEqual(errors, []);
+    await browser.close();
+});
+
+const okWith = async (typed) => {
+    await page.getByLabel("Codeanzahl - gerade Zahl von 4 bis 64").fill(String(typed));
+    await page.keyboard.press("Enter");
+};
+
+test("OK shows the even count, its listing and its table", async () => {
+    for (const [typed, shown] of [[11, 12], [3, 4], [100, 64], [34, 34]]) {
+        await okWith(typed);
+        assert.equal(await page.inputValue("#count"), String(shown));
+        const words = keptWords(shown);
+        assert.deepEqual(await page.locator("#listing li").allTextContents(), words);
+        const rows = await page.locator("#table tbody tr").evaluateAll((trs) =>
+            trs.map((tr) => [...tr.cells].map((td) => td.textContent)));
+        assert.equal(rows.length, 2 ** Math.ceil(Math.log2(shown)));
+        assert.deepEqual(rows.filter((row) => row[4] !== "*").map((row) => row[3]), words);
+        assert.equal(await page.textContent("#cycle"),
+            `Zyklisch: alle ${shown} Übergänge ändern genau ein Bit`);
+    }
+});
+
+test("every ring of every sector is black exactly for a 1", async () => {
+    for (const n of [10, 64]) {
+        await okWith(n);
+        const words = keptWords(n);
+        const bits = words[0].length;
+        // Sampled at the middle of each ring and sector, on the canvas's device pixels.
+        const black = await page.evaluate(([count, rings]) => {
+            const disk = document.getElementById("disk");
+            const side = disk.width;
+            const pixels = disk.getContext("2d").getImageData(0, 0, side, side).data;
+            const ringWidth = Math.floor(side / (2 * rings + 2));
+            const centre = Math.floor(side / 2);
+            const samples = [];
+            for (let sector = 0; sector < count; ++sector) {
+                const angle = (sector + 0.5) * 2 * Math.PI / count;
+                for (let bit = 0; bit < rings; ++bit) {
+                    const radius = centre - (bit + 0.5) * ringWidth;
+                    const x = Math.round(centre + radius * Math.cos(angle));
+                    const y = Math.round(centre - radius * Math.sin(angle));
+                    samples.push(pixels[4 * (y * side + x)] < 64);
+                }
+            }
+            return samples;
+        }, [n, bits]);
+        const expected = words.flatMap((word) =>
+            [...Array(bits).keys()].map((bit) => word[bits - 1 - bit] === "1"));
+        assert.deepEqual(black, expected, `n = ${n}`);
+    }
+    const size = await page.evaluate(() => [disk.width, disk.clientWidth]);
+    assert.equal(size[0], 2 * size[1], "drawn at devicePixelRatio 2");
+});
+
+test("a tapped sector is selected in the listing, the table and the status line", async () => {
+    await okWith(10);
+    const box = await page.locator("#disk").boundingBox();
+    const angle = 2.5 * 2 * Math.PI / 10;  // the middle of the third sector
+    const radius = box.width * 0.4;
+    await page.mouse.click(box.x + box.width / 2 + radius * Math.cos(angle),
+        box.y + box.height / 2 - radius * Math.sin(angle));
+    assert.equal(await page.getAttribute("#listing li:nth-child(3)", "aria-selected"), "true");
+    assert.equal(await page.locator("#table tbody tr.selected td").first().textContent(), "2");
+    assert.match(await page.textContent("#status"), /^Wort 3 von 10: 0011 {2}· {2}Nummer 2/);
+    await page.focus("#listing");
+    await page.keyboard.press("ArrowUp");
+    assert.equal(await page.locator("#listing li.selected").textContent(), "0001");
+    await page.focus("#disk");
+    await page.keyboard.press("ArrowLeft");
+    await page.keyboard.press("ArrowLeft");
+    assert.equal(await page.locator("#listing li.selected").textContent(), "1000");
+    assert.match(await page.getAttribute("#disk", "aria-description"),
+        /^n = 10 Codewörter, 4 Ringe\. Wort 10 von 10/);
+});
+
+test("copying puts the table on the clipboard, tab-separated", async () => {
+    await okWith(6);
+    await page.keyboard.press("Control+Shift+C");
+    const copied = (await page.evaluate(() => navigator.clipboard.readText())).split("\n");
+    assert.equal(copied[0], "Nummer\tDualzahl\tRechts-Shift\tXOR\tEntfernen");
+    assert.equal(copied[6], "5\t101\t010\t111\t*");
+    assert.equal(copied.length, 1 + 8 + 1);
+});
+
+test("saving offers the engine's disk as an SVG download", async () => {
+    await okWith(8);
+    await page.getByRole("button", { name: "Scheibe speichern" }).click();
+    const download = page.waitForEvent("download");
+    await page.getByRole("button", { name: "SVG-Grafik" }).click();
+    const file = await download;
+    assert.equal(file.suggestedFilename(), "codescheibe-8.svg");
+    const svg = readFileSync(await file.path(), "utf8");
+    assert.match(svg, /<title>Codescheibe mit 8 Wörtern<\/title>/);
+    assert.equal(svg.match(/<path /g).length, 3 * 8);
+});
+
+test("every control is reached by Tab in order and has a German name", async () => {
+    await page.focus("#count");
+    const names = [];
+    for (let i = 0; i < 5; ++i) {
+        names.push(await page.evaluate(() => {
+            const focused = document.activeElement;
+            return focused.getAttribute("aria-label") ?? focused.labels?.[0]?.textContent ??
+                document.getElementById(focused.getAttribute("aria-labelledby"))?.textContent ??
+                focused.textContent;
+        }));
+        await page.keyboard.press("Tab");
+    }
+    assert.deepEqual(names, ["Codeanzahl - gerade Zahl von 4 bis 64", "OK",
+        "Konstruktionstabelle", "Gray-Code", "Codescheibe"]);
+});
+
+test("a module that traps leaves a German message with a reload button", async () => {
+    const failing = await browser.context.newPage();
+    await failing.addInitScript(() => {
+        const Instance = WebAssembly.Instance;
+        WebAssembly.Instance = function trapping(module, imports) {
+            const { exports } = new Instance(module, imports);
+            const ok = () => { throw new WebAssembly.RuntimeError("unreachable"); };
+            return { exports: { ...exports, ok } };
+        };
+    });
+    await failing.goto(pageUrl);
+    assert.match(await failing.getByRole("alert").textContent(), /auf einen internen Fehler gestoßen/);
+    assert.equal(await failing.evaluate(() => document.activeElement.textContent),
+        "Seite neu laden");
+    await failing.close();
+});

@@ -1,0 +1,43 @@
+#include "web/svgCanvas.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// A 100-pixel box: centre (50, 50), outline radius 49.5.
+TEST(TSvgCanvas, PiesRunCounterClockwiseWithTheirLargeArcFlag) {
+    const struct {
+        std::int32_t x3, y3, x4, y4;
+        const char* path;
+    } cases[] = {
+        {100, 50, 50, 0, "M50 50 L99.5 50 A49.5 49.5 0 0 0 50 0.5 Z"},   // 3 to 12 o'clock
+        {50, 0, 100, 50, "M50 50 L50 0.5 A49.5 49.5 0 1 0 99.5 50 Z"},   // 12 round to 3
+        {0, 50, 50, 1000, "M50 50 L0.5 50 A49.5 49.5 0 0 0 50 99.5 Z"},  // 9 to 6 o'clock
+    };
+    for (const auto& c : cases) {
+        TSvgCanvas svg(100, 100, "t", rgbColor(0xEF, 0xEF, 0xEF));
+        svg.setBrushColor(clBlack);
+        svg.pie(0, 0, 100, 100, c.x3, c.y3, c.x4, c.y4);
+        EXPECT_NE(svg.document().find(std::string("<path d=\"") + c.path +
+                                      "\" fill=\"#000000\" stroke=\"#000000\"/>"),
+                  std::string::npos)
+            << svg.document();
+    }
+}
+
+TEST(TSvgCanvas, DocumentResolvesTheFaceAndEscapesText) {
+    TSvgCanvas svg(700, 700, "Scheibe <1> & \"2\"", rgbColor(0x12, 0x34, 0x56));
+    svg.setPenColor(rgbColor(0xFF, 0, 0));
+    svg.rectangle(0, 0, 700, 700);
+    const std::string document = svg.document();
+    EXPECT_TRUE(document.starts_with("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<svg "));
+    EXPECT_NE(document.find("viewBox=\"0 0 700 700\""), std::string::npos);
+    EXPECT_NE(document.find("<title>Scheibe &lt;1&gt; &amp; &quot;2&quot;</title>"),
+              std::string::npos);
+    EXPECT_NE(document.find("<rect x=\"0.5\" y=\"0.5\" width=\"699\" height=\"699\" "
+                            "fill=\"#123456\" stroke=\"#ff0000\"/>"),
+              std::string::npos);
+    EXPECT_TRUE(document.ends_with("</svg>\n"));
+}
+
+}  // namespace

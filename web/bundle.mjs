@@ -1,0 +1,35 @@
+// Makes the one self-contained page: index.html with its stylesheet, its script, the module
+// (Base64) and the help pages inlined, so that it works from file:// without a server.
+// Usage: node bundle.mjs <zyklora.wasm> <help folder> <zyklora.html>
+import { readFileSync, writeFileSync } from "node:fs";
+import { join } from "node:path";
+
+const [wasmPath, helpDir, outPath] = process.argv.slice(2);
+const www = new URL("www/", import.meta.url);
+const read = (name) => readFileSync(new URL(name, www), "utf8");
+
+// The help pages in the order of their table of contents, each as a section whose links
+// between pages become links within the page.
+const contents = readFileSync(join(helpDir, "toc.hhc"), "utf8");
+const pages = [...contents.matchAll(/value="([\w-]+)\.html"/g)].map((match) => match[1]);
+const help = pages.map((name) => {
+    const page = readFileSync(join(helpDir, `${name}.html`), "utf8");
+    const body = page.match(/<body>([\s\S]*)<\/body>/)[1]
+        .replace(/href="([\w-]+)\.html"/g, 'href="#hilfe-$1"');
+    return `<section id="hilfe-${name}">${body}</section>`;
+}).join("\n");
+
+const parts = [
+    ['<link rel="stylesheet" href="zyklora.css">', `<style>\n${read("zyklora.css")}</style>`],
+    ['<script src="zyklora.js"></script>',
+     `<script id="engine" type="application/octet-stream">${
+         readFileSync(wasmPath).toString("base64")}</script>\n` +
+     `<script>\n${read("zyklora.js")}</script>`],
+    ["<!-- help -->", help],
+];
+let html = read("index.html");
+for (const [placeholder, content] of parts) {
+    if (!html.includes(placeholder)) throw new Error(`index.html lacks ${placeholder}`);
+    html = html.replace(placeholder, () => content);
+}
+writeFileSync(outPath, html);

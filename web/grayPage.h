@@ -1,0 +1,80 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "gray/diskLayout.h"
+#include "gray/grayCycle.h"
+#include "gray/grayWindow.h"
+#include "lib/colors.h"
+
+class TGray;
+
+// The browser page's main window, apart from the DOM: it builds the table on OK, collects the
+// listing, draws the disk on its canvas and keeps the selected word. The page's script shows
+// what it says; everything that decides something is here, testable natively.
+class TGrayPage : public TGrayWindow {
+public:
+    // The disk canvas stays the caller's and must outlive the page. Installs the page as
+    // GrayWindow for its lifetime.
+    explicit TGrayPage(TCanvas& disk);
+    ~TGrayPage() override;
+    TGrayPage(const TGrayPage&) = delete;
+    TGrayPage& operator=(const TGrayPage&) = delete;
+
+    void appendListingLine(const std::string& text) override { m_listing.push_back(text); }
+    TCanvas& diskImage() override { return m_disk; }
+
+    // The OK button for a typed count: builds the table of shownCount(typed) words, fills the
+    // listing, checks the cycle and clears the selection. Returns the count built.
+    std::int32_t ok(std::int64_t typed);
+    // The table shown, or nullptr before the first OK.
+    const TGray* gray() const { return m_gray.get(); }
+    const std::vector<std::string>& listing() const { return m_listing; }
+    const TCycleCheck& cycleCheck() const { return m_cycle; }
+
+    // Draws the table's disk on the page's disk canvas at its width; nothing before the first OK.
+    void paintDisk();
+
+    // Selects the word at cycle position word (0-based); false, selecting nothing, when there
+    // is no such word.
+    bool select(std::int32_t word);
+    // Selects the word step positions on along the cycle, or the first when none is selected.
+    void step(std::int32_t step);
+    std::optional<std::int32_t> selected() const { return m_selected; }
+    // The selected word's explanation on one line, or "".
+    std::string statusLine() const;
+    // What a screen reader says of the disk: its size, then the selected word's explanation.
+    std::string diskDescription() const;
+
+    // The selection's mark on a disk of width pixels: the sector's outline across all rings
+    // and the stretch of its boundary in the ring that changes towards the next word.
+    struct TSectorMark {
+        double centre;
+        double outerRadius;
+        double innerRadius;
+        double startAngle;  // radians, counter-clockwise on screen from 3 o'clock
+        double endAngle;
+        TDiskLayout::TPoint changeFrom;
+        TDiskLayout::TPoint changeTo;
+        double outlineWidth;
+        double changeWidth;
+    };
+    std::optional<TSectorMark> mark(std::int32_t width) const;
+    // The sector under (x, y) on a disk of width pixels, or nothing.
+    std::optional<std::int32_t> sectorAt(std::int32_t width, double x, double y) const;
+
+    // The disk as a 700 x 700 SVG document, system colours drawn in face.
+    std::string diskSvg(TColor face);
+
+private:
+    TCanvas& m_disk;
+    TGrayWindow* m_previous;
+    std::unique_ptr<TGray> m_gray;
+    std::vector<std::string> m_listing;
+    TCycleCheck m_cycle{false, ""};
+    std::optional<std::int32_t> m_selected;
+};

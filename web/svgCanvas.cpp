@@ -1,0 +1,130 @@
+#include "web/svgCanvas.h"
+
+#include <cmath>
+#include <cstdio>
+#include <numbers>
+
+namespace {
+
+std::string number(double value) {
+    char digits[32];
+    std::snprintf(digits, sizeof digits, "%.3f", value);
+    std::string text = digits;
+    // Trailing zeros and point carry nothing.
+    while (text.back() == '0') text.pop_back();
+    if (text.back() == '.') text.pop_back();
+    return text == "-0" ? "0" : text;
+}
+
+}  // namespace
+
+std::string xmlEscaped(const std::string& text) {
+    std::string escaped;
+    for (const char c : text) {
+        switch (c) {
+            case '&':
+                escaped += "&amp;";
+                break;
+            case '<':
+                escaped += "&lt;";
+                break;
+            case '>':
+                escaped += "&gt;";
+                break;
+            case '"':
+                escaped += "&quot;";
+                break;
+            default:
+                escaped += c;
+        }
+    }
+    return escaped;
+}
+
+TSvgCanvas::TSvgCanvas(std::int32_t width, std::int32_t height, const std::string& title,
+                       TColor face)
+    : m_width(width), m_height(height), m_face(face) {
+    const std::string w = std::to_string(width);
+    const std::string h = std::to_string(height);
+    m_text =
+        "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<svg xmlns=\"http://www.w3.org/2000/svg\" "
+        "width=\"" +
+        w + "\" height=\"" + h + "\" viewBox=\"0 0 " + w + " " + h + "\">\n<title>" +
+        xmlEscaped(title) + "</title>\n";
+}
+
+std::string TSvgCanvas::css(TColor color) const {
+    const TColor resolved = isSystemColor(color) ? m_face : color;
+    char hex[8];
+    std::snprintf(hex, sizeof hex, "#%02x%02x%02x", redOf(resolved), greenOf(resolved),
+                  blueOf(resolved));
+    return hex;
+}
+
+// The outline runs along the middle of the GDI shape's outer pixels.
+std::string TSvgCanvas::filled() const {
+    return " fill=\"" + css(m_brush) + "\" stroke=\"" + css(m_pen) + "\"/>\n";
+}
+
+void TSvgCanvas::rectangle(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2) {
+    m_text += "<rect x=\"" + number(x1 + 0.5) + "\" y=\"" + number(y1 + 0.5) + "\" width=\"" +
+              number(x2 - x1 - 1) + "\" height=\"" + number(y2 - y1 - 1) + "\"" + filled();
+}
+
+void TSvgCanvas::ellipse(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2) {
+    m_text += "<ellipse cx=\"" + number((x1 + x2) / 2.0) + "\" cy=\"" + number((y1 + y2) / 2.0) +
+              "\" rx=\"" + number((x2 - x1 - 1) / 2.0) + "\" ry=\"" + number((y2 - y1 - 1) / 2.0) +
+              "\"" + filled();
+}
+
+void TSvgCanvas::pie(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2,
+                     std::int32_t x3, std::int32_t y3, std::int32_t x4, std::int32_t y4) {
+    const double cx = (x1 + x2) / 2.0;
+    const double cy = (y1 + y2) / 2.0;
+    const double rx = (x2 - x1 - 1) / 2.0;
+    const double ry = (y2 - y1 - 1) / 2.0;
+    // Where the ray through (x, y) from the centre meets the ellipse.
+    const auto onEllipse = [&](double x, double y) {
+        const double dx = x - cx;
+        const double dy = y - cy;
+        const double scale = 1 / std::hypot(dx / rx, dy / ry);
+        return std::pair{cx + dx * scale, cy + dy * scale};
+    };
+    const auto [sx, sy] = onEllipse(x3, y3);
+    const auto [ex, ey] = onEllipse(x4, y4);
+    // Counter-clockwise on screen is the decreasing screen angle, SVG's sweep flag 0.
+    double sweep = std::atan2(y3 - cy, x3 - cx) - std::atan2(y4 - cy, x4 - cx);
+    if (sweep < 0) sweep += 2 * std::numbers::pi;
+    const std::string radii = number(rx) + " " + number(ry) + " 0 ";
+    std::string arc;
+    if (sweep == 0) {  // equal rays: GDI draws the whole ellipse
+        const auto [ox, oy] = std::pair{2 * cx - sx, 2 * cy - sy};
+        arc = "A" + radii + "1 0 " + number(ox) + " " + number(oy) + " A" + radii + "1 0 " +
+              number(sx) + " " + number(sy);
+    } else {
+        arc = "A" + radii + (sweep > std::numbers::pi ? "1" : "0") + " 0 " + number(ex) + " " +
+              number(ey);
+    }
+    m_text += "<path d=\"M" + number(cx) + " " + number(cy) + " L" + number(sx) + " " + number(sy) +
+              " " + arc + " Z\"" + filled();
+}
+
+void TSvgCanvas::moveTo(std::int32_t x, std::int32_t y) {
+    m_x = x;
+    m_y = y;
+}
+
+void TSvgCanvas::lineTo(std::int32_t x, std::int32_t y) {
+    m_text += "<line x1=\"" + number(m_x + 0.5) + "\" y1=\"" + number(m_y + 0.5) + "\" x2=\"" +
+              number(x + 0.5) + "\" y2=\"" + number(y + 0.5) + "\" stroke=\"" + css(m_pen) +
+              "\"/>\n";
+    moveTo(x, y);
+}
+
+void TSvgCanvas::textOut(std::int32_t x, std::int32_t y, const std::string& text) {
+    const std::string weight = m_font.bold ? "\" font-weight=\"bold" : "";
+    m_text += "<text x=\"" + std::to_string(x) + "\" y=\"" + std::to_string(y) +
+              "\" dominant-baseline=\"hanging\" font-family=\"" + xmlEscaped(m_font.name) +
+              "\" font-size=\"" + std::to_string(m_font.size) + "pt" + weight + "\" fill=\"" +
+              css(m_font.color) + "\">" + xmlEscaped(text) + "</text>\n";
+}

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <string>
+
+#include "lib/canvas.h"
+
+// A canvas that writes what is drawn on it as an SVG drawing of width x height pixels, with the
+// system colours resolved to face. Pies become paths with an elliptic arc, so the drawing stays
+// sharp at any size.
+class TSvgCanvas : public TCanvas {
+public:
+    // title names the drawing (its <title>); face is the colour clBtnFace stands for.
+    TSvgCanvas(std::int32_t width, std::int32_t height, const std::string& title, TColor face);
+
+    std::int32_t width() const override { return m_width; }
+    std::int32_t height() const override { return m_height; }
+
+    void setPenColor(TColor color) override { m_pen = color; }
+    void setBrushColor(TColor color) override { m_brush = color; }
+    void setFont(const TFont& font) override { m_font = font; }
+    void rectangle(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2) override;
+    void ellipse(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2) override;
+    void pie(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2, std::int32_t x3,
+             std::int32_t y3, std::int32_t x4, std::int32_t y4) override;
+    void moveTo(std::int32_t x, std::int32_t y) override;
+    void lineTo(std::int32_t x, std::int32_t y) override;
+    void textOut(std::int32_t x, std::int32_t y, const std::string& text) override;
+
+    // The whole document, closed.
+    std::string document() const { return m_text + "</svg>\n"; }
+
+private:
+    std::string css(TColor color) const;
+    std::string filled() const;
+
+    std::int32_t m_width;
+    std::int32_t m_height;
+    TColor m_face;
+    TColor m_pen = clBlack;
+    TColor m_brush = clBtnFace;
+    TFont m_font;
+    std::int32_t m_x = 0;
+    std::int32_t m_y = 0;
+    std::string m_text;
+};
+
+// Text with &, <, > and " escaped for XML.
+std::string xmlEscaped(const std::string& text);

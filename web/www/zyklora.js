@@ -1,0 +1,344 @@
+// Zyklora in the browser. The engine (C++ compiled to WebAssembly) decides everything; this
+// script carries its canvas calls to the disk's 2D context and its outputs to the page, and hands
+// it what the user does.
+"use strict";
+(() => {
+    const $ = (id) => document.getElementById(id);
+    const decoder = new TextDecoder();
+    const exportSize = 700;  // the saved PNG's side, the desktop's disk size
+    let engine = null;
+    let context = null;  // where the canvas calls draw
+    let face = "#efefef";
+    let penAt = { x: 0, y: 0 };
+    let fontColor = "#000";
+    let table = "";
+    let count = 0;
+    let lastSvg = "";
+
+    const text = (at, length) => decoder.decode(new Uint8Array(engine.memory.buffer, at, length));
+    // TColor is 0x00BBGGRR, or a system colour (top byte 0xFF): the button face.
+    const css = (color) => (color >>> 24 === 0xff ? face
+        : `rgb(${color & 255} ${(color >> 8) & 255} ${(color >> 16) & 255})`);
+    // The face colour as TColor, for the SVG drawing.
+    const faceColor = () => {
+        const rgb = parseInt(face.slice(1), 16);
+        return ((rgb & 0xff) << 16) | (rgb & 0xff00) | (rgb >> 16);
+    };
+
+    // The engine's canvas: outlines one pixel wide along the shape's outer pixels, as GDI draws.
+    // Wedges of one box (one ring of the disk) do not overlap, so they are collected and filled
+    // per colour, then outlined, at once; drawn one by one they would take Chromium's software
+    // canvas several times as long. Any other call draws the collected wedges first.
+    let pen = "#000";
+    let brush = face;
+    let wedges = null;  // { box, fills: Map(colour -> Path2D), outline, pen }
+    const drawWedges = () => {
+        if (wedges === null) return;
+        for (const [colour, path] of wedges.fills) {
+            context.fillStyle = colour;
+            context.fill(path);
+        }
+        context.strokeStyle = wedges.pen;
+        context.lineWidth = 1;
+        context.stroke(wedges.outline);
+        wedges = null;
+    };
+    const shape = (path) => {
+        drawWedges();
+        context.fillStyle = brush;
+        context.fill(path);
+        context.strokeStyle = pen;
+        context.lineWidth = 1;
+        context.stroke(path);
+    };
+    const canvasCalls = {
+        setPenColor: (color) => { pen = css(color); },
+        setBrushColor: (color) => { brush = css(color); },
+        setFont: (name, length, size, color, bold) => {
+            context.font = `${bold ? "bold " : ""}${size}pt ${text(name, length)}`;
+            fontColor = css(color);
+        },
+        rectangle: (x1, y1, x2, y2) => {
+            const path = new Path2D();
+            path.rect(x1 + 0.5, y1 + 0.5, x2 - x1 - 1, y2 - y1 - 1);
+            shape(path);
+        },
+        ellipse: (x1, y1, x2, y2) => {
+            const path = new Path2D();
+            path.ellipse((x1 + x2) / 2, (y1 + y2) / 2, (x2 - x1 - 1) / 2, (y2 - y1 - 1) / 2,
+                0, 0, 2 * Math.PI);
+            shape(path);
+        },
+        // Counter-clockwise on screen from the ray through (x3, y3) to the ray through (x4, y4).
+        pie: (x1, y1, x2, y2, x3, y3, x4, y4) => {
+            const box = `${x1} ${y1} ${x2} ${y2}`;
+            if (wedges !== null && (wedges.box !== box || wedges.pen !== pen)) drawWedges();
+            if (wedges === null) wedges = { box, fills: new Map(), outline: new Path2D(), pen };
+            if (!wedges.fills.has(brush)) wedges.fills.set(brush, new Path2D());
+            const cx = (x1 + x2) / 2;
+            const cy = (y1 + y2) / 2;
+            const wedge = new Path2D();
+            wedge.moveTo(cx, cy);
+            wedge.ellipse(cx, cy, (x2 - x1 - 1) / 2, (y2 - y1 - 1) / 2, 0,
+                Math.atan2(y3 - cy, x3 - cx), Math.atan2(y4 - cy, x4 - cx), true);
+            wedge.closePath();
+            wedges.fills.get(brush).addPath(wedge);
+            wedges.outline.addPath(wedge);
+        },
+        moveTo: (x, y) => { penAt = { x, y }; },
+        lineTo: (x, y) => {
+            const path = new Path2D();
+            path.moveTo(penAt.x + 0.5, penAt.y + 0.5);
+            path.lineTo(x + 0.5, y + 0.5);
+            drawWedges();
+            context.strokeStyle = pen;
+            context.lineWidth = 1;
+            context.stroke(path);
+            penAt = { x, y };
+        },
+        // On a cell of the brush colour.
+        textOut: (x, y, at, length) => {
+            drawWedges();
+            const shown = text(at, length);
+            context.textBaseline = "top";
+            const metrics = context.measureText(shown);
+            context.fillStyle = brush;
+            context.fillRect(x, y, metrics.width,
+                metrics.fontBoundingBoxAscent + metrics.fontBoundingBoxDescent);
+            context.fillStyle = fontColor;
+            context.fillText(shown, x, y);
+        },
+    };
+
+    const listing = $("listing");
+    const tableBody = $("table").tBodies[0];
+    const disk = $("disk");
+
+    // Markup from the engine's texts; built as one string, which is quicker than node by node.
+    const escaped = (plain) => plain.replace(/[&<>"]/g, (c) => `&#${c.charCodeAt(0)};`);
+    const cells = (line, tag) => `<tr><${tag}>${line.split("\t").map(escaped)
+        .join(`</${tag}><${tag}>`)}</${tag}></tr>`;
+    let words = [];
+    let sheetHeading = "";
+
+    const pageCalls = {
+        showListing: (headingAt, headingLength, at, length) => {
+            words = text(at, length).split("\n").slice(0, -1);
+            listing.innerHTML = words.map((word, i) =>
+                `<li id="word-${i}" role="option" aria-selected="false">${escaped(word)}</li>`)
+                .join("");
+            sheetHeading = text(headingAt, headingLength);
+            count = words.length;
+        },
+        showTable: (at, length) => {
+            table = text(at, length);
+            const [headings, ...rows] = table.split("\n").slice(0, -1);
+            $("table").tHead.innerHTML = cells(headings, "th");
+            tableBody.innerHTML = rows.map((row) => cells(row, "td")).join("");
+        },
+        showCycle: (cyclic, at, length) => {
+            $("cycle").textContent = text(at, length);
+            $("cycle").classList.toggle("broken", cyclic === 0);
+        },
+        showSelection: (word, statusAt, statusLength, diskAt, diskLength) => {
+            $("status").textContent = text(statusAt, statusLength);
+            disk.setAttribute("aria-description", text(diskAt, diskLength));
+            for (const marked of document.querySelectorAll(".selected")) {
+                marked.classList.remove("selected");
+                marked.setAttribute("aria-selected", "false");
+            }
+            if (word < 0) {
+                listing.removeAttribute("aria-activedescendant");
+                return;
+            }
+            const item = $(`word-${word}`);
+            item.classList.add("selected");
+            item.setAttribute("aria-selected", "true");
+            item.scrollIntoView({ block: "nearest" });
+            listing.setAttribute("aria-activedescendant", item.id);
+            const row = tableBody.rows[engine.rowOfWord(word)];
+            row.classList.add("selected");
+            row.scrollIntoView({ block: "nearest" });
+        },
+        markSector: (centre, outer, inner, start, end, fromX, fromY, toX, toY, outline, change) => {
+            drawWedges();
+            context.save();
+            context.strokeStyle = "#e00000";
+            context.lineWidth = outline;
+            context.beginPath();
+            context.arc(centre, centre, outer, -start, -end, true);
+            context.arc(centre, centre, inner, -end, -start, false);
+            context.closePath();
+            context.stroke();
+            context.lineWidth = change;
+            context.lineCap = "round";
+            context.beginPath();
+            context.moveTo(fromX, fromY);
+            context.lineTo(toX, toY);
+            context.stroke();
+            context.restore();
+        },
+        showSvg: (at, length) => { lastSvg = text(at, length); },
+    };
+
+    // Minimal system calls: the module writes nothing in normal use and never exits.
+    const wasiCalls = {
+        fd_write: () => 52,
+        fd_seek: () => 52,
+        fd_close: () => 52,
+        proc_exit: (code) => { throw new Error(`Modul beendet (${code})`); },
+    };
+
+    const fail = (error) => {
+        console.error(error);
+        $("failure").hidden = false;
+        $("reload").focus();
+    };
+    // Every call into the engine: a trap shows the error message instead of a dead page.
+    const guarded = (action) => (...args) => {
+        if (!$("failure").hidden) return undefined;
+        try {
+            return action(...args);
+        } catch (error) {
+            fail(error);
+            return undefined;
+        }
+    };
+
+    // The disk's side in CSS pixels, from the resize observer: reading the layout here would
+    // make every OK wait for the new table's layout.
+    let side = 0;
+    const paint = guarded(() => {
+        if (count === 0 || side === 0) return;
+        const pixels = Math.round(side * devicePixelRatio);
+        disk.style.width = disk.style.height = `${side}px`;
+        if (disk.width !== pixels) disk.width = disk.height = pixels;
+        context = disk.getContext("2d");
+        engine.paint(pixels, 1);
+        drawWedges();
+        if (performance.getEntriesByName("zyklora-first-disk").length === 0) {
+            performance.mark("zyklora-first-disk");  // read by make bench-web
+        }
+    });
+
+    // The printed page, made after OK has shown its table.
+    const refreshWorksheet = () => {
+        $("sheetHeading").textContent = sheetHeading;
+        $("sheetWords").innerHTML = words.map((word) => `<li>${escaped(word)}</li>`).join("");
+        engine.diskSvg(faceColor());
+        $("sheetDisk").src = `data:image/svg+xml;charset=utf-8,${encodeURIComponent(lastSvg)}`;
+    };
+
+    const ok = guarded(() => {
+        $("count").value = engine.ok(Number($("count").value));
+        paint();
+        for (const id of ["saveButton", "printButton", "copyButton"]) $(id).disabled = false;
+        setTimeout(guarded(refreshWorksheet));
+    });
+
+    const select = guarded((word) => {
+        if (engine.select(word)) paint();
+    });
+    const step = guarded((by) => {
+        engine.step(by);
+        paint();
+    });
+
+    const download = (blob, name) => {
+        const link = document.createElement("a");
+        link.href = URL.createObjectURL(blob);
+        link.download = name;
+        link.click();
+        setTimeout(() => URL.revokeObjectURL(link.href), 1000);
+    };
+
+    const save = guarded((kind) => {
+        const name = `codescheibe-${count}.${kind}`;
+        if (kind === "svg") {
+            engine.diskSvg(faceColor());
+            download(new Blob([lastSvg], { type: "image/svg+xml" }), name);
+            return;
+        }
+        const image = document.createElement("canvas");
+        image.width = image.height = exportSize;
+        const shown = context;
+        context = image.getContext("2d");
+        engine.paint(exportSize, 0);
+        drawWedges();
+        context = shown;
+        image.toBlob((blob) => download(blob, name), "image/png");
+    });
+
+    const copyTable = () => navigator.clipboard.writeText(table);
+
+    const wire = () => {
+        $("countForm").addEventListener("submit", (event) => {
+            event.preventDefault();
+            ok();
+        });
+        $("count").addEventListener("focus", () => $("count").select());
+        listing.addEventListener("click", (event) => {
+            const item = event.target.closest("li");
+            if (item) select([...listing.children].indexOf(item));
+        });
+        $("table").addEventListener("click", (event) => {
+            const row = event.target.closest("tbody tr");
+            if (row) select(engine.wordOfRow(row.sectionRowIndex));
+        });
+        disk.addEventListener("click", (event) => {
+            const scale = disk.width / disk.clientWidth;
+            select(engine.sectorAt(disk.width, event.offsetX * scale, event.offsetY * scale));
+        });
+        const keys = { ArrowUp: -1, ArrowDown: 1, ArrowLeft: -1, ArrowRight: 1 };
+        for (const [element, names] of [[listing, ["ArrowUp", "ArrowDown"]],
+            [$("tableBox"), ["ArrowUp", "ArrowDown"]], [disk, ["ArrowLeft", "ArrowRight"]]]) {
+            element.addEventListener("keydown", (event) => {
+                if (!names.includes(event.key) || count === 0) return;
+                event.preventDefault();
+                step(keys[event.key]);
+            });
+        }
+        $("aboutButton").addEventListener("click", () => $("aboutBox").showModal());
+        $("helpButton").addEventListener("click", () => $("helpBox").showModal());
+        $("saveButton").addEventListener("click", () => $("saveBox").showModal());
+        $("saveBox").addEventListener("close", () => {
+            if ($("saveBox").returnValue) save($("saveBox").returnValue);
+        });
+        $("printButton").addEventListener("click", () => window.print());
+        $("copyButton").addEventListener("click", copyTable);
+        $("reload").addEventListener("click", () => location.reload());
+        document.addEventListener("keydown", (event) => {
+            const ctrl = event.ctrlKey || event.metaKey;
+            const action = event.key === "F1" ? "helpButton"
+                : ctrl && event.shiftKey && event.key.toLowerCase() === "c" ? "copyButton"
+                : ctrl && event.key.toLowerCase() === "i" ? "aboutButton"
+                : ctrl && event.key.toLowerCase() === "s" ? "saveButton"
+                : ctrl && event.key.toLowerCase() === "p" ? "printButton" : null;
+            if (action === null || $(action).disabled) return;
+            event.preventDefault();
+            $(action).click();
+        });
+        new ResizeObserver(([entry]) => {
+            const box = entry.contentRect;
+            side = Math.max(16, Math.floor(Math.min(box.width, box.height)));
+            paint();
+        }).observe(disk.parentElement);
+        matchMedia(`(resolution: ${devicePixelRatio}dppx)`).addEventListener("change", paint);
+    };
+
+    const start = () => {
+        face = getComputedStyle(document.documentElement).getPropertyValue("--face").trim() || face;
+        const bytes = Uint8Array.from(atob($("engine").textContent), (c) => c.charCodeAt(0));
+        const instance = new WebAssembly.Instance(new WebAssembly.Module(bytes),
+            { zyklora: { ...canvasCalls, ...pageCalls }, wasi_snapshot_preview1: wasiCalls });
+        engine = instance.exports;
+        engine._initialize();
+        wire();
+        ok();
+    };
+    try {
+        start();
+    } catch (error) {
+        fail(error);
+    }
+})();
