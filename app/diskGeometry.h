@@ -18,10 +18,16 @@ public:
     // The stretch of the boundary after sector that crosses the ring of bit.
     std::pair<QPointF, QPointF> boundaryInRing(int sector, int bit) const;
 
-private:
+    // The distance from the centre of the outer edge of bit's ring; bit = bits is the centre
+    // disc's edge.
     double outerRadiusOfBit(int bit) const;
-    double angleDegrees(int boundary) const;
+    double centre() const { return m_centre; }
+    // The point at radius from the centre in the direction degrees counter-clockwise from
+    // 3 o'clock.
     QPointF pointAt(double radius, double degrees) const;
+
+private:
+    double angleDegrees(int boundary) const;
 
     double m_centre;
     double m_ringWidth;

@@ -2,6 +2,7 @@
 #include <numbers>
 
 #include "gray/GrayUnit.h"
+#include "gray/grayCycle.h"
 #include "gray/grayWindow.h"
 #include "lib/canvas.h"
 
@@ -14,33 +15,49 @@ std::int32_t roundToInt(long double value) { return static_cast<std::int32_t>(st
 
 void TGray::paintDisk() { paintDisk(grayWindow().diskImage()); }
 
-void TGray::paintDisk(TCanvas& image) {
+void TGray::paintDisk(TCanvas& image) { ::paintDisk(image, keptWords(*this)); }
+
+void paintDisk(TCanvas& image, const std::vector<std::string>& words,
+               const std::vector<double>& ringOffsetsDegrees) {
     const std::int32_t width = image.width();
     const std::int32_t height = image.height();
     const std::int32_t centreX = width / 2;
     const std::int32_t centreY = height / 2;
+    const auto codeCount = static_cast<std::int32_t>(words.size());
+    const auto bitCount = static_cast<std::int32_t>(words.front().size());
 
     image.setPenColor(clBlack);
     image.setBrushColor(clBtnFace);
     image.rectangle(0, 0, width, height);
 
-    const long double step = 2 * std::numbers::pi_v<long double> / m_codeCount;
-    const std::int32_t ringWidth = width / (2 * m_bitCount + 2);
+    const long double step = 2 * std::numbers::pi_v<long double> / codeCount;
+    const std::int32_t ringWidth = width / (2 * bitCount + 2);
+    // The boundary points lie far outside the image: only their direction counts.
+    const auto boundaryX = [&](long double angle) {
+        return centreX + roundToInt(1000 * std::cos(angle));
+    };
+    const auto boundaryY = [&](long double angle) {
+        return centreY - roundToInt(1000 * std::sin(angle));
+    };
 
     // Each ring is a full-radius wedge fan of its own square; the next ring overdraws its inner
     // part, so what stays visible is a band one ring width wide.
-    for (std::int32_t ring = 1; ring <= m_bitCount; ++ring) {
+    for (std::int32_t ring = 1; ring <= bitCount; ++ring) {
         const std::int32_t inset = (ring - 1) * ringWidth;
-        // The boundary points lie far outside the image: only their direction counts.
-        std::int32_t fromX = width;
-        std::int32_t fromY = centreY;
-        for (std::int32_t sector = 1; sector <= m_codeCount; ++sector) {
-            const long double angle = sector * step;
-            const std::int32_t toX = centreX + roundToInt(1000 * std::cos(angle));
-            const std::int32_t toY = centreY - roundToInt(1000 * std::sin(angle));
+        const long double turn = ringOffsetsDegrees.empty()
+                                     ? 0
+                                     : ringOffsetsDegrees[static_cast<std::size_t>(ring - 1)] *
+                                           std::numbers::pi_v<long double> / 180;
+        // An unturned ring starts at the image's edge at 3 o'clock, as the classic disk did.
+        std::int32_t fromX = turn == 0 ? width : boundaryX(turn);
+        std::int32_t fromY = turn == 0 ? centreY : boundaryY(turn);
+        for (std::int32_t sector = 1; sector <= codeCount; ++sector) {
+            const long double angle = sector * step + turn;
+            const std::int32_t toX = boundaryX(angle);
+            const std::int32_t toY = boundaryY(angle);
 
-            const std::string& word = static_cast<TCode*>(m_codes.elementAt(sector - 1))->text();
-            const char bit = word[static_cast<std::size_t>(m_bitCount - ring)];
+            const std::string& word = words[static_cast<std::size_t>(sector - 1)];
+            const char bit = word[static_cast<std::size_t>(bitCount - ring)];
             image.setBrushColor(bit == '0' ? clBtnFace : clBlack);
             image.pie(inset, inset, width - inset, width - inset, fromX, fromY, toX, toY);
 
@@ -50,6 +67,6 @@ void TGray::paintDisk(TCanvas& image) {
     }
 
     image.setBrushColor(clBtnFace);
-    const std::int32_t discInset = m_bitCount * ringWidth;
+    const std::int32_t discInset = bitCount * ringWidth;
     image.ellipse(discInset, discInset, width - discInset, width - discInset);
 }
