@@ -26,16 +26,18 @@ std::optional<int> TDiskGeometry::sectorAt(QPointF point) const {
 }
 
 QPainterPath TDiskGeometry::sectorOutline(int sector) const {
+    return wedge(angleDegrees(sector), angleDegrees(1));
+}
+
+QPainterPath TDiskGeometry::wedge(double fromDegrees, double spanDegrees) const {
     const double outer = outerRadiusOfBit(0);
     const double inner = outerRadiusOfBit(m_bits);
     const QRectF outerBox(m_centre - outer, m_centre - outer, 2 * outer, 2 * outer);
     const QRectF innerBox(m_centre - inner, m_centre - inner, 2 * inner, 2 * inner);
-    const double start = angleDegrees(sector);
-    const double sweep = angleDegrees(1);
     QPainterPath outline;
-    outline.arcMoveTo(outerBox, start);
-    outline.arcTo(outerBox, start, sweep);
-    outline.arcTo(innerBox, start + sweep, -sweep);
+    outline.arcMoveTo(outerBox, fromDegrees);
+    outline.arcTo(outerBox, fromDegrees, spanDegrees);
+    outline.arcTo(innerBox, fromDegrees + spanDegrees, -spanDegrees);
     outline.closeSubpath();
     return outline;
 }

@@ -34,6 +34,7 @@ constexpr double kOffsetUnitsPerDegree = 100;
 
 const QColor kHeadColor(0, 90, 210);
 const QColor kMisreadColor(200, 0, 0);
+const QColor kMisreadTint(230, 0, 0, 110);
 const QString kMisreadStyle = QStringLiteral("color: #c80000;");
 
 QString degrees(double value) {
@@ -280,20 +281,17 @@ void TReadHeadTool::drawHead(QPainter& painter) const {
     const int bits = static_cast<int>(m_grayWords.front().size());
     const TDiskGeometry geometry(m_disk.width(), bits, static_cast<int>(m_grayWords.size()));
     const double scale = m_disk.width() / 700.0;
-    const double centre = geometry.centre();
     const double inner = geometry.outerRadiusOfBit(bits);
     painter.setRenderHint(QPainter::Antialiasing);
 
-    // The stretches of a turn that read wrongly, as red arcs inside the centre disc.
-    const double arcRadius = inner - 6 * scale;
-    const QRectF arcBox(centre - arcRadius, centre - arcRadius, 2 * arcRadius, 2 * arcRadius);
-    painter.setPen(QPen(kMisreadColor, 8 * scale, Qt::SolidLine, Qt::FlatCap));
-    painter.setBrush(Qt::NoBrush);
+    // The stretches of a turn that read wrongly, tinted red across all rings.
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(kMisreadTint);
     for (const TSweepReading& reading : m_sweep.readings) {
-        if (!reading.misread) continue;
-        painter.drawArc(
-            arcBox, static_cast<int>(std::lround(reading.fromDegrees * 16)),
-            static_cast<int>(std::lround((reading.toDegrees - reading.fromDegrees) * 16)));
+        if (reading.misread) {
+            painter.drawPath(
+                geometry.wedge(reading.fromDegrees, reading.toDegrees - reading.fromDegrees));
+        }
     }
 
     const TSweepReading& reading = readingUnderHead();
