@@ -21,6 +21,7 @@
 #include "app/platform/spinEdit.h"
 #include "app/platform/stringGrid.h"
 #include "app/platform/zoomArea.h"
+#include "app/readHeadTool.h"
 #include "app/teachingTools.h"
 #include "app/windowZoom.h"
 #include "app/wordSelection.h"
@@ -93,6 +94,7 @@ TFormMain::TFormMain(QWidget* parent) : QWidget(parent) {
     SpeedButtonInfo = m_tools->button(TTeachingTools::TTool::Info);
     SpeedButtonHilfe = m_tools->button(TTeachingTools::TTool::Help);
     SpeedButtonBeenden = m_tools->button(TTeachingTools::TTool::Exit);
+    m_readHead = new TReadHeadTool(*m_tools, *m_zoomArea, *ImageScheibe);
     m_zoom = new TWindowZoom(*this, *m_zoomArea);
     m_focusRing = new TFocusRing(content);
 
@@ -115,9 +117,7 @@ TFormMain::TFormMain(QWidget* parent) : QWidget(parent) {
         m_focusRing->follow();
     });
     // The disk is drawn anew at its new size or on a screen of another pixel ratio.
-    connect(ImageScheibe, &TImageControl::pictureOutdated, this, [this] {
-        if (CurrentGray) CurrentGray->paintDisk();
-    });
+    connect(ImageScheibe, &TImageControl::pictureOutdated, m_readHead, &TReadHeadTool::paintDisk);
 
     resize(kDesignedClient);
     move(TWindowZoom::kDesignedPlace);
@@ -163,6 +163,7 @@ void TFormMain::BitBtnClick() {
     fillTable();
     CurrentGray->paintDisk();
     m_tools->showTable(*CurrentGray);
+    m_readHead->setGray(*CurrentGray);
     // A new table is read from its start.
     StringGrid->scrollToTop();
     Memo->moveCursor(QTextCursor::Start);

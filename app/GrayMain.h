@@ -10,6 +10,7 @@ class QToolButton;
 class TFocusRing;
 class TImageControl;
 class TMemo;
+class TReadHeadTool;
 class TSpinEdit;
 class TStringGrid;
 class TTeachingTools;
@@ -22,7 +23,8 @@ class TZoomArea;
 //
 // The controls stand on a zoomed content inside a scroll area (zoomArea()); at 100 % each has
 // its designed place and size. The toolbar, its actions and the teaching tools are held in
-// teachingTools(), the zoom, the start-up fit and the full screen in windowZoom().
+// teachingTools(), the read head in readHead(), the zoom, the start-up fit and the full screen in
+// windowZoom().
 class TFormMain : public QWidget, public TGrayWindow {
     Q_OBJECT
 
@@ -58,6 +60,7 @@ public:
     QToolButton* SpeedButtonBeenden;
 
     TTeachingTools& teachingTools() { return *m_tools; }
+    TReadHeadTool& readHead() { return *m_readHead; }
     TWindowZoom& windowZoom() { return *m_zoom; }
     TZoomArea& zoomArea() { return *m_zoomArea; }
 
@@ -73,6 +76,7 @@ private:
     TZoomArea* m_zoomArea;
     TFocusRing* m_focusRing;
     TTeachingTools* m_tools;
+    TReadHeadTool* m_readHead;
     TWindowZoom* m_zoom;
 };
 

@@ -17,19 +17,28 @@ std::optional<int> TDiskGeometry::sectorAt(QPointF point) const {
 }
 
 QPainterPath TDiskGeometry::sectorOutline(int sector) const {
+    const double start = degrees(m_layout.boundaryAngle(sector));
+    return wedge(start, degrees(m_layout.boundaryAngle(sector + 1)) - start);
+}
+
+QPainterPath TDiskGeometry::wedge(double fromDegrees, double spanDegrees) const {
     const double centre = m_layout.centre();
-    const double outer = m_layout.outerRadiusOfBit(0);
-    const double inner = m_layout.outerRadiusOfBit(m_bits);
+    const double outer = outerRadiusOfBit(0);
+    const double inner = outerRadiusOfBit(m_bits);
     const QRectF outerBox(centre - outer, centre - outer, 2 * outer, 2 * outer);
     const QRectF innerBox(centre - inner, centre - inner, 2 * inner, 2 * inner);
-    const double start = degrees(m_layout.boundaryAngle(sector));
-    const double sweep = degrees(m_layout.boundaryAngle(sector + 1)) - start;
     QPainterPath outline;
-    outline.arcMoveTo(outerBox, start);
-    outline.arcTo(outerBox, start, sweep);
-    outline.arcTo(innerBox, start + sweep, -sweep);
+    outline.arcMoveTo(outerBox, fromDegrees);
+    outline.arcTo(outerBox, fromDegrees, spanDegrees);
+    outline.arcTo(innerBox, fromDegrees + spanDegrees, -spanDegrees);
     outline.closeSubpath();
     return outline;
+}
+
+double TDiskGeometry::outerRadiusOfBit(int bit) const { return m_layout.outerRadiusOfBit(bit); }
+
+QPointF TDiskGeometry::pointAt(double radius, double degreesFrom3) const {
+    return toQt(m_layout.pointAt(radius, degreesFrom3 * std::numbers::pi / 180.0));
 }
 
 std::pair<QPointF, QPointF> TDiskGeometry::boundaryInRing(int sector, int bit) const {

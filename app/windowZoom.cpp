@@ -35,6 +35,14 @@ TWindowZoom::TWindowZoom(QWidget& window, TZoomArea& area)
                             [this] { toggleFullScreen(); });
     m_leaveFullScreen->setEnabled(false);
     connect(&area, &TZoomArea::zoomStepRequested, this, &TWindowZoom::step);
+    // A panel joined or left the content: the window or the presentation follows its size.
+    connect(&area, &TZoomArea::designedSizeChanged, this, [this] {
+        if (m_window.isFullScreen()) {
+            fillScreen();
+        } else {
+            resizeToContent();
+        }
+    });
 }
 
 void TWindowZoom::fitInto(const QRect& available) {
@@ -85,11 +93,15 @@ void TWindowZoom::toggleFullScreen() {
         return;
     }
     m_normalZoom = m_area.zoom();
-    const QSize screen = m_window.screen() ? m_window.screen()->size() : m_window.size();
-    const QSize designed = m_area.scaledSize(1.0);
     m_leaveFullScreen->setEnabled(true);
     m_area.setAlignment(Qt::AlignCenter);  // a presentation stands in the middle of the screen
     m_window.showFullScreen();
+    fillScreen();
+}
+
+void TWindowZoom::fillScreen() {
+    const QSize screen = m_window.screen() ? m_window.screen()->size() : m_window.size();
+    const QSize designed = m_area.scaledSize(1.0);
     // Whole percent, rounded down, so that no scroll bar appears.
     const double fills = std::min(double(screen.width()) / designed.width(),
                                   double(screen.height()) / designed.height());

@@ -34,6 +34,8 @@ private:
     void setZoom(double zoom, bool remember);
     // The window's size for its content at the current zoom, scroll bars not needed.
     void resizeToContent();
+    // The full-screen zoom at which the content fills the screen.
+    void fillScreen();
 
     QWidget& m_window;
     TZoomArea& m_area;

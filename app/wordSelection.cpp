@@ -74,7 +74,7 @@ void TWordSelection::clear() {
     m_selected.reset();
     m_listing.setExtraSelections({});
     m_table.clearSelection();
-    m_disk.setOverlay({});
+    m_disk.setOverlay(this, {});
     emit described(QString());
 }
 
@@ -125,7 +125,7 @@ void TWordSelection::markDisk() {
     const QPainterPath outline = geometry.sectorOutline(word);
     // Line widths grow with the disk, which grows with the zoom.
     const double scale = m_disk.width() / 700.0;
-    m_disk.setOverlay([outline, outer, inner, scale](QPainter& painter) {
+    m_disk.setOverlay(this, [outline, outer, inner, scale](QPainter& painter) {
         painter.setRenderHint(QPainter::Antialiasing);
         painter.setBrush(Qt::NoBrush);
         painter.setPen(QPen(kMarkColor, 3 * scale));

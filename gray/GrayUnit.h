@@ -4,6 +4,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "lib/baseClss.h"
 #include "lib/listClss.h"
@@ -74,6 +75,12 @@ private:
     std::int32_t m_bitCount = 0;
     std::int32_t m_codeCount;
 };
+
+// Draws the code disk of words on image as TGray::paintDisk does, with ring i + 1 (0 = the
+// outermost) turned counter-clockwise by ringOffsetsDegrees[i]; empty means no offsets.
+// The words are those of any disk of this layout, such as the plain binary disk.
+void paintDisk(TCanvas& image, const std::vector<std::string>& words,
+               const std::vector<double>& ringOffsetsDegrees = {});
 
 // The table shown in the main window, or empty before the first OK click. The main window
 // replaces it on each click; the last one lives until the program ends.

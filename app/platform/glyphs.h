@@ -19,6 +19,8 @@ QIcon saveGlyph();
 QIcon printGlyph();
 // Two sheets of a table: copy the table.
 QIcon copyGlyph();
+// A small code disk with a blue read head along one radius.
+QIcon readHeadGlyph();
 // A door with a green arrow leading out: the close button's picture.
 QIcon closeGlyph();
 

@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <algorithm>
 
 #include "app/platform/theme.h"
 
@@ -40,8 +41,14 @@ void TImageControl::dropPicture() {
     emit pictureOutdated();
 }
 
-void TImageControl::setOverlay(std::function<void(QPainter&)> overlay) {
-    m_overlay = std::move(overlay);
+void TImageControl::setOverlay(const QObject* owner, std::function<void(QPainter&)> overlay) {
+    const auto known = std::find_if(m_overlays.begin(), m_overlays.end(),
+                                    [owner](const auto& shown) { return shown.first == owner; });
+    if (known != m_overlays.end()) {
+        known->second = std::move(overlay);
+    } else if (overlay) {
+        m_overlays.emplace_back(owner, std::move(overlay));
+    }
     update();
 }
 
@@ -61,7 +68,9 @@ void TImageControl::paintEvent(QPaintEvent*) {
     painter.drawImage(QRectF(QPointF(0, 0), QSizeF(m_picture.size())), m_picture,
                       QRectF(m_picture.rect()));
     painter.restore();
-    if (m_overlay) m_overlay(painter);
+    for (const auto& [owner, overlay] : m_overlays) {
+        if (overlay) overlay(painter);
+    }
 }
 
 void TImageControl::resizeEvent(QResizeEvent*) { dropPicture(); }
@@ -76,13 +85,31 @@ bool TImageControl::event(QEvent* event) {
 }
 
 void TImageControl::mousePressEvent(QMouseEvent* event) {
+    if (m_handleMode && event->button() == Qt::LeftButton) {
+        emit handleDragged(event->position());
+        return;
+    }
     if (!m_sectorAt) return QWidget::mousePressEvent(event);
     if (const auto sector = m_sectorAt(event->position())) emit sectorClicked(*sector);
 }
 
+void TImageControl::mouseMoveEvent(QMouseEvent* event) {
+    if (m_handleMode && event->buttons().testFlag(Qt::LeftButton)) {
+        emit handleDragged(event->position());
+        return;
+    }
+    QWidget::mouseMoveEvent(event);
+}
+
 void TImageControl::keyPressEvent(QKeyEvent* event) {
-    if (m_sectorAt && (event->key() == Qt::Key_Left || event->key() == Qt::Key_Right)) {
-        emit sectorStepped(event->key() == Qt::Key_Right ? 1 : -1);
+    const bool arrow = event->key() == Qt::Key_Left || event->key() == Qt::Key_Right;
+    const int step = event->key() == Qt::Key_Right ? 1 : -1;
+    if (arrow && m_handleMode) {
+        emit handleStepped(step);
+        return;
+    }
+    if (arrow && m_sectorAt) {
+        emit sectorStepped(step);
         return;
     }
     QWidget::keyPressEvent(event);

@@ -5,6 +5,8 @@
 #include <QWidget>
 #include <functional>
 #include <optional>
+#include <utility>
+#include <vector>
 
 #include "app/platform/qtCanvas.h"
 
@@ -43,12 +45,13 @@ private:
 };
 
 // An image control: shows its bitmap, which is created white at the control's size the first
-// time something is drawn on its canvas. Without a picture it shows nothing. An overlay may be
-// painted over the bitmap on screen; it never becomes part of the bitmap.
+// time something is drawn on its canvas. Without a picture it shows nothing. Overlays may be
+// painted over the bitmap on screen; they never become part of the bitmap.
 //
 // When the control's size or the device pixel ratio it is painted at changes, the bitmap is
 // dropped and pictureOutdated asks its owner to draw it anew. With a sector lookup installed it
-// reports clicks and tooltips over sectors, and Left and Right while it has the focus.
+// reports clicks and tooltips over sectors, and Left and Right while it has the focus. In handle
+// mode the mouse and Left and Right move a handle drawn in an overlay instead.
 class TImageControl : public QWidget {
     Q_OBJECT
 
@@ -63,8 +66,12 @@ public:
         m_canvas.finishDrawing();
         return m_picture;
     }
-    // Paints over the bitmap on screen after it; an empty function removes the overlay.
-    void setOverlay(std::function<void(QPainter&)> overlay);
+    // Paints owner's overlay over the bitmap on screen; an empty function removes it. Overlays
+    // are painted in the order in which their owners first set one.
+    void setOverlay(const QObject* owner, std::function<void(QPainter&)> overlay);
+    // While on, a left-button press and every move with it held emit handleDragged, and Left
+    // and Right emit handleStepped, instead of selecting sectors.
+    void setHandleMode(bool on) { m_handleMode = on; }
     // Which sector lies under a point of the control; an empty function turns sectors off.
     void setSectorLookup(SectorLookup lookup) { m_sectorAt = std::move(lookup); }
 
@@ -76,12 +83,17 @@ signals:
     void sectorHovered(std::optional<int> sector, QPoint globalPos);
     // Right (+1) or Left (-1) was pressed.
     void sectorStepped(int step);
+    // In handle mode: the left button was pressed or moved with it held at position.
+    void handleDragged(QPointF position);
+    // In handle mode: Right (+1) or Left (-1) was pressed.
+    void handleStepped(int step);
 
 protected:
     bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
@@ -93,6 +105,7 @@ private:
     // The ratio of the device the control was last painted on; new bitmaps are made for it.
     qreal m_ratio = 1;
     TImageCanvas m_canvas{*this};
-    std::function<void(QPainter&)> m_overlay;
+    std::vector<std::pair<const QObject*, std::function<void(QPainter&)>>> m_overlays;
     SectorLookup m_sectorAt;
+    bool m_handleMode = false;
 };

@@ -77,6 +77,12 @@ void TZoomArea::applyTo(QWidget* widget, const QRect& designed) const {
     widget->setGeometry(shown);
 }
 
+void TZoomArea::setDesignedSize(QSize designed) {
+    m_designedSize = designed;
+    content()->resize(scaledSize(m_zoom));
+    emit designedSizeChanged();
+}
+
 void TZoomArea::setZoom(double zoom) {
     m_zoom = std::clamp(zoom, kZoomSteps[0], kZoomSteps[std::size(kZoomSteps) - 1]);
     QFont font = m_designedFont;

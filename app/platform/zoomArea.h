@@ -39,9 +39,13 @@ public:
     void setZoom(double zoom);
     // The content's size at zoom.
     QSize scaledSize(double zoom) const;
+    // Changes the content's size at 100 %, as when a panel joins it.
+    void setDesignedSize(QSize designed);
+    QSize designedSize() const { return m_designedSize; }
 
 signals:
     void zoomChanged(double zoom);
+    void designedSizeChanged();
     // Ctrl with the wheel: +1 to zoom in, -1 to zoom out.
     void zoomStepRequested(int direction);
 

@@ -1,0 +1,108 @@
+#include "app/readHeadTool.h"
+
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QSlider>
+#include <QTest>
+#include <QToolButton>
+#include <cmath>
+#include <numbers>
+
+#include "app/GrayMain.h"
+#include "app/diskExport.h"
+#include "app/platform/imageControl.h"
+#include "app/platform/spinEdit.h"
+#include "app/platform/zoomArea.h"
+#include "gray/GrayUnit.h"
+#include "gray/grayCycle.h"
+
+namespace {
+
+class ReadHeadTool : public ::testing::Test {
+protected:
+    void showHead(int count) {
+        form.SpinEdit->setValue(count);
+        QTest::mouseClick(form.BitBtn, Qt::LeftButton);
+        QTest::mouseClick(form.findChild<QToolButton*>("readHeadButton"), Qt::LeftButton);
+    }
+    QString shown(const char* name) const { return form.findChild<QLabel*>(name)->text(); }
+    // The point of the disk at angle degrees, on the middle of the rings.
+    QPoint diskPoint(double degrees) const {
+        const double radians = degrees * std::numbers::pi / 180;
+        return QPoint(static_cast<int>(std::lround(350 + 250 * std::cos(radians))),
+                      static_cast<int>(std::lround(350 - 250 * std::sin(radians))));
+    }
+
+    TFormMain form;
+};
+
+TEST_F(ReadHeadTool, DraggingAndLeftAndRightChangeTheWordShown) {
+    showHead(16);
+    const std::vector<std::string> words = keptWords(*CurrentGray);
+    ASSERT_TRUE(form.findChild<QWidget*>("readHeadPanel")->isVisibleTo(&form));
+    const auto readWord = [&] {
+        return words[static_cast<std::size_t>(form.readHead().headAngle() / 22.5)];
+    };
+    // Dragged from sector 1 to the middle of sector 5, the panel follows the head.
+    QTest::mousePress(form.ImageScheibe, Qt::LeftButton, {}, diskPoint(30));
+    EXPECT_EQ(shown("readWord").toStdString(), words[1]);
+    QTest::mouseMove(form.ImageScheibe, diskPoint(5.5 * 22.5));
+    QTest::mouseRelease(form.ImageScheibe, Qt::LeftButton, {}, diskPoint(5.5 * 22.5));
+    EXPECT_EQ(shown("readWord").toStdString(), words[5]);
+    EXPECT_EQ(shown("verdict"), "richtig gelesen");
+
+    // Right turns it on by fine steps into sector 6, Left back again.
+    const std::pair<Qt::Key, std::size_t> turns[] = {{Qt::Key_Right, 6}, {Qt::Key_Left, 5}};
+    for (const auto& [key, sector] : turns) {
+        for (int press = 0; press < 60; ++press) {
+            QTest::keyClick(form.ImageScheibe, key);
+            ASSERT_EQ(shown("readWord").toStdString(), readWord()) << press;
+        }
+        EXPECT_EQ(shown("readWord").toStdString(), words[sector]);
+    }
+    EXPECT_NEAR(form.readHead().headAngle(), 5.5 * 22.5, 0.5);
+}
+
+TEST_F(ReadHeadTool, BinaryDiskWithATurnedRingMisreadsWhereTheGrayDiskDoesNot) {
+    showHead(16);
+    const QImage grayDisk = form.ImageScheibe->picture();
+    // The innermost ring is chosen first; a quarter sector is 5.625 degrees.
+    form.findChild<QSlider*>("offsetSlider")->setValue(563);
+    EXPECT_EQ(shown("countLine"),
+              "Gray-Code: 0 Fehllesungen · Dualcode: 2 Fehllesungen je Umdrehung");
+    form.readHead().setHeadAngle(182);
+    EXPECT_EQ(shown("readWord"), "0100");  // Gray: the inner ring still shows sector 7
+    EXPECT_EQ(shown("verdict"), "Nachbarwort – keine Fehllesung");
+
+    form.findChild<QCheckBox*>("binarySwitch")->click();
+    EXPECT_EQ(shown("readWord"), "0000");
+    EXPECT_EQ(shown("verdict"), "Fehllesung!");
+    EXPECT_TRUE(form.findChild<QLabel*>("readWord")->styleSheet().contains("#c80000"));
+    EXPECT_NE(form.ImageScheibe->picture(), grayDisk);
+
+    // Without the head the window shows and saves the plain Gray disk at its designed size.
+    form.readHead().action()->trigger();
+    const QColor face = form.ImageScheibe->canvas().faceColor();
+    EXPECT_EQ(form.ImageScheibe->picture(), renderDiskImage(*CurrentGray, 700, face));
+    EXPECT_EQ(form.zoomArea().designedSize(), TFormMain::kDesignedClient);
+}
+
+TEST_F(ReadHeadTool, TurnGoesOnceAroundAndStops) {
+    showHead(10);
+    form.readHead().setHeadAngle(100);
+    auto* button = form.findChild<QPushButton*>("turnButton");
+    QTest::mouseClick(button, Qt::LeftButton);
+    EXPECT_EQ(button->text(), "Anhalten");
+    const int frames = TReadHeadTool::kTurnMilliseconds / TReadHeadTool::kFrameMilliseconds;
+    for (int frame = 1; frame < frames; ++frame) form.readHead().advanceTurn();
+    EXPECT_TRUE(form.readHead().turning());
+    form.readHead().advanceTurn();
+    EXPECT_FALSE(form.readHead().turning());
+    EXPECT_EQ(button->text(), "Drehen");
+    EXPECT_NEAR(form.readHead().headAngle(), 100, 1e-9);
+}
+
+}  // namespace
