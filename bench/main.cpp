@@ -113,6 +113,9 @@ void summarise(const CollectingReporter& runs, std::FILE* out) {
     ratio(out, "per-node load time, 100000 vs 10000 nodes",
           perItemGrowth("BM_TreeLoadScale/10000", 1e4, "BM_TreeLoadScale/100000", 1e5),
           "(linear: at most 1.20)");
+    ratio(out, "  the same for the allocating raw load",
+          perItemGrowth("BM_RawLoadAllocScale/10000", 1e4, "BM_RawLoadAllocScale/100000", 1e5),
+          "(for comparison)");
     ratio(out, "per-element append time, 65535 vs 4096",
           perItemGrowth("BM_ListAppend/4096", 4096, "BM_ListAppend/65535", 65535),
           "(linear: about 1)");

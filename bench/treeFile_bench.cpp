@@ -131,9 +131,9 @@ BENCHMARK(BM_RawLoad)->Unit(benchmark::kMillisecond);
 // shape built from the same node and value objects, linked in pre-order through the same setters
 // and destroyed with the tree, but nothing decoded. The shape is the complete tree's of
 // integerTree: node i's children are 2i + 1 and 2i + 2.
-void BM_RawLoadAlloc(benchmark::State& state) {
+void rawLoadAlloc(benchmark::State& state, std::int64_t nodes) {
     const std::string file = benchFile("raw-load-alloc");
-    rawSave(file, treeFileBytes());
+    rawSave(file, treeFileBytes(nodes));
     std::size_t bytes = 0;
     for (auto _ : state) {
         benchmark::DoNotOptimize(bytes = rawLoad(file));
@@ -159,16 +159,23 @@ void BM_RawLoadAlloc(benchmark::State& state) {
                 [[maybe_unused]] auto none = position.parent->setRight(std::move(stored));
             }
             const std::int64_t left = 2 * position.index + 1;
-            if (left + 1 < kTreeNodes) pending.push_back({node, false, left + 1});
-            if (left < kTreeNodes) pending.push_back({node, true, left});
+            if (left + 1 < nodes) pending.push_back({node, false, left + 1});
+            if (left < nodes) pending.push_back({node, true, left});
         }
         benchmark::DoNotOptimize(tree.root());
     }
-    state.SetItemsProcessed(state.iterations() * kTreeNodes);
+    state.SetItemsProcessed(state.iterations() * nodes);
     state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(bytes));
     std::filesystem::remove(file);
 }
+
+void BM_RawLoadAlloc(benchmark::State& state) { rawLoadAlloc(state, kTreeNodes); }
 BENCHMARK(BM_RawLoadAlloc)->Unit(benchmark::kMillisecond);
+
+// The baseline at the sizes of BM_TreeLoadScale, to tell the loader's growth from the
+// allocator's and the caches'.
+void BM_RawLoadAllocScale(benchmark::State& state) { rawLoadAlloc(state, state.range(0)); }
+BENCHMARK(BM_RawLoadAllocScale)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 
 void BM_TreeSaveScale(benchmark::State& state) { saveTree(state, state.range(0), "save-scale"); }
 BENCHMARK(BM_TreeSaveScale)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);

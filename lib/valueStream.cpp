@@ -163,7 +163,6 @@ std::uint64_t TReader::getLittleEndian(std::size_t width) {
     return value;
 }
 
-TValueTag TReader::getTag() { return static_cast<TValueTag>(takeByte()); }
 
 bool TReader::atEnd() {
     if (m_position < m_end) return false;
@@ -193,7 +192,6 @@ std::int32_t TReader::getIntegerAfterTag(TValueTag tag) {
     }
 }
 
-std::int32_t TReader::getInteger() { return getIntegerAfterTag(getTag()); }
 
 std::int64_t TReader::getInt64() {
     const TValueTag tag = getTag();
@@ -268,4 +266,4 @@ char TReader::getChar() {
     return text.front();
 }
 
-bool TReader::getBoolean() { return getTag() == TValueTag::tagTrue; }
+

@@ -173,14 +173,16 @@ public:
     // Releases the reader if release() was not called.
     ~TReader();
 
-    TValueTag getTag();
+    TValueTag getTag() { return static_cast<TValueTag>(takeByte()); }
     // Consumes bytes when the data continues with exactly them in the buffer, and returns
     // true; otherwise consumes nothing and returns false (also when they merely are not read
     // ahead yet).
     bool skipIfNext(std::span<const std::uint8_t> bytes) {
-        if (m_end - m_position < bytes.size() ||
-            std::memcmp(m_buffer.get() + m_position, bytes.data(), bytes.size()) != 0) {
-            return false;
+        if (m_end - m_position < bytes.size()) return false;
+        // A plain loop: the bytes are few (a class name), too few to be worth a call to memcmp.
+        const std::uint8_t* at = m_buffer.get() + m_position;
+        for (std::size_t i = 0; i < bytes.size(); ++i) {
+            if (at[i] != bytes[i]) return false;
         }
         m_position += bytes.size();
         return true;
@@ -192,7 +194,28 @@ public:
     TValueTag peekTag();
     void getBytes(std::span<std::uint8_t> bytes);
     // Accepts the 8-, 16- and 32-bit forms, never tagInt64.
-    std::int32_t getInteger();
+    std::int32_t getInteger() {
+        // Inline when the buffer holds the longest form: trees hold many small integers.
+        if (m_end - m_position >= 5) {
+            const std::uint8_t* at = m_buffer.get() + m_position;
+            switch (static_cast<TValueTag>(at[0])) {
+                case TValueTag::tagInt8:
+                    m_position += 2;
+                    return static_cast<std::int8_t>(at[1]);
+                case TValueTag::tagInt16:
+                    m_position += 3;
+                    return static_cast<std::int16_t>(at[1] | at[2] << 8);
+                case TValueTag::tagInt32:
+                    m_position += 5;
+                    return static_cast<std::int32_t>(std::uint32_t{at[1]} | std::uint32_t{at[2]} << 8 |
+                                                     std::uint32_t{at[3]} << 16 |
+                                                     std::uint32_t{at[4]} << 24);
+                default:
+                    break;
+            }
+        }
+        return getIntegerAfterTag(getTag());
+    }
     // Accepts tagInt64 and every form of getInteger.
     std::int64_t getInt64();
     // Accepts tagExtended and every form of getInt64.
@@ -203,7 +226,7 @@ public:
     // A text item of exactly one character after conversion.
     char getChar();
     // Consumes one byte of any value; true only for tagTrue.
-    bool getBoolean();
+    bool getBoolean() { return getTag() == TValueTag::tagTrue; }
     // Moves the stream back by the bytes read ahead and not consumed, so that it stands just
     // behind the last consumed byte, then frees the buffer.
     void release();
