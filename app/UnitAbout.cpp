@@ -72,8 +72,8 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
     ProductName = label(Panel1, QStringLiteral("Zyklora"), {136, 16, 104, 13});
     Version = label(Panel1, QStringLiteral("Version 1.1"), {136, 40, 53, 13});
     Copyright = label(Panel1,
-                      QStringLiteral("Copyright © 2026 das Zyklora-Projekt. Alle Rechte "
-                                     "vorbehalten. Für den Unterricht an Schulen frei nutzbar."),
+                      QStringLiteral("Copyright © 2026 das Zyklora-Projekt. Freie Software "
+                                     "unter der GNU GPL, Version 3 oder später."),
                       {8, 88, 263, 39}, true);
     Comments =
         label(Panel1, QStringLiteral("Freie Nutzung für Lehre und Lernen"), {8, 184, 185, 13});
