@@ -4,7 +4,6 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
-#include <QLocale>
 #include <QPainter>
 #include <QPushButton>
 #include <QSlider>
@@ -12,7 +11,6 @@
 #include <QToolButton>
 #include <algorithm>
 #include <cmath>
-#include <numbers>
 
 #include "app/diskGeometry.h"
 #include "app/platform/glyphs.h"
@@ -29,22 +27,13 @@ constexpr QRect kPanel{1232, 80, 200, 700};
 constexpr int kPanelGrowth = 200;
 // The read word's letters, at 100 %.
 constexpr int kWordPixels = 26;
-// The slider counts hundredths of a degree.
-constexpr double kOffsetUnitsPerDegree = 100;
 
 const QColor kHeadColor(0, 90, 210);
 const QColor kMisreadColor(200, 0, 0);
 const QColor kMisreadTint(230, 0, 0, 110);
 const QString kMisreadStyle = QStringLiteral("color: #c80000;");
 
-QString degrees(double value) {
-    return QLocale(QLocale::German).toString(value, 'f', 2) + QStringLiteral("°");
-}
-
-QString misreadCount(int count) {
-    return QStringLiteral("%1 %2").arg(count).arg(count == 1 ? QStringLiteral("Fehllesung")
-                                                             : QStringLiteral("Fehllesungen"));
-}
+QString degrees(double value) { return QString::fromStdString(degreesText(value)); }
 
 }  // namespace
 
@@ -64,8 +53,7 @@ TReadHeadTool::TReadHeadTool(TTeachingTools& tools, TZoomArea& zoom, TImageContr
     connect(m_turnTimer, &QTimer::timeout, this, &TReadHeadTool::advanceTurn);
 
     connect(&m_disk, &TImageControl::handleDragged, this, [this](QPointF at) {
-        const double centre = m_disk.width() / 2.0;
-        setHeadAngle(std::atan2(centre - at.y(), at.x() - centre) * 180 / std::numbers::pi);
+        setHeadAngle(headAngleTowards(m_disk.width(), at.x(), at.y()));
     });
     connect(&m_disk, &TImageControl::handleStepped, this,
             [this](int step) { setHeadAngle(m_angle + step * kFineStepDegrees); });
@@ -157,22 +145,15 @@ void TReadHeadTool::fitControls() {
         m_ring->count() == 0 ? rings - 1 : std::min(m_ring->currentIndex(), rings - 1);
     m_ring->clear();
     for (int ring = 1; ring <= rings; ++ring) {
-        const QString where = ring == 1       ? QStringLiteral(" (außen, Bit 0)")
-                              : ring == rings ? QStringLiteral(" (innen, Bit %1)").arg(ring - 1)
-                                              : QStringLiteral(" (Bit %1)").arg(ring - 1);
-        m_ring->addItem(QStringLiteral("Ring %1").arg(ring) + where);
+        m_ring->addItem(QString::fromStdString(ringName(ring, rings)));
     }
     m_ring->setCurrentIndex(chosen);
-    // Up to half a sector: beyond it a ring would stand closer to the next sector.
-    const double halfSector = 180.0 / static_cast<double>(m_grayWords.size());
-    m_offset->setMaximum(static_cast<int>(std::floor(halfSector * kOffsetUnitsPerDegree)));
+    m_offset->setMaximum(maxOffsetUnits(m_grayWords.size()));
 }
 
 std::vector<double> TReadHeadTool::offsets() const {
-    std::vector<double> turned(m_grayWords.front().size(), 0.0);
-    turned[static_cast<std::size_t>(m_ring->currentIndex())] =
-        m_offset->value() / kOffsetUnitsPerDegree;
-    return turned;
+    return ringOffsets(m_grayWords.front().size(), static_cast<std::size_t>(m_ring->currentIndex()),
+                       m_offset->value() / kOffsetUnitsPerDegree);
 }
 
 const std::vector<std::string>& TReadHeadTool::shownWords() const {
@@ -189,8 +170,7 @@ void TReadHeadTool::settingsChanged() {
     m_offsetValue->setText(degrees(m_offset->value() / kOffsetUnitsPerDegree));
     const int grayMisreads = sweep(m_grayWords, turned).misreads;
     const int binaryMisreads = sweep(m_binaryWords, turned).misreads;
-    m_countLine->setText(QStringLiteral("Gray-Code: %1 · Dualcode: %2 je Umdrehung")
-                             .arg(misreadCount(grayMisreads), misreadCount(binaryMisreads)));
+    m_countLine->setText(QString::fromStdString(misreadLine(grayMisreads, binaryMisreads)));
     m_sweep = sweep(shownWords(), turned);
     if (m_action->isChecked()) paintDisk();
     showReading();
@@ -221,8 +201,7 @@ void TReadHeadTool::setShown(bool shown) {
 }
 
 void TReadHeadTool::setHeadAngle(double degrees) {
-    m_angle = std::fmod(degrees, 360.0);
-    if (m_angle < 0) m_angle += 360.0;
+    m_angle = ::headAngle(degrees);
     showReading();
 }
 
@@ -240,48 +219,31 @@ void TReadHeadTool::startOrStopTurn() {
 bool TReadHeadTool::turning() const { return m_turnTimer->isActive(); }
 
 void TReadHeadTool::advanceTurn() {
-    constexpr int kFrames = kTurnMilliseconds / kFrameMilliseconds;
     ++m_turnFrame;
-    // From the start angle, so that the last frame ends exactly where the turn began.
-    setHeadAngle(m_turnStart + 360.0 * m_turnFrame / kFrames);
-    if (m_turnFrame >= kFrames && turning()) startOrStopTurn();
+    setHeadAngle(turnAngle(m_turnStart, m_turnFrame));
+    if (m_turnFrame >= kHeadTurnFrames && turning()) startOrStopTurn();
 }
 
 void TReadHeadTool::showReading() {
     if (m_grayWords.empty() || !m_action->isChecked()) return;
-    const std::vector<std::string>& words = shownWords();
-    const TSweepReading& reading = readingUnderHead();
-    const std::string sectorWord = readAt(words, m_angle, {});
-    const auto sector = std::find(words.begin(), words.end(), sectorWord) - words.begin();
-
-    m_angleLabel->setText(QStringLiteral("Winkel: ") + degrees(m_angle));
-    m_readWord->setText(QString::fromStdString(reading.word));
-    m_readWord->setStyleSheet(reading.misread ? kMisreadStyle : QString());
-    m_sectorWord->setText(QStringLiteral("Wort des Sektors: %1 (Wort %2 von %3)")
-                              .arg(QString::fromStdString(sectorWord))
-                              .arg(sector + 1)
-                              .arg(words.size()));
-    m_verdict->setText(reading.word == sectorWord ? QStringLiteral("richtig gelesen")
-                       : reading.misread          ? QStringLiteral("Fehllesung!")
-                                         : QStringLiteral("Nachbarwort – keine Fehllesung"));
-    m_verdict->setStyleSheet(reading.misread ? kMisreadStyle : QString());
+    const TReadHeadPanel panel = readHeadPanel(shownWords(), m_sweep, m_angle);
+    m_angleLabel->setText(QString::fromStdString(panel.angle));
+    m_readWord->setText(QString::fromStdString(panel.word));
+    m_readWord->setStyleSheet(panel.misread ? kMisreadStyle : QString());
+    m_sectorWord->setText(QString::fromStdString(panel.sectorWord));
+    m_verdict->setText(QString::fromStdString(panel.verdict));
+    m_verdict->setStyleSheet(panel.misread ? kMisreadStyle : QString());
     m_disk.update();
 }
 
 const TSweepReading& TReadHeadTool::readingUnderHead() const {
-    // The last reading that starts at or before the head's angle; the first starts at 0.
-    const auto after = std::upper_bound(
-        m_sweep.readings.begin(), m_sweep.readings.end(), m_angle,
-        [](double angle, const TSweepReading& reading) { return angle < reading.fromDegrees; });
-    return *std::prev(after);
+    return readingAt(m_sweep, m_angle);
 }
 
 void TReadHeadTool::drawHead(QPainter& painter) const {
     if (m_grayWords.empty()) return;
     const int bits = static_cast<int>(m_grayWords.front().size());
     const TDiskGeometry geometry(m_disk.width(), bits, static_cast<int>(m_grayWords.size()));
-    const double scale = m_disk.width() / 700.0;
-    const double inner = geometry.outerRadiusOfBit(bits);
     painter.setRenderHint(QPainter::Antialiasing);
 
     // The stretches of a turn that read wrongly, tinted red across all rings.
@@ -296,19 +258,19 @@ void TReadHeadTool::drawHead(QPainter& painter) const {
 
     const TSweepReading& reading = readingUnderHead();
     const QColor color = reading.misread ? kMisreadColor : kHeadColor;
-    const QPointF from = geometry.pointAt(inner * 0.6, m_angle);
-    const QPointF to = geometry.pointAt(geometry.outerRadiusOfBit(0), m_angle);
+    const THeadShape head = headShape(m_disk.width(), reading.word,
+                                      static_cast<int>(m_grayWords.size()), m_angle);
+    const QPointF from(head.from.x, head.from.y);
+    const QPointF to(head.to.x, head.to.y);
     // A light halo keeps the head visible on black and on the face.
-    painter.setPen(QPen(Qt::white, 7 * scale, Qt::SolidLine, Qt::RoundCap));
+    painter.setPen(QPen(Qt::white, head.haloWidth, Qt::SolidLine, Qt::RoundCap));
     painter.drawLine(from, to);
-    painter.setPen(QPen(color, 3 * scale, Qt::SolidLine, Qt::RoundCap));
+    painter.setPen(QPen(color, head.lineWidth, Qt::SolidLine, Qt::RoundCap));
     painter.drawLine(from, to);
     // One sensor per ring, filled with the bit it reads.
-    const double ringWidth = geometry.outerRadiusOfBit(0) - geometry.outerRadiusOfBit(1);
-    for (int bit = 0; bit < bits; ++bit) {
-        const double middle = geometry.outerRadiusOfBit(bit) - ringWidth / 2;
-        const char read = reading.word[static_cast<std::size_t>(bits - 1 - bit)];
-        painter.setBrush(read == '1' ? Qt::black : Qt::white);
-        painter.drawEllipse(geometry.pointAt(middle, m_angle), ringWidth * 0.16, ringWidth * 0.16);
+    for (const THeadShape::TSensor& sensor : head.sensors) {
+        painter.setBrush(sensor.one ? Qt::black : Qt::white);
+        painter.drawEllipse(QPointF(sensor.centre.x, sensor.centre.y), head.sensorRadius,
+                            head.sensorRadius);
     }
 }

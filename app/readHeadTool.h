@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "gray/readHead.h"
+#include "gray/readHeadPanel.h"
 
 class QAction;
 class QCheckBox;
@@ -33,9 +34,9 @@ class TReadHeadTool : public QObject {
 
 public:
     // The fine step of Left and Right, and how long "Drehen" takes for one turn.
-    static constexpr double kFineStepDegrees = 0.25;
-    static constexpr int kTurnMilliseconds = 10000;
-    static constexpr int kFrameMilliseconds = 40;
+    static constexpr double kFineStepDegrees = kHeadFineStepDegrees;
+    static constexpr int kTurnMilliseconds = kHeadTurnMilliseconds;
+    static constexpr int kFrameMilliseconds = kHeadFrameMilliseconds;
 
     // Adds the action to tools' toolbar and the panel to zoom's content beside disk.
     TReadHeadTool(TTeachingTools& tools, TZoomArea& zoom, TImageControl& disk);

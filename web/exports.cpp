@@ -27,6 +27,19 @@ __attribute__((import_module("zyklora"), import_name("markSector"))) void jsMark
     double fromX, double fromY, double toX, double toY, double outlineWidth, double changeWidth);
 __attribute__((import_module("zyklora"), import_name("showSvg"))) void jsShowSvg(
     const char* text, std::size_t length);
+__attribute__((import_module("zyklora"), import_name("showRings"))) void jsShowRings(
+    const char* names, std::size_t length, std::int32_t chosen, std::int32_t maxOffset,
+    std::int32_t offset);
+__attribute__((import_module("zyklora"), import_name("showHead"))) void jsShowHead(
+    std::int32_t shown, const char* lines, std::size_t length, std::int32_t misread,
+    std::int32_t turning);
+__attribute__((import_module("zyklora"), import_name("tintStretch"))) void jsTintStretch(
+    double centre, double outerRadius, double innerRadius, double startAngle, double endAngle);
+__attribute__((import_module("zyklora"), import_name("drawHead"))) void jsDrawHead(
+    double fromX, double fromY, double toX, double toY, double haloWidth, double lineWidth,
+    std::int32_t misread);
+__attribute__((import_module("zyklora"), import_name("drawSensor"))) void jsDrawSensor(
+    double x, double y, double radius, std::int32_t one);
 }
 
 namespace {
@@ -52,6 +65,24 @@ void showSelection() {
                     disk.size());
 }
 
+// The head's panel: its texts one a line (angle, word read, sector's word, verdict, offset,
+// count line, turn button).
+void showHead() {
+    const TReadHeadPanel panel = page().headPanel();
+    const std::string lines = panel.angle + '\n' + panel.word + '\n' + panel.sectorWord + '\n' +
+                              panel.verdict + '\n' + page().offsetText() + '\n' +
+                              page().countLine() + '\n' + page().turnButtonText();
+    jsShowHead(page().readHeadShown() ? 1 : 0, lines.data(), lines.size(), panel.misread ? 1 : 0,
+               page().turning() ? 1 : 0);
+}
+
+void showRings() {
+    std::string names;
+    for (const std::string& name : page().ringNames()) names += name + '\n';
+    jsShowRings(names.data(), names.size(), page().offsetRing(), page().maxOffset(),
+                page().offsetUnits());
+}
+
 }  // namespace
 
 extern "C" {
@@ -71,6 +102,8 @@ __attribute__((export_name("ok"))) std::int32_t ok(double typed) {
     const TCycleCheck& check = page().cycleCheck();
     jsShowCycle(check.cyclic ? 1 : 0, check.text.data(), check.text.size());
     showSelection();
+    showRings();
+    showHead();
     return built;
 }
 
@@ -83,6 +116,19 @@ __attribute__((export_name("paint"))) void paint(std::int32_t side, std::int32_t
         jsMarkSector(mark->centre, mark->outerRadius, mark->innerRadius, mark->startAngle,
                      mark->endAngle, mark->changeFrom.x, mark->changeFrom.y, mark->changeTo.x,
                      mark->changeTo.y, mark->outlineWidth, mark->changeWidth);
+    }
+    if (marked == 0) return;  // the saved picture is the disk alone
+    if (const auto tint = page().misreadTint(side)) {
+        for (const auto& [start, end] : tint->stretches) {
+            jsTintStretch(tint->centre, tint->outerRadius, tint->innerRadius, start, end);
+        }
+    }
+    if (const auto head = page().head(side)) {
+        jsDrawHead(head->from.x, head->from.y, head->to.x, head->to.y, head->haloWidth,
+                   head->lineWidth, page().headPanel().misread ? 1 : 0);
+        for (const THeadShape::TSensor& sensor : head->sensors) {
+            jsDrawSensor(sensor.centre.x, sensor.centre.y, head->sensorRadius, sensor.one ? 1 : 0);
+        }
     }
 }
 
@@ -97,6 +143,64 @@ __attribute__((export_name("select"))) std::int32_t select(std::int32_t word) {
 __attribute__((export_name("step"))) void step(std::int32_t step) {
     page().step(step);
     showSelection();
+}
+
+// Left (-1) or Right (+1) on the disk: the shown head turns a fine step, else the selection.
+__attribute__((export_name("diskStep"))) void diskStep(std::int32_t step) {
+    page().stepOnDisk(step < 0 ? -1 : 1);
+    if (page().readHeadShown()) {
+        showHead();
+    } else {
+        showSelection();
+    }
+}
+
+// A press (dragged 0) or a move with the button held (dragged 1) at (x, y) of a side x side
+// disk. Returns 1 when the disk needs painting.
+__attribute__((export_name("diskPointer"))) std::int32_t diskPointer(std::int32_t side, double x,
+                                                                     double y,
+                                                                     std::int32_t dragged) {
+    if (!std::isfinite(x) || !std::isfinite(y) || side < kMinDiskSide) return 0;
+    if (!page().pointAt(side, x, y, dragged != 0)) return 0;
+    if (page().readHeadShown()) {
+        showHead();
+    } else {
+        showSelection();
+    }
+    return 1;
+}
+
+// "Lesekopf": shows the head (shown 1) or hides it.
+__attribute__((export_name("readHead"))) void readHead(std::int32_t shown) {
+    page().showReadHead(shown != 0);
+    showHead();
+}
+
+// "Versatz": the ring turned (0 = the outermost) and its offset in hundredths of a degree.
+__attribute__((export_name("setOffset"))) void setOffset(std::int32_t ring, std::int32_t units) {
+    page().setOffsetRing(ring);
+    page().setOffsetUnits(units);
+    showHead();
+}
+
+// "Dualcode" on (1) or off.
+__attribute__((export_name("setBinary"))) void setBinary(std::int32_t binary) {
+    page().setBinary(binary != 0);
+    showHead();
+}
+
+// "Drehen" or "Anhalten". Returns the milliseconds between frames when a turn began, else 0.
+__attribute__((export_name("turn"))) std::int32_t turn() {
+    page().startOrStopTurn();
+    showHead();
+    return page().turning() ? kHeadFrameMilliseconds : 0;
+}
+
+// One frame of the turn; returns 0 once the turn has ended.
+__attribute__((export_name("turnFrame"))) std::int32_t turnFrame() {
+    page().advanceTurn();
+    showHead();
+    return page().turning() ? 1 : 0;
 }
 
 // The sector at (x, y) of a side x side disk, or -1.

@@ -1,5 +1,7 @@
 #include "web/grayPage.h"
 
+#include <algorithm>
+#include <numbers>
 #include <utility>
 
 #include "gray/GrayUnit.h"
@@ -23,12 +25,23 @@ std::int32_t TGrayPage::ok(std::int64_t typed) {
     m_listing.clear();
     m_gray = std::make_unique<TGray>(shownCount(typed));
     m_gray->generate();
-    m_cycle = checkCycle(keptWords(*m_gray));
+    m_grayWords = keptWords(*m_gray);
+    m_binaryWords = binaryWords(m_gray->codeCount());
+    m_cycle = checkCycle(m_grayWords);
+    const auto rings = static_cast<std::int32_t>(m_grayWords.front().size());
+    m_ring = m_ring < 0 ? rings - 1 : std::min(m_ring, rings - 1);
+    m_offsetUnits = std::min(m_offsetUnits, maxOffset());
+    headSettingsChanged();
     return m_gray->codeCount();
 }
 
 void TGrayPage::paintDisk() {
-    if (m_gray) m_gray->paintDisk(m_disk);
+    if (!m_gray) return;
+    if (m_headShown && (m_binary || m_offsetUnits != 0)) {
+        ::paintDisk(m_disk, shownWords(), offsets());
+    } else {
+        m_gray->paintDisk(m_disk);
+    }
 }
 
 bool TGrayPage::select(std::int32_t word) {
@@ -93,4 +106,114 @@ std::string TGrayPage::diskSvg(TColor face) {
     TSvgCanvas svg(kSvgSize, kSvgSize, diskTitle(*m_gray), face);
     m_gray->paintDisk(svg);
     return svg.document();
+}
+
+void TGrayPage::showReadHead(bool shown) {
+    m_headShown = shown && m_gray;
+    if (!m_headShown) m_turning = false;
+}
+
+void TGrayPage::setHeadAngle(double degrees) { m_headAngle = ::headAngle(degrees); }
+
+void TGrayPage::stepOnDisk(std::int32_t step) {
+    if (m_headShown) {
+        setHeadAngle(m_headAngle + step * kHeadFineStepDegrees);
+    } else {
+        this->step(step);
+    }
+}
+
+bool TGrayPage::pointAt(std::int32_t width, double x, double y, bool dragged) {
+    if (m_headShown) {
+        setHeadAngle(headAngleTowards(width, x, y));
+        return true;
+    }
+    const std::optional<std::int32_t> sector = sectorAt(width, x, y);
+    return !dragged && sector && select(*sector);
+}
+
+void TGrayPage::setOffsetRing(std::int32_t ring) {
+    if (!m_gray) return;
+    m_ring = std::clamp(ring, 0, static_cast<std::int32_t>(m_grayWords.front().size()) - 1);
+    headSettingsChanged();
+}
+
+void TGrayPage::setOffsetUnits(std::int32_t units) {
+    if (!m_gray) return;
+    m_offsetUnits = std::clamp(units, 0, maxOffset());
+    headSettingsChanged();
+}
+
+void TGrayPage::setBinary(bool binary) { m_binary = binary; }
+
+std::int32_t TGrayPage::maxOffset() const {
+    return m_gray ? maxOffsetUnits(m_grayWords.size()) : 0;
+}
+
+std::vector<std::string> TGrayPage::ringNames() const {
+    std::vector<std::string> names;
+    const auto rings = static_cast<std::int32_t>(m_gray ? m_grayWords.front().size() : 0);
+    for (std::int32_t ring = 1; ring <= rings; ++ring) names.push_back(ringName(ring, rings));
+    return names;
+}
+
+void TGrayPage::startOrStopTurn() {
+    m_turning = m_headShown && !m_turning;
+    m_turnStart = m_headAngle;
+    m_turnFrame = 0;
+}
+
+void TGrayPage::advanceTurn() {
+    if (!m_turning) return;
+    setHeadAngle(turnAngle(m_turnStart, ++m_turnFrame));
+    if (m_turnFrame >= kHeadTurnFrames) m_turning = false;
+}
+
+void TGrayPage::headSettingsChanged() {
+    const std::vector<double> turned = offsets();
+    m_graySweep = sweep(m_grayWords, turned);
+    m_binarySweep = sweep(m_binaryWords, turned);
+}
+
+const TSweep& TGrayPage::shownSweep() const { return m_binary ? m_binarySweep : m_graySweep; }
+
+const std::vector<std::string>& TGrayPage::shownWords() const {
+    return m_binary ? m_binaryWords : m_grayWords;
+}
+
+std::vector<double> TGrayPage::offsets() const {
+    return ringOffsets(m_grayWords.front().size(), static_cast<std::size_t>(m_ring),
+                       m_offsetUnits / kOffsetUnitsPerDegree);
+}
+
+TReadHeadPanel TGrayPage::headPanel() const {
+    if (!m_gray) return {"", "", "", "", false};
+    return readHeadPanel(shownWords(), shownSweep(), m_headAngle);
+}
+
+std::string TGrayPage::offsetText() const { return degreesText(m_offsetUnits / kOffsetUnitsPerDegree); }
+
+std::string TGrayPage::countLine() const {
+    return m_gray ? misreadLine(m_graySweep.misreads, m_binarySweep.misreads) : "";
+}
+
+std::optional<THeadShape> TGrayPage::head(std::int32_t width) const {
+    if (!m_headShown) return std::nullopt;
+    return headShape(width, readingAt(shownSweep(), m_headAngle).word, m_gray->codeCount(),
+                     m_headAngle);
+}
+
+auto TGrayPage::misreadTint(std::int32_t width) const -> std::optional<TMisreadTint> {
+    if (!m_headShown) return std::nullopt;
+    const TDiskLayout layout(width, m_gray->bitCount(), m_gray->codeCount());
+    TMisreadTint tint{layout.centre(), layout.outerRadiusOfBit(0),
+                      layout.outerRadiusOfBit(m_gray->bitCount()), {}};
+    constexpr double kRadians = std::numbers::pi / 180;
+    for (const TSweepReading& reading : shownSweep().readings) {
+        if (reading.misread) {
+            tint.stretches.emplace_back(reading.fromDegrees * kRadians,
+                                        reading.toDegrees * kRadians);
+        }
+    }
+    return tint;
 }

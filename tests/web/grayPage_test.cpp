@@ -80,3 +80,44 @@ TEST(TGrayPage, SvgIsTheEnginesDiskWithItsTitle) {
 }
 
 }  // namespace
+
+namespace {
+
+// The head on the binary disk of 16 with a turned inner ring: the page counts both disks as
+// the sweep does, draws the turned disk, finds a misread by stepping, and ends a turn.
+TEST(TGrayPage, ReadHeadCountsMisreadsAndTurnsTheRing) {
+    RecordingCanvas disk(700, 700);
+    TGrayPage page(disk);
+    page.ok(16);
+    page.paintDisk();
+    const std::vector<std::string> plain = disk.calls;
+    page.setOffsetUnits(10000);  // clamped to half a sector
+    EXPECT_EQ(page.offsetText(), "11,25°");
+    page.setOffsetUnits(563);
+    page.setBinary(true);
+    EXPECT_FALSE(page.head(700));
+    page.showReadHead(true);
+    const std::vector<double> turned = ringOffsets(4, 3, 5.63);
+    EXPECT_EQ(page.countLine(), misreadLine(sweep(page.listing(), turned).misreads,
+                                            sweep(binaryWords(16), turned).misreads));
+    disk.calls.clear();
+    page.paintDisk();
+    EXPECT_NE(disk.calls, plain);
+
+    page.setHeadAngle(179);
+    for (int steps = 0; steps < 40 && !page.headPanel().misread; ++steps) page.stepOnDisk(1);
+    EXPECT_EQ(page.headPanel().verdict, "Fehllesung!");
+    EXPECT_FALSE(page.misreadTint(700)->stretches.empty());
+    EXPECT_TRUE(page.pointAt(700, 350, 100, true));  // dragged to 12 o'clock
+    EXPECT_DOUBLE_EQ(page.headAngle(), 90);
+
+    page.startOrStopTurn();
+    for (int frame = 0; frame < kHeadTurnFrames && page.turning(); ++frame) page.advanceTurn();
+    EXPECT_FALSE(page.turning());
+    EXPECT_NEAR(page.headAngle(), 90, 1e-9);
+    page.ok(4);  // the ring and offset fit the smaller disk
+    EXPECT_EQ(page.offsetRing(), 1);
+    EXPECT_LE(page.offsetUnits(), page.maxOffset());
+}
+
+}  // namespace

@@ -155,3 +155,48 @@ test("a module that traps leaves a German message with a reload button", async (
         "Seite neu laden");
     await failing.close();
 });
+
+// Misreads of one turn with ring `ring` (0 = outermost) turned by `offset` degrees, sampled
+// finely here, independently of the engine: runs of one word over one sector that belong to
+// neither that sector nor a neighbour.
+function sampledMisreads(words, ring, offset) {
+    const n = words.length;
+    const bits = words[0].length;
+    const sectorOf = (angle) => Math.floor((((angle % 360) + 360) % 360) / (360 / n)) % n;
+    let misreads = 0;
+    let last = "";
+    for (let step = 0; step < 360 * 1000; ++step) {
+        const angle = (step + 0.5) / 1000;
+        const head = sectorOf(angle);
+        const read = [...words[head]].map((bit, c) =>
+            (bits - 1 - c === ring ? words[sectorOf(angle - offset)][c] : bit)).join("");
+        const key = `${head} ${read}`;
+        const near = [head, (head + 1) % n, (head + n - 1) % n].map((s) => words[s]);
+        if (key !== last && !near.includes(read)) ++misreads;
+        last = key;
+    }
+    return misreads;
+}
+
+test("the read head misreads on the binary disk with a turned ring, as a sampled turn counts",
+    async () => {
+        await okWith(16);
+        const pixels = () => page.evaluate(() => {
+            const { data } = disk.getContext("2d").getImageData(0, 0, disk.width, disk.height);
+            return data.reduce((sum, value, i) => sum + value * (i % 7), 0);
+        });
+        await page.keyboard.press("Control+L");
+        assert.equal(await page.getAttribute("#headButton", "aria-pressed"), "true");
+        const before = await pixels();
+        await page.getByRole("combobox", { name: "Ring mit Versatz" }).selectOption({ index: 3 });
+        await page.getByRole("slider", { name: "Versatz" }).fill("560");
+        await page.getByLabel("Dualcode").check();
+        assert.notEqual(await pixels(), before);
+        await page.focus("#disk");
+        for (let i = 0; i < 8; ++i) await page.keyboard.press("ArrowRight");  // 2 degrees
+        assert.equal(await page.textContent("#verdict"), "Fehllesung!");
+        const binary = [...Array(16).keys()].map((i) => i.toString(2).padStart(4, "0"));
+        const [gray, dual] = [keptWords(16), binary].map((w) => sampledMisreads(w, 3, 5.6));
+        assert.equal(await page.textContent("#countLine"),
+            `Gray-Code: ${gray} Fehllesungen · Dualcode: ${dual} Fehllesungen je Umdrehung`);
+    });

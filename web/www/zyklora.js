@@ -14,6 +14,9 @@
     let table = "";
     let count = 0;
     let lastSvg = "";
+    let turnTimer = 0;
+    let headColours = { head: "#005ad2", misread: "#c80000", tint: "#e600006e" };
+    let headColour = headColours.head;
 
     const text = (at, length) => decoder.decode(new Uint8Array(engine.memory.buffer, at, length));
     // TColor is 0x00BBGGRR, or a system colour (top byte 0xFF): the button face.
@@ -179,6 +182,64 @@
             context.restore();
         },
         showSvg: (at, length) => { lastSvg = text(at, length); },
+        showRings: (at, length, chosen, maxOffset, offset) => {
+            $("ring").innerHTML = text(at, length).split("\n").slice(0, -1)
+                .map((name) => `<option>${escaped(name)}</option>`).join("");
+            $("ring").selectedIndex = chosen;
+            $("offset").max = maxOffset;
+            $("offset").value = offset;
+        },
+        showHead: (shown, at, length, misread, turning) => {
+            const [angle, word, sectorWord, verdict, offset, countLine, turnText] =
+                text(at, length).split("\n");
+            $("headPanel").hidden = shown === 0;
+            $("headButton").setAttribute("aria-pressed", String(shown !== 0));
+            document.body.classList.toggle("headShown", shown !== 0);
+            $("headAngle").textContent = angle;
+            $("readWord").textContent = word;
+            $("sectorWord").textContent = sectorWord;
+            $("verdict").textContent = verdict;
+            $("offsetValue").textContent = offset;
+            $("countLine").textContent = countLine;
+            $("turnButton").textContent = turnText;
+            for (const id of ["readWord", "verdict"]) $(id).classList.toggle("misread", misread !== 0);
+            if (turning === 0) clearInterval(turnTimer);
+        },
+        // A stretch of the turn that misreads, tinted across all rings.
+        tintStretch: (centre, outer, inner, start, end) => {
+            drawWedges();
+            context.fillStyle = headColours.tint;
+            context.beginPath();
+            context.arc(centre, centre, outer, -start, -end, true);
+            context.arc(centre, centre, inner, -end, -start, false);
+            context.closePath();
+            context.fill();
+        },
+        drawHead: (fromX, fromY, toX, toY, halo, width, misread) => {
+            drawWedges();
+            context.save();
+            context.lineCap = "round";
+            for (const [colour, lineWidth] of [["#fff", halo],
+                [misread ? headColours.misread : headColours.head, width]]) {
+                context.strokeStyle = colour;
+                context.lineWidth = lineWidth;
+                context.beginPath();
+                context.moveTo(fromX, fromY);
+                context.lineTo(toX, toY);
+                context.stroke();
+            }
+            context.restore();
+            headColour = misread ? headColours.misread : headColours.head;
+        },
+        drawSensor: (x, y, radius, one) => {
+            context.beginPath();
+            context.arc(x, y, radius, 0, 2 * Math.PI);
+            context.fillStyle = one ? "#000" : "#fff";
+            context.fill();
+            context.strokeStyle = headColour;
+            context.lineWidth = radius / 3;
+            context.stroke();
+        },
     };
 
     // Minimal system calls: the module writes nothing in normal use and never exits.
@@ -232,7 +293,9 @@
     const ok = guarded(() => {
         $("count").value = engine.ok(Number($("count").value));
         paint();
-        for (const id of ["saveButton", "printButton", "copyButton"]) $(id).disabled = false;
+        for (const id of ["saveButton", "printButton", "copyButton", "headButton"]) {
+            $(id).disabled = false;
+        }
         setTimeout(guarded(refreshWorksheet));
     });
 
@@ -242,6 +305,38 @@
     const step = guarded((by) => {
         engine.step(by);
         paint();
+    });
+    const diskStep = guarded((by) => {
+        engine.diskStep(by);
+        paint();
+    });
+    const pointer = guarded((event, dragged) => {
+        const scale = disk.width / disk.clientWidth;
+        if (engine.diskPointer(disk.width, event.offsetX * scale, event.offsetY * scale, dragged)) {
+            paint();
+        }
+    });
+    const toggleHead = guarded(() => {
+        engine.readHead($("headButton").getAttribute("aria-pressed") === "true" ? 0 : 1);
+        paint();
+        disk.focus();  // Left and Right turn the head at once
+    });
+    const setOffset = guarded(() => {
+        engine.setOffset($("ring").selectedIndex, $("offset").valueAsNumber);
+        paint();
+    });
+    const setBinary = guarded(() => {
+        engine.setBinary($("binary").checked ? 1 : 0);
+        paint();
+    });
+    const frame = guarded(() => {
+        engine.turnFrame();
+        paint();
+    });
+    const turn = guarded(() => {
+        clearInterval(turnTimer);
+        const every = engine.turn();
+        if (every > 0) turnTimer = setInterval(frame, every);
     });
 
     const download = (blob, name) => {
@@ -285,9 +380,13 @@
             const row = event.target.closest("tbody tr");
             if (row) select(engine.wordOfRow(row.sectionRowIndex));
         });
-        disk.addEventListener("click", (event) => {
-            const scale = disk.width / disk.clientWidth;
-            select(engine.sectorAt(disk.width, event.offsetX * scale, event.offsetY * scale));
+        disk.addEventListener("pointerdown", (event) => {
+            if (event.button !== 0) return;
+            disk.setPointerCapture(event.pointerId);
+            pointer(event, 0);
+        });
+        disk.addEventListener("pointermove", (event) => {
+            if (event.buttons & 1) pointer(event, 1);
         });
         const keys = { ArrowUp: -1, ArrowDown: 1, ArrowLeft: -1, ArrowRight: 1 };
         for (const [element, names] of [[listing, ["ArrowUp", "ArrowDown"]],
@@ -295,9 +394,14 @@
             element.addEventListener("keydown", (event) => {
                 if (!names.includes(event.key) || count === 0) return;
                 event.preventDefault();
-                step(keys[event.key]);
+                (element === disk ? diskStep : step)(keys[event.key]);
             });
         }
+        $("headButton").addEventListener("click", toggleHead);
+        $("turnButton").addEventListener("click", turn);
+        $("ring").addEventListener("change", setOffset);
+        $("offset").addEventListener("input", setOffset);
+        $("binary").addEventListener("change", setBinary);
         $("aboutButton").addEventListener("click", () => $("aboutBox").showModal());
         $("helpButton").addEventListener("click", () => $("helpBox").showModal());
         $("saveButton").addEventListener("click", () => $("saveBox").showModal());
@@ -313,7 +417,8 @@
                 : ctrl && event.shiftKey && event.key.toLowerCase() === "c" ? "copyButton"
                 : ctrl && event.key.toLowerCase() === "i" ? "aboutButton"
                 : ctrl && event.key.toLowerCase() === "s" ? "saveButton"
-                : ctrl && event.key.toLowerCase() === "p" ? "printButton" : null;
+                : ctrl && event.key.toLowerCase() === "p" ? "printButton"
+                : ctrl && event.key.toLowerCase() === "l" ? "headButton" : null;
             if (action === null || $(action).disabled) return;
             event.preventDefault();
             $(action).click();
@@ -327,7 +432,11 @@
     };
 
     const start = () => {
-        face = getComputedStyle(document.documentElement).getPropertyValue("--face").trim() || face;
+        const style = getComputedStyle(document.documentElement);
+        face = style.getPropertyValue("--face").trim() || face;
+        for (const name of Object.keys(headColours)) {
+            headColours[name] = style.getPropertyValue(`--${name}`).trim() || headColours[name];
+        }
         const bytes = Uint8Array.from(atob($("engine").textContent), (c) => c.charCodeAt(0));
         const instance = new WebAssembly.Instance(new WebAssembly.Module(bytes),
             { zyklora: { ...canvasCalls, ...pageCalls }, wasi_snapshot_preview1: wasiCalls });
