@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Entry points for a fresh Debian machine: `make run` and `make test`.
 
 BUILD_DIR := build

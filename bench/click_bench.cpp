@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One OK click for 64 words up to a fully repainted main window, rendered offscreen, on a
 // screen of device pixel ratio 1 and of ratio 2.
 #include <benchmark/benchmark.h>

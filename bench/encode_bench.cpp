@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Encoding and decoding the corpus in memory: the library's writer and reader side by side
 // with msgpack-c, Qt's CBOR stream and QDataStream, and plain memcpy as the physical limit.
 #include <benchmark/benchmark.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One OK click's engine work for the largest count the window offers, and for the largest
 // count the engine accepts.
 #include <benchmark/benchmark.h>

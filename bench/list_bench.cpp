@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A run of appends costs one step each: after an append the cursor stands just before the
 // last element. Time per element should stay flat as the list grows.
 #include <benchmark/benchmark.h>

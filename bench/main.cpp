@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // zyklora_bench: Google Benchmark's table, then a summary of the ratios that the speed goals
 // are stated in. Every figure is a ratio within the same run, so a noisy machine affects both
 // sides alike.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The tree file against plain POSIX file calls doing the same amount of work: the same bytes in
 // 4000-byte pieces, written with the same durable protocol (temporary file, fsync, rename).
 #include <benchmark/benchmark.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The browser edition's speed in Chromium, against its goals: OK for n = 64 (engine and
 // drawing), the time from opening zyklora.html to the first disk, and the file's size.
 // Usage: node bench/web_bench.mjs <build-web folder>

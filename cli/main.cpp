@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // zyklora-tree: looks into tree files and copies them.
 #include <unistd.h>
 

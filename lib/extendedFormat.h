@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The 80-bit extended format of the stream encoding, 10 bytes little-endian: a 64-bit

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Enters the classes of every library unit in the process-wide class registry, unit by unit:

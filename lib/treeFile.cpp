@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The tree file: TBinTree's save and load.
 #include <string_view>
 #include <vector>

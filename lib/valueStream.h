@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The tagged binary encoding of values. Every item is one tag byte followed by the item's bytes;

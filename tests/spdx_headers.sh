@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Every C++ source file starts with the SPDX identifier of the project's licence.
 set -euo pipefail
 cd "$1"

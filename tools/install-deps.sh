@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian packages given as arguments that are not installed yet. Calls apt-get
 # only when something is missing; uses sudo when not run as root.
 set -euo pipefail

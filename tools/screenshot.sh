@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Starts Zyklora on a virtual screen, presses Enter (OK for the preset 10 words) and saves a
 # picture of the window's client area. Usage: tools/screenshot.sh APP_FOLDER OUTPUT.png
 set -euo pipefail

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Makes the one self-contained page: index.html with its stylesheet, its script, the module
 // (Base64) and the help pages inlined, so that it works from file:// without a server.
 // Usage: node bundle.mjs <zyklora.wasm> <help folder> <zyklora.html>
@@ -7,6 +8,10 @@ import { join } from "node:path";
 const [wasmPath, helpDir, outPath] = process.argv.slice(2);
 const www = new URL("www/", import.meta.url);
 const read = (name) => readFileSync(new URL(name, www), "utf8");
+// The inlined script and stylesheet without their comments and indentation: the page's size
+// counts, and its own first lines keep the licence.
+const compactScript = (text) => text.replace(/^[ \t]*\/\/.*\n/gm, "").replace(/^[ \t]+/gm, "");
+const compactStyle = (text) => text.replace(/\/\*[\s\S]*?\*\/\n?/g, "").replace(/^[ \t]+/gm, "");
 
 // The help pages in the order of their table of contents, each as a section whose links
 // between pages become links within the page.
@@ -20,11 +25,12 @@ const help = pages.map((name) => {
 }).join("\n");
 
 const parts = [
-    ['<link rel="stylesheet" href="zyklora.css">', `<style>\n${read("zyklora.css")}</style>`],
+    ['<link rel="stylesheet" href="zyklora.css">',
+     `<style>\n${compactStyle(read("zyklora.css"))}</style>`],
     ['<script src="zyklora.js"></script>',
      `<script id="engine" type="application/octet-stream">${
          readFileSync(wasmPath).toString("base64")}</script>\n` +
-     `<script>\n${read("zyklora.js")}</script>`],
+     `<script>\n${compactScript(read("zyklora.js"))}</script>`],
     ["<!-- help -->", help],
 ];
 let html = read("index.html");

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The functions the page's script calls, and the page functions they call back. Numbers cross as
 // they are; texts as a pointer into the module's memory and a length in bytes (UTF-8). Every
 // input is checked here, so that the engine never throws: the module has no exception support.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Debian's wasm libc++abi has no exception support, so a throw in the module ends it: the
 // exception is built, then the module traps, and the page shows its German error message. The
 // exports check their inputs, so that the engine never throws in the first place.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Qt's pie angles for a Windows GDI pie: the wedge of the ellipse around (centreX, centreY)

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the build into a temporary prefix and checks what a desktop needs: the programs, the
 # help file with its pages, a valid menu entry whose Path holds the help file, and the icon.
 set -euo pipefail

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Widget tests run headless on a real QApplication.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Feeds arbitrary bytes to TBinTree's load, the JSON printer and a run of TReader reads,
 // through the in-memory stream. Whatever is accepted must encode and decode to the same thing again.
 #include <cstdint>

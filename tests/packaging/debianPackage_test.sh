@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package from the current build with cpack and checks it as Debian would:
 # lintian without errors, warnings or unexplained info tags; the AppStream entry together with
 # its desktop entry; manual pages that groff renders without warnings; one version in the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Debian's chromium, headless with a fresh profile, driven by playwright-core; and the page.
 import { mkdtempSync, rmSync } from "node:fs";
 import { tmpdir } from "node:os";

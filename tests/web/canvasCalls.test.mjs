@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Without a browser: the module draws, call for call, the disk that the native engine draws into
 // the recording canvas (tests/support), for every count from 4 to 64.
 import assert from "node:assert/strict";

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // In Chromium: the page from file://, driven as a user drives it.
 import assert from "node:assert/strict";
 import { readFileSync } from "node:fs";

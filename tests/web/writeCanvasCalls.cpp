@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes, as JSON, the calls that the native engine makes into the recording canvas when it
 // draws the 700 x 700 disk after OK for every count from 4 to 64: {"4": ["pen black", ...], ...}.
 // The browser tests compare the WebAssembly module's calls with them.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Zyklora in the browser. The engine (C++ compiled to WebAssembly) decides everything; this
 // script carries its canvas calls to the disk's 2D context and its outputs to the page, and hands
 // it what the user does.
