@@ -39,8 +39,11 @@ std::string degreesText(double degrees) {
     // By hand rather than with printf, which would add its floating-point code to the module.
     const long long hundredths = std::llround(std::abs(degrees) * 100);
     const std::string cents = std::to_string(hundredths % 100);
-    return (degrees < 0 && hundredths != 0 ? "-" : "") + std::to_string(hundredths / 100) + ',' +
-           (cents.size() < 2 ? "0" : "") + cents + "°";
+    // Appended piece by piece: GCC 12 misreads "text" + std::string&& at -O3 (-Wrestrict).
+    std::string text = degrees < 0 && hundredths != 0 ? "-" : "";
+    text.append(std::to_string(hundredths / 100)).append(",");
+    if (cents.size() < 2) text.append("0");
+    return text.append(cents).append("°");
 }
 
 std::string misreadLine(int grayMisreads, int binaryMisreads) {
