@@ -5,9 +5,12 @@
 #include <QMouseEvent>
 #include <QWheelEvent>
 
+#include "app/platform/scrollBar.h"
 #include "app/platform/zoomArea.h"
 
 TMemo::TMemo(QWidget* parent) : QPlainTextEdit(parent) {
+    setVerticalScrollBar(new TScrollBar(Qt::Vertical));
+    setHorizontalScrollBar(new TScrollBar(Qt::Horizontal));
     setReadOnly(true);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);

@@ -5,6 +5,7 @@
 #include <QWheelEvent>
 #include <cmath>
 
+#include "app/platform/scrollBar.h"
 #include "app/platform/zoomArea.h"
 
 namespace {
@@ -16,6 +17,8 @@ constexpr int kDefaultRowHeight = 16;
 
 TStringGrid::TStringGrid(int colCount, int rowCount, QWidget* parent)
     : QTableWidget(rowCount - 1, colCount, parent) {
+    setVerticalScrollBar(new TScrollBar(Qt::Vertical));
+    setHorizontalScrollBar(new TScrollBar(Qt::Horizontal));
     verticalHeader()->hide();
     horizontalHeader()->setSectionsClickable(false);
     setZoom(1.0);

@@ -7,6 +7,8 @@
 #include <cmath>
 #include <iterator>
 
+#include "app/platform/scrollBar.h"
+
 namespace {
 
 // Factors closer than this count as equal, so that a fitted 0.8 is the step 0.8.
@@ -48,6 +50,8 @@ bool leftToZoom(QWheelEvent* event) {
 
 TZoomArea::TZoomArea(QSize designedSize, const QFont& designedFont, QWidget* parent)
     : QScrollArea(parent), m_designedSize(designedSize), m_designedFont(designedFont) {
+    setVerticalScrollBar(new TScrollBar(Qt::Vertical));
+    setHorizontalScrollBar(new TScrollBar(Qt::Horizontal));
     setFrameShape(QFrame::NoFrame);
     setFocusPolicy(Qt::NoFocus);  // Tab goes from control to control, not to the area
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
