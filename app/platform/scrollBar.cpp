@@ -49,7 +49,7 @@ void TScrollBar::paintEvent(QPaintEvent* event) {
     }
     m_cache = QImage();
     QScrollBar::paintEvent(event);
-    if (event->rect() != rect()) return;
+    if (event->region() != QRegion(rect())) return;
     // Keeps what QScrollBar drew, read back from the raster image painted on.
     QPainter painter(this);
     const QTransform transform = painter.deviceTransform();
