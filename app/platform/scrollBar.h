@@ -6,9 +6,10 @@
 #include <QStyleOptionSlider>
 
 // A scroll bar that keeps its last rendering, read back from the raster image it was painted
-// on, and shows it again while nothing it depends on has changed. The style strokes long, partly transparent edges; at a device pixel ratio of 2
-// every such stroke is handed to Qt's thread pool, which costs far more than the drawing.
-// Drawn exactly as QScrollBar draws itself; while hovered or pressed it is drawn directly.
+// on, and shows it again while nothing it depends on has changed. The style strokes long, partly
+// transparent edges; at a device pixel ratio of 2 every such stroke is handed to Qt's thread
+// pool, which costs far more than the drawing. Drawn exactly as QScrollBar draws itself; while
+// hovered or pressed it is drawn directly.
 class TScrollBar : public QScrollBar {
     Q_OBJECT
 
