@@ -179,13 +179,22 @@ public:
     // true; otherwise consumes nothing and returns false (also when they merely are not read
     // ahead yet).
     bool skipIfNext(std::span<const std::uint8_t> bytes) {
-        if (m_end - m_position < bytes.size()) return false;
-        // A plain loop: the bytes are few (a class name), too few to be worth a call to memcmp.
+        const std::size_t size = bytes.size();
+        if (m_end - m_position < size) return false;
         const std::uint8_t* at = m_buffer.get() + m_position;
-        for (std::size_t i = 0; i < bytes.size(); ++i) {
-            if (at[i] != bytes[i]) return false;
+        if (size >= 8 && size <= 16) {
+            // A class name's bytes: two overlapping 8-byte words instead of a call to memcmp.
+            std::uint64_t mine[2];
+            std::uint64_t theirs[2];
+            std::memcpy(&mine[0], at, 8);
+            std::memcpy(&mine[1], at + size - 8, 8);
+            std::memcpy(&theirs[0], bytes.data(), 8);
+            std::memcpy(&theirs[1], bytes.data() + size - 8, 8);
+            if (mine[0] != theirs[0] || mine[1] != theirs[1]) return false;
+        } else if (std::memcmp(at, bytes.data(), size) != 0) {
+            return false;
         }
-        m_position += bytes.size();
+        m_position += size;
         return true;
     }
     // True when no byte waits and the stream delivers none; a stream that fails instead raises
