@@ -81,8 +81,7 @@ void TWordSelection::clear() {
 
 void TWordSelection::step(int step) {
     if (m_gray == nullptr) return;
-    const int count = m_gray->codeCount();
-    select(m_selected ? (*m_selected + step + count) % count : 0);
+    select(steppedWord(m_selected, step, m_gray->codeCount()));
 }
 
 void TWordSelection::selectTableRow(int tableRow) {

@@ -24,6 +24,11 @@ std::optional<std::int32_t> wordOfFullIndex(const TGray& gray, std::int32_t inde
     return index - (gray.highStart() - gray.lowEnd() - 1);
 }
 
+std::int32_t steppedWord(std::optional<std::int32_t> selected, std::int32_t step,
+                         std::int32_t count) {
+    return selected ? ((*selected + step) % count + count) % count : 0;
+}
+
 std::string wordOfCycle(const TGray& gray, std::int32_t word) {
     return gray.dualString(TGray::grayOf(fullIndexOfWord(gray, word)));
 }

@@ -23,6 +23,11 @@ std::optional<std::int32_t> wordOfFullIndex(const TGray& gray, std::int32_t inde
 // The code word at position word (0-based) of the cycle.
 std::string wordOfCycle(const TGray& gray, std::int32_t word);
 
+// The position step words on from selected around a cycle of count words (either way, any
+// distance); the first word when nothing is selected.
+std::int32_t steppedWord(std::optional<std::int32_t> selected, std::int32_t step,
+                         std::int32_t count);
+
 // The bit (0 = least significant, the rightmost character) in which two words of equal length
 // differ, when they differ in exactly one bit; nothing otherwise.
 std::optional<std::int32_t> singleChangedBit(const std::string& from, const std::string& to);

@@ -128,19 +128,31 @@ void TBinTree::loadRecords(TReader& reader) {
     }
 }
 
-void TBinTree::save(const std::string& fileName) {
+namespace {
+
+// Runs work on the file; an error that does not name its file yet gets fileName's full path.
+template <typename Work>
+void onFile(const std::string& fileName, Work work) {
     try {
-        TReplacingFile file(fileName);
-        saveToStream(file.stream());
-        file.commit();
+        work();
     } catch (EStreamError& error) {
         if (error.fileName().empty()) error.setFileName(fullPathOf(fileName));
         throw;
     }
 }
 
+}  // namespace
+
+void TBinTree::save(const std::string& fileName) {
+    onFile(fileName, [&] {
+        TReplacingFile file(fileName);
+        saveToStream(file.stream());
+        file.commit();
+    });
+}
+
 void TBinTree::load(const std::string& fileName) {
-    try {
+    onFile(fileName, [&] {
         std::unique_ptr<TFileStream> file = openForReading(fileName);
         TReader reader(*file, kBufferSize);
         if (reader.atEnd()) {  // no bytes at all, from a file or a pipe: the empty tree
@@ -148,8 +160,5 @@ void TBinTree::load(const std::string& fileName) {
             return;
         }
         loadRecords(reader);
-    } catch (EStreamError& error) {
-        if (error.fileName().empty()) error.setFileName(fullPathOf(fileName));
-        throw;
-    }
+    });
 }

@@ -135,10 +135,7 @@ void TReader::release() {
 }
 
 void TReader::refill() {
-    const std::size_t delivered = m_stream.read({m_buffer.get(), m_bufferSize});
-    if (delivered == 0) throw readError(m_stream);
-    m_end = delivered;
-    m_position = 0;
+    if (atEnd()) throw readError(m_stream);
 }
 
 void TReader::getBytes(std::span<std::uint8_t> bytes) {

@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "gray/GrayUnit.h"
+#include "gray/grayCycle.h"
 #include "gray/grayTable.h"
 #include "web/svgCanvas.h"
 
@@ -53,8 +54,7 @@ bool TGrayPage::select(std::int32_t word) {
 
 void TGrayPage::step(std::int32_t step) {
     if (!m_gray) return;
-    const std::int32_t count = m_gray->codeCount();
-    select(m_selected ? ((*m_selected + step) % count + count) % count : 0);
+    select(steppedWord(m_selected, step, m_gray->codeCount()));
 }
 
 std::string TGrayPage::statusLine() const {

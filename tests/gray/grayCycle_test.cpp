@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+
 #include "gray/GrayUnit.h"
 #include "tests/support/standInWindow.h"
 
@@ -26,6 +28,15 @@ TEST(GrayCycle, PositionsMapBetweenTheCycleAndTheFullCode) {
         }
     }
     EXPECT_EQ(keptWords(gray).back(), "1000");
+}
+
+TEST(GrayCycle, SteppingWrapsAroundTheCycleEitherWay) {
+    const struct {
+        std::optional<std::int32_t> selected;
+        std::int32_t step;
+        std::int32_t expected;
+    } cases[] = {{std::nullopt, 1, 0}, {9, 1, 0}, {0, -1, 9}, {3, -25, 8}, {4, 23, 7}};
+    for (const auto& c : cases) EXPECT_EQ(steppedWord(c.selected, c.step, 10), c.expected);
 }
 
 TEST(GrayCycle, ChangedBitCountsFromTheRight) {
