@@ -89,20 +89,21 @@ TFormMain::TFormMain(QWidget* parent) : QWidget(parent) {
     StringGrid = new TStringGrid(kGridColumns, kGridRows, content);
     place(StringGrid, {8, 112, 385, 665});
     StringGrid->setAccessibleName(QStringLiteral("Konstruktionstabelle"));
-    writeHeadings();  // read out from the start, before any table is built
 
     m_tools = new TTeachingTools(*this, *m_zoomArea);
     SpeedButtonInfo = m_tools->button(TTeachingTools::TTool::Info);
     SpeedButtonHilfe = m_tools->button(TTeachingTools::TTool::Help);
     SpeedButtonBeenden = m_tools->button(TTeachingTools::TTool::Exit);
-    m_readHead = new TReadHeadTool(*m_tools, *m_zoomArea, *ImageScheibe);
+    m_readHead = new TReadHeadTool(m_shownDisk, *m_tools, *m_zoomArea, *ImageScheibe);
     m_zoom = new TWindowZoom(*this, *m_zoomArea);
     m_focusRing = new TFocusRing(content);
 
-    setTabOrder(SpinEdit, BitBtn);
+    // The classic order, the toolbar's buttons being reached by their shortcuts; the disk is
+    // the one stop added, after the table.
+    setTabOrder(SpinEdit, Memo);
+    setTabOrder(Memo, BitBtn);
     setTabOrder(BitBtn, StringGrid);
-    setTabOrder(StringGrid, Memo);
-    setTabOrder(Memo, ImageScheibe);
+    setTabOrder(StringGrid, ImageScheibe);
     SpinEdit->setFocus();
 
     using TTool = TTeachingTools::TTool;
@@ -163,23 +164,19 @@ void TFormMain::BitBtnClick() {
     CurrentGray->generate();
     fillTable();
     CurrentGray->paintDisk();
-    m_tools->showTable(*CurrentGray);
     m_readHead->setGray(*CurrentGray);
+    m_tools->showTable(*CurrentGray);
     // A new table is read from its start.
     StringGrid->scrollToTop();
     Memo->moveCursor(QTextCursor::Start);
     Memo->verticalScrollBar()->setValue(0);
 }
 
-void TFormMain::writeHeadings() {
+void TFormMain::resetTable() {
     for (int column = 0; column < kGridColumns; ++column) {
         const std::string_view heading = kTableHeadings[static_cast<std::size_t>(column)];
         StringGrid->setCell(column, 0, QString::fromUtf8(heading.data(), std::ssize(heading)));
     }
-}
-
-void TFormMain::resetTable() {
-    writeHeadings();
     for (int column = 0; column < kGridColumns; ++column) {
         for (int row = 1; row < kGridRows; ++row) StringGrid->setCell(column, row, QString());
     }

@@ -4,6 +4,7 @@
 #include <QWidget>
 
 #include "gray/grayWindow.h"
+#include "gray/readHeadModel.h"
 
 class QLabel;
 class QPushButton;
@@ -60,6 +61,9 @@ public:
     QToolButton* SpeedButtonHilfe;
     QToolButton* SpeedButtonBeenden;
 
+    // The read head and the disk shown, which the read head, the word selection and the saved
+    // pictures follow.
+    const TReadHeadModel& shownDisk() const { return m_shownDisk; }
     TTeachingTools& teachingTools() { return *m_tools; }
     TReadHeadTool& readHead() { return *m_readHead; }
     TWindowZoom& windowZoom() { return *m_zoom; }
@@ -72,8 +76,8 @@ protected:
 private:
     void resetTable();
     void fillTable();
-    void writeHeadings();
 
+    TReadHeadModel m_shownDisk;
     TZoomArea* m_zoomArea;
     TFocusRing* m_focusRing;
     TTeachingTools* m_tools;

@@ -12,6 +12,7 @@
 #include "gray/GrayUnit.h"
 #include "gray/grayCycle.h"
 #include "gray/grayTable.h"
+#include "gray/readHeadModel.h"
 
 namespace {
 
@@ -28,32 +29,30 @@ void shrinkToWidth(QPainter& painter, double width) {
     if (width > room) painter.scale(room / width, room / width);
 }
 
-void paintDiskOn(TGray& gray, QPainter& painter, int size, QColor face) {
-    TPainterCanvas canvas(painter, size, size, face);
-    gray.paintDisk(canvas);
-}
-
 }  // namespace
 
-QImage renderDiskImage(TGray& gray, int size, QColor face) {
+QImage renderDiskImage(const TReadHeadModel& shownDisk, int size, QColor face) {
     QImage image(size, size, QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter painter(&image);
-    paintDiskOn(gray, painter, size, face);
+    TPainterCanvas canvas(painter, size, size, face);
+    shownDisk.paintShownDisk(canvas);
     return image;
 }
 
-bool writeDiskSvg(TGray& gray, const QString& fileName, QColor face) {
+bool writeDiskSvg(const TReadHeadModel& shownDisk, const TGray& gray, const QString& fileName,
+                  QColor face) {
     QFile file(fileName);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) return false;
     QSvgGenerator svg;
     svg.setOutputDevice(&file);
-    svg.setSize(QSize(kWindowDiskSize, kWindowDiskSize));
-    svg.setViewBox(QRect(0, 0, kWindowDiskSize, kWindowDiskSize));
+    svg.setSize(QSize(kDesignedDiskSize, kDesignedDiskSize));
+    svg.setViewBox(QRect(0, 0, kDesignedDiskSize, kDesignedDiskSize));
     svg.setTitle(QString::fromStdString(diskTitle(gray)));
     QPainter painter;
     if (!painter.begin(&svg)) return false;
-    paintDiskOn(gray, painter, kWindowDiskSize, face);
+    TPainterCanvas canvas(painter, kDesignedDiskSize, kDesignedDiskSize, face);
+    shownDisk.paintShownDisk(canvas);
     painter.end();
     return file.error() == QFileDevice::NoError;
 }
@@ -105,6 +104,7 @@ void printWorksheet(TGray& gray, QPrinter& printer, QColor face) {
 
     // The disk is drawn at its window size and scaled to its true diameter.
     painter.translate((210.0 - kPrintedDiameterMm) / 2, 90);
-    painter.scale(kPrintedDiameterMm / kWindowDiskSize, kPrintedDiameterMm / kWindowDiskSize);
-    paintDiskOn(gray, painter, kWindowDiskSize, face);
+    painter.scale(kPrintedDiameterMm / kDesignedDiskSize, kPrintedDiameterMm / kDesignedDiskSize);
+    TPainterCanvas canvas(painter, kDesignedDiskSize, kDesignedDiskSize, face);
+    gray.paintDisk(canvas);
 }

@@ -7,19 +7,23 @@
 
 class QPrinter;
 class TGray;
+class TReadHeadModel;
 
 // The code disk of a table outside the window: as a bitmap of any size, as an SVG drawing and
-// on a printed worksheet. Each is drawn by the engine's paintDisk through a canvas on its
-// device, with face as the button-face colour, so it is the disk the window shows.
+// on a printed worksheet. Each is drawn by the engine through a canvas on its device, with face
+// as the button-face colour. Pictures show the disk that the window shows (shownDisk, the read
+// head's model: the binary disk or a turned ring where the head shows them); the worksheet
+// shows the table's Gray disk beside its words.
 
-// The disk's size in the window, and the largest bitmap the user may ask for.
-inline constexpr int kWindowDiskSize = 700;
+// The largest bitmap the user may ask for.
 inline constexpr int kMaxDiskImageSize = 4000;
 
-// The disk as a size x size image.
-QImage renderDiskImage(TGray& gray, int size, QColor face);
-// Writes the disk as a 700 x 700 SVG drawing; false when the file cannot be written.
-bool writeDiskSvg(TGray& gray, const QString& fileName, QColor face);
+// The disk shown as a size x size image.
+QImage renderDiskImage(const TReadHeadModel& shownDisk, int size, QColor face);
+// Writes the disk shown as a kDesignedDiskSize square SVG drawing titled after gray; false
+// when the file cannot be written.
+bool writeDiskSvg(const TReadHeadModel& shownDisk, const TGray& gray, const QString& fileName,
+                  QColor face);
 // Prints one A4 page: a heading with the count, the kept words in columns and the disk with a
 // diameter of 12 cm, all as vectors.
 void printWorksheet(TGray& gray, QPrinter& printer, QColor face);

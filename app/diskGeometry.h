@@ -14,20 +14,9 @@ public:
 
     // The sector under point, or nothing outside the rings.
     std::optional<int> sectorAt(QPointF point) const;
-    // The outline of a sector across all rings.
-    QPainterPath sectorOutline(int sector) const;
-    // The outline across all rings of the stretch from fromDegrees counter-clockwise over
-    // spanDegrees.
-    QPainterPath wedge(double fromDegrees, double spanDegrees) const;
-    // The stretch of the boundary after sector that crosses the ring of bit.
-    std::pair<QPointF, QPointF> boundaryInRing(int sector, int bit) const;
-
-    // The distance from the centre of the outer edge of bit's ring; bit = bits is the centre
-    // disc's edge.
-    double outerRadiusOfBit(int bit) const;
-    // The point at radius from the centre in the direction degrees counter-clockwise from
-    // 3 o'clock.
-    QPointF pointAt(double radius, double degrees) const;
+    // The outline across all rings of the stretch from fromDegrees counter-clockwise to
+    // toDegrees.
+    QPainterPath wedge(double fromDegrees, double toDegrees) const;
 
 private:
     TDiskLayout m_layout;

@@ -18,8 +18,9 @@
 #include "app/platform/imageControl.h"
 #include "app/platform/zoomArea.h"
 #include "app/teachingTools.h"
-#include "gray/GrayUnit.h"
-#include "gray/grayCycle.h"
+#include "app/wordSelection.h"
+#include "gray/lessonColors.h"
+#include "gray/readHeadModel.h"
 
 namespace {
 
@@ -29,17 +30,17 @@ constexpr int kPanelGrowth = 200;
 // The read word's letters, at 100 %.
 constexpr int kWordPixels = 26;
 
-const QColor kHeadColor(0, 90, 210);
-const QColor kMisreadColor(200, 0, 0);
-const QColor kMisreadTint(230, 0, 0, 110);
-const QString kMisreadStyle = QStringLiteral("color: #c80000;");
-
-QString degrees(double value) { return QString::fromStdString(degreesText(value)); }
+const QString kMisreadStyle = QStringLiteral("color: %1;").arg(rgbToQColor(kMisreadColor).name());
 
 }  // namespace
 
-TReadHeadTool::TReadHeadTool(TTeachingTools& tools, TZoomArea& zoom, TImageControl& disk)
-    : QObject(&disk), m_disk(disk), m_zoom(zoom), m_designedWithoutPanel(zoom.designedSize()) {
+TReadHeadTool::TReadHeadTool(TReadHeadModel& model, TTeachingTools& tools, TZoomArea& zoom,
+                             TImageControl& disk)
+    : QObject(&disk),
+      m_model(model),
+      m_disk(disk),
+      m_zoom(zoom),
+      m_designedWithoutPanel(zoom.designedSize()) {
     m_action = new QAction(readHeadGlyph(), QStringLiteral("Lesekopf"), this);
     m_action->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
     m_action->setCheckable(true);
@@ -53,11 +54,14 @@ TReadHeadTool::TReadHeadTool(TTeachingTools& tools, TZoomArea& zoom, TImageContr
     m_turnTimer->setInterval(kFrameMilliseconds);
     connect(m_turnTimer, &QTimer::timeout, this, &TReadHeadTool::advanceTurn);
 
-    connect(&m_disk, &TImageControl::handleDragged, this, [this](QPointF at) {
-        setHeadAngle(headAngleTowards(m_disk.width(), at.x(), at.y()));
+    connect(&m_disk, &TImageControl::handleDragged, this,
+            [this](QPointF at) { setHeadAngle(headAngleTowards(m_disk.width(), at.x(), at.y())); });
+    connect(&m_disk, &TImageControl::handleStepped, this, [this](int step) {
+        m_model.step(step);
+        showReading();
     });
-    connect(&m_disk, &TImageControl::handleStepped, this,
-            [this](int step) { setHeadAngle(m_angle + step * kFineStepDegrees); });
+    connect(this, &TReadHeadTool::shownDiskChanged, &tools.wordSelection(),
+            &TWordSelection::shownDiskChanged);
 }
 
 void TReadHeadTool::buildPanel(TZoomArea& zoom) {
@@ -131,8 +135,7 @@ void TReadHeadTool::fitWordFont(double zoom) {
 }
 
 void TReadHeadTool::setGray(TGray& gray) {
-    m_grayWords = keptWords(gray);
-    m_binaryWords = binaryWords(gray.codeCount());
+    m_model.setGray(gray);
     m_action->setEnabled(true);
     fitControls();
     settingsChanged();
@@ -141,53 +144,34 @@ void TReadHeadTool::setGray(TGray& gray) {
 void TReadHeadTool::fitControls() {
     const QSignalBlocker quietRing(m_ring);
     const QSignalBlocker quietOffset(m_offset);
-    const int rings = static_cast<int>(m_grayWords.front().size());
-    const int chosen =
-        m_ring->count() == 0 ? rings - 1 : std::min(m_ring->currentIndex(), rings - 1);
     m_ring->clear();
-    for (int ring = 1; ring <= rings; ++ring) {
-        m_ring->addItem(QString::fromStdString(ringName(ring, rings)));
+    for (const std::string& name : m_model.ringNames()) {
+        m_ring->addItem(QString::fromStdString(name));
     }
-    m_ring->setCurrentIndex(chosen);
-    m_offset->setMaximum(maxOffsetUnits(m_grayWords.size()));
-}
-
-std::vector<double> TReadHeadTool::offsets() const {
-    return ringOffsets(m_grayWords.front().size(), static_cast<std::size_t>(m_ring->currentIndex()),
-                       m_offset->value() / kOffsetUnitsPerDegree);
-}
-
-const std::vector<std::string>& TReadHeadTool::shownWords() const {
-    return m_binary->isChecked() ? m_binaryWords : m_grayWords;
-}
-
-bool TReadHeadTool::showsPlainDisk() const {
-    return !m_action->isChecked() || (!m_binary->isChecked() && m_offset->value() == 0);
+    m_ring->setCurrentIndex(m_model.ring());
+    m_offset->setMaximum(m_model.maxOffset());
+    m_offset->setValue(m_model.offsetUnits());
 }
 
 void TReadHeadTool::settingsChanged() {
-    if (m_grayWords.empty()) return;
-    const std::vector<double> turned = offsets();
-    m_offsetValue->setText(degrees(m_offset->value() / kOffsetUnitsPerDegree));
-    const int grayMisreads = sweep(m_grayWords, turned).misreads;
-    const int binaryMisreads = sweep(m_binaryWords, turned).misreads;
-    m_countLine->setText(QString::fromStdString(misreadLine(grayMisreads, binaryMisreads)));
-    m_sweep = sweep(shownWords(), turned);
-    if (m_action->isChecked()) paintDisk();
+    if (!m_model.hasTable()) return;
+    m_model.setRing(m_ring->currentIndex());
+    m_model.setOffsetUnits(m_offset->value());
+    m_model.setBinary(m_binary->isChecked());
+    m_offsetValue->setText(QString::fromStdString(m_model.offsetText()));
+    m_countLine->setText(QString::fromStdString(m_model.countLine()));
+    if (m_model.shown()) {
+        paintDisk();
+        emit shownDiskChanged();
+    }
     showReading();
 }
 
-void TReadHeadTool::paintDisk() {
-    if (m_grayWords.empty()) return;
-    if (showsPlainDisk()) {
-        ::paintDisk(m_disk.canvas(), m_grayWords);
-    } else {
-        ::paintDisk(m_disk.canvas(), shownWords(), offsets());
-    }
-}
+void TReadHeadTool::paintDisk() { m_model.paintShownDisk(m_disk.canvas()); }
 
 void TReadHeadTool::setShown(bool shown) {
-    if (!shown) m_turnTimer->stop();
+    m_model.setShown(shown);
+    followTurn();
     m_panel->setVisible(shown);
     m_zoom.setDesignedSize(m_designedWithoutPanel + QSize(shown ? kPanelGrowth : 0, 0));
     m_disk.setHandleMode(shown);
@@ -198,36 +182,42 @@ void TReadHeadTool::setShown(bool shown) {
         m_disk.setOverlay(this, {});
     }
     paintDisk();
+    emit shownDiskChanged();
     showReading();
 }
 
+double TReadHeadTool::headAngle() const { return m_model.angle(); }
+
 void TReadHeadTool::setHeadAngle(double degrees) {
-    m_angle = ::headAngle(degrees);
+    m_model.setAngle(degrees);
     showReading();
 }
 
 void TReadHeadTool::startOrStopTurn() {
-    if (turning()) {
-        m_turnTimer->stop();
-    } else {
-        m_turnStart = m_angle;
-        m_turnFrame = 0;
-        m_turnTimer->start();
-    }
-    m_turnButton->setText(turning() ? QStringLiteral("Anhalten") : QStringLiteral("Drehen"));
+    m_model.startOrStopTurn();
+    followTurn();
 }
 
-bool TReadHeadTool::turning() const { return m_turnTimer->isActive(); }
+void TReadHeadTool::followTurn() {
+    if (!m_model.turning()) {
+        m_turnTimer->stop();
+    } else if (!m_turnTimer->isActive()) {
+        m_turnTimer->start();
+    }
+    m_turnButton->setText(QString::fromStdString(m_model.turnButtonText()));
+}
+
+bool TReadHeadTool::turning() const { return m_model.turning(); }
 
 void TReadHeadTool::advanceTurn() {
-    ++m_turnFrame;
-    setHeadAngle(turnAngle(m_turnStart, m_turnFrame));
-    if (m_turnFrame >= kHeadTurnFrames && turning()) startOrStopTurn();
+    m_model.advanceTurn();
+    followTurn();
+    showReading();
 }
 
 void TReadHeadTool::showReading() {
-    if (m_grayWords.empty() || !m_action->isChecked()) return;
-    const TReadHeadPanel panel = readHeadPanel(shownWords(), m_sweep, m_angle);
+    if (!m_model.shown()) return;
+    const TReadHeadPanel panel = m_model.panel();
     m_angleLabel->setText(QString::fromStdString(panel.angle));
     m_readWord->setText(QString::fromStdString(panel.word));
     m_readWord->setStyleSheet(panel.misread ? kMisreadStyle : QString());
@@ -237,30 +227,22 @@ void TReadHeadTool::showReading() {
     m_disk.update();
 }
 
-const TSweepReading& TReadHeadTool::readingUnderHead() const {
-    return readingAt(m_sweep, m_angle);
-}
-
 void TReadHeadTool::drawHead(QPainter& painter) const {
-    if (m_grayWords.empty()) return;
-    const int bits = static_cast<int>(m_grayWords.front().size());
-    const TDiskGeometry geometry(m_disk.width(), bits, static_cast<int>(m_grayWords.size()));
+    if (!m_model.shown()) return;
+    const std::vector<std::string>& words = m_model.shownWords();
+    const TDiskGeometry geometry(m_disk.width(), static_cast<int>(words.front().size()),
+                                 static_cast<int>(words.size()));
     painter.setRenderHint(QPainter::Antialiasing);
 
     // The stretches of a turn that read wrongly, tinted red across all rings.
     painter.setPen(Qt::NoPen);
-    painter.setBrush(kMisreadTint);
-    for (const TSweepReading& reading : m_sweep.readings) {
-        if (reading.misread) {
-            painter.drawPath(
-                geometry.wedge(reading.fromDegrees, reading.toDegrees - reading.fromDegrees));
-        }
+    painter.setBrush(rgbToQColor(kMisreadTintColor, kMisreadTintAlpha));
+    for (const auto& [from, to] : m_model.misreadStretches()) {
+        painter.drawPath(geometry.wedge(from, to));
     }
 
-    const TSweepReading& reading = readingUnderHead();
-    const QColor color = reading.misread ? kMisreadColor : kHeadColor;
-    const THeadShape head = headShape(m_disk.width(), reading.word,
-                                      static_cast<int>(m_grayWords.size()), m_angle);
+    const QColor color = rgbToQColor(m_model.reading().misread ? kMisreadColor : kHeadColor);
+    const THeadShape head = m_model.headShape(m_disk.width());
     const QPointF from(head.from.x, head.from.y);
     const QPointF to(head.to.x, head.to.y);
     // A light halo keeps the head visible on black and on the face.

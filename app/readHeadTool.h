@@ -3,10 +3,7 @@
 
 #include <QObject>
 #include <QSize>
-#include <string>
-#include <vector>
 
-#include "gray/readHead.h"
 #include "gray/readHeadPanel.h"
 
 class QAction;
@@ -20,6 +17,7 @@ class QTimer;
 class QWidget;
 class TGray;
 class TImageControl;
+class TReadHeadModel;
 class TTeachingTools;
 class TZoomArea;
 
@@ -29,7 +27,8 @@ class TZoomArea;
 // Right turn it by a fine step while the disk has the focus, and "Drehen" turns it once around.
 // "Versatz" turns one chosen ring by up to half a sector, "Dualcode" shows the plain binary
 // disk instead, and a line counts the misreads of one turn on both disks. The head is drawn on
-// screen only; the disk's bitmap shows the chosen disk with the turned ring.
+// screen only; the disk's bitmap shows the chosen disk with the turned ring. What it decides is
+// the model's (TReadHeadModel), which the browser page drives too; this class shows it.
 class TReadHeadTool : public QObject {
     Q_OBJECT
 
@@ -39,8 +38,10 @@ public:
     static constexpr int kTurnMilliseconds = kHeadTurnMilliseconds;
     static constexpr int kFrameMilliseconds = kHeadFrameMilliseconds;
 
-    // Adds the action to tools' toolbar and the panel to zoom's content beside disk.
-    TReadHeadTool(TTeachingTools& tools, TZoomArea& zoom, TImageControl& disk);
+    // Adds the action to tools' toolbar and the panel to zoom's content beside disk; model must
+    // outlive the tool.
+    TReadHeadTool(TReadHeadModel& model, TTeachingTools& tools, TZoomArea& zoom,
+                  TImageControl& disk);
 
     QAction* action() const { return m_action; }
     // Takes the words of a new table; redraws the disk when the head shows another than the
@@ -49,7 +50,7 @@ public:
     // Draws the disk that is shown now on the disk's bitmap.
     void paintDisk();
 
-    double headAngle() const { return m_angle; }
+    double headAngle() const;
     // Puts the head at degrees (taken modulo 360).
     void setHeadAngle(double degrees);
     // One frame of "Drehen": turns the head on by its share of the turn; the last frame ends
@@ -57,22 +58,25 @@ public:
     void advanceTurn();
     bool turning() const;
 
+signals:
+    // The disk shown changed: the head was shown or hidden, or "Versatz" or "Dualcode" changed.
+    void shownDiskChanged();
+
 private:
     void setShown(bool shown);
     void buildPanel(TZoomArea& zoom);
     void fitWordFont(double zoom);
     void startOrStopTurn();
+    // The timer and the button follow the model's turn.
+    void followTurn();
     // The ring choices and the slider's range for the bit and word count.
     void fitControls();
-    // The sweep and the count line after a change of disk or offset, then the reading.
+    // The count line after a change of disk or offset, then the disk and the reading.
     void settingsChanged();
     void showReading();
-    const TSweepReading& readingUnderHead() const;
     void drawHead(QPainter& painter) const;
-    const std::vector<std::string>& shownWords() const;
-    std::vector<double> offsets() const;
-    bool showsPlainDisk() const;
 
+    TReadHeadModel& m_model;
     TImageControl& m_disk;
     QAction* m_action;
     QWidget* m_panel;
@@ -89,12 +93,4 @@ private:
     QTimer* m_turnTimer;
     TZoomArea& m_zoom;
     QSize m_designedWithoutPanel;
-
-    std::vector<std::string> m_grayWords;
-    std::vector<std::string> m_binaryWords;
-    TSweep m_sweep{{}, 0};
-    double m_angle = 0;
-    // Where the running turn began, and its frames so far.
-    double m_turnStart = 0;
-    int m_turnFrame = 0;
 };

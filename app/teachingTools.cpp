@@ -16,6 +16,7 @@
 
 #include "app/GrayMain.h"
 #include "app/diskExport.h"
+#include "app/platform/announcer.h"
 #include "app/platform/glyphs.h"
 #include "app/platform/imageControl.h"
 #include "app/platform/speedButton.h"
@@ -23,6 +24,7 @@
 #include "app/platform/zoomArea.h"
 #include "app/wordSelection.h"
 #include "gray/GrayUnit.h"
+#include "gray/diskLayout.h"
 #include "gray/grayCycle.h"
 #include "gray/grayTable.h"
 #include "lib/infoMessage.h"
@@ -69,7 +71,9 @@ TTeachingTools::TTeachingTools(TFormMain& form, TZoomArea& zoom)
     m_statusLine->setAccessibleName(QStringLiteral("Erklärung des gewählten Worts"));
     zoom.place(m_statusLine, {408, 796, 812, 14});
 
-    m_wordSelection = new TWordSelection(*form.Memo, *form.StringGrid, *form.ImageScheibe, this);
+    m_announcer = new TAnnouncer(form);
+    m_wordSelection = new TWordSelection(*form.Memo, *form.StringGrid, *form.ImageScheibe,
+                                         form.shownDisk(), this);
     connect(m_wordSelection, &TWordSelection::described, this, [this](const QString& text) {
         // One line: the explanation's lines side by side.
         m_statusLine->setText(QString(text).replace('\n', QStringLiteral("  ·  ")));
@@ -95,7 +99,11 @@ QAction* TTeachingTools::newAction(TTool tool, const QString& text, const QKeySe
 
 QToolButton* TTeachingTools::addToolButton(QAction* action) {
     m_form.addAction(action);
-    QToolButton* added = speedButton(m_form.ToolBar, action);
+    // The three classic buttons keep their hints exactly; the added ones name their shortcut.
+    const bool classic =
+        std::find(m_actions.begin(), m_actions.begin() + 3, action) != m_actions.begin() + 3;
+    QToolButton* added = speedButton(m_form.ToolBar, action,
+                                     classic ? TShortcutInTooltip::No : TShortcutInTooltip::Yes);
     added->setIconSize(QSize(kGlyphSize, kGlyphSize));
     m_zoom.place(added, {m_nextLeft, 2, kButtonWidth, kButtonHeight});
     m_nextLeft += kButtonWidth;
@@ -123,11 +131,7 @@ void TTeachingTools::showTable(TGray& gray) {
     for (TTool tool : {TTool::SaveDisk, TTool::Print, TTool::CopyTable}) {
         action(tool)->setEnabled(true);
     }
-    // A screen reader reads out a change of the focused control's description; the change
-    // sends QAccessible::DescriptionChanged.
-    if (QWidget* focused = QApplication::focusWidget(); focused && m_form.isAncestorOf(focused)) {
-        focused->setAccessibleDescription(result);
-    }
+    m_announcer->announce(result);
 }
 
 void TTeachingTools::describeDisk(const QString& selected) {
@@ -142,9 +146,9 @@ bool TTeachingTools::saveDiskAs(const QString& fileName, int size) {
     // The disk's design, whatever the zoom and the screen's pixel ratio in the window.
     const QColor face = m_form.ImageScheibe->canvas().faceColor();
     if (fileName.endsWith(QStringLiteral(".svg"), Qt::CaseInsensitive)) {
-        return writeDiskSvg(*m_gray, fileName, face);
+        return writeDiskSvg(m_form.shownDisk(), *m_gray, fileName, face);
     }
-    return renderDiskImage(*m_gray, size, face).save(fileName, "PNG");
+    return renderDiskImage(m_form.shownDisk(), size, face).save(fileName, "PNG");
 }
 
 void TTeachingTools::saveDisk() {
@@ -158,12 +162,12 @@ void TTeachingTools::saveDisk() {
                      fileName.endsWith(QStringLiteral(".svg"), Qt::CaseInsensitive);
     const QString suffix = svg ? QStringLiteral(".svg") : QStringLiteral(".png");
     if (!fileName.endsWith(suffix, Qt::CaseInsensitive)) fileName += suffix;
-    int size = kWindowDiskSize;
+    int size = kDesignedDiskSize;
     if (!svg) {
         bool ok = false;
         size = QInputDialog::getInt(&m_form, QStringLiteral("Bildgröße"),
                                     QStringLiteral("Kantenlänge des Bildes in Pixeln:"),
-                                    kWindowDiskSize, 100, kMaxDiskImageSize, 100, &ok);
+                                    kDesignedDiskSize, 100, kMaxDiskImageSize, 100, &ok);
         if (!ok) return;
     }
     if (!saveDiskAs(fileName, size)) {

@@ -10,6 +10,7 @@ class QAction;
 class QLabel;
 class QPrinter;
 class QToolButton;
+class TAnnouncer;
 class TFormMain;
 class TGray;
 class TWordSelection;
@@ -39,8 +40,8 @@ public:
     void addSeparator();
 
     // Shows what belongs to a new table: the cycle check, which is also announced to screen
-    // readers, the tools that need a table, and no selection. gray must stay alive until the
-    // next call.
+    // readers until the next table or until the focus moves on, the tools that need a table,
+    // and no selection. gray must stay alive until the next call.
     void showTable(TGray& gray);
 
     // Writes the shown disk to fileName: SVG for a name ending in ".svg", else PNG of
@@ -66,6 +67,7 @@ private:
     int m_nextLeft = 0;
     QLabel* m_cycleLabel;
     QLabel* m_statusLine;
+    TAnnouncer* m_announcer;
     TWordSelection* m_wordSelection;
     TGray* m_gray = nullptr;
 };

@@ -3,20 +3,11 @@
 
 #include <QAction>
 #include <QScreen>
-#include <QSettings>
 #include <QWidget>
 #include <algorithm>
 #include <cmath>
 
 #include "app/platform/zoomArea.h"
-
-namespace {
-
-constexpr char kZoomKey[] = "ansicht/zoom";
-
-QSettings settings() { return QSettings(QStringLiteral("Zyklora"), QStringLiteral("Zyklora")); }
-
-}  // namespace
 
 TWindowZoom::TWindowZoom(QWidget& window, TZoomArea& area)
     : QObject(&window), m_window(window), m_area(area) {
@@ -47,11 +38,8 @@ TWindowZoom::TWindowZoom(QWidget& window, TZoomArea& area)
 }
 
 void TWindowZoom::fitInto(const QRect& available) {
-    const double wanted = settings().value(kZoomKey, 1.0).toDouble();
-    const double zoom =
-        fittingZoom(m_area.scaledSize(1.0), kTypicalFrame, available.size(),
-                    std::clamp(wanted, kZoomSteps[0], kZoomSteps[std::size(kZoomSteps) - 1]));
-    setZoom(zoom, false);
+    const double zoom = fittingZoom(m_area.scaledSize(1.0), kTypicalFrame, available.size(), 1.0);
+    setZoom(zoom);
     const QSize client = m_area.scaledSize(zoom);
     QRect outer(kDesignedPlace, client.grownBy(kTypicalFrame));
     if (!available.contains(outer)) {
@@ -67,12 +55,11 @@ void TWindowZoom::fitInto(const QRect& available) {
 
 void TWindowZoom::step(int direction) {
     if (m_window.isFullScreen()) return;
-    setZoom(direction == 0 ? 1.0 : nextZoomStep(m_area.zoom(), direction), true);
+    setZoom(direction == 0 ? 1.0 : nextZoomStep(m_area.zoom(), direction));
 }
 
-void TWindowZoom::setZoom(double zoom, bool remember) {
+void TWindowZoom::setZoom(double zoom) {
     m_area.setZoom(zoom);
-    if (remember) settings().setValue(kZoomKey, m_area.zoom());
     if (!m_window.isFullScreen()) resizeToContent();
 }
 
@@ -90,7 +77,7 @@ void TWindowZoom::toggleFullScreen() {
         m_window.showNormal();
         m_leaveFullScreen->setEnabled(false);
         m_area.setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        setZoom(m_normalZoom, false);
+        setZoom(m_normalZoom);
         return;
     }
     m_normalZoom = m_area.zoom();

@@ -10,8 +10,8 @@ class QWidget;
 class TZoomArea;
 
 // The zoom of the main window: Ctrl+Plus, Ctrl+Minus and Ctrl+0 (and Ctrl with the wheel) step
-// it between 50 % and 300 %, the factor is remembered for the next start, and F11 switches to a
-// full-screen presentation zoomed to fill the screen, which F11 or Escape leaves again.
+// it between 50 % and 300 %, and F11 switches to a full-screen presentation zoomed to fill the
+// screen, which F11 or Escape leaves again. Nothing is remembered: every start begins at 100 %.
 class TWindowZoom : public QObject {
     Q_OBJECT
 
@@ -23,16 +23,16 @@ public:
     // Gives window the zoom actions' shortcuts; area holds the window's zoomed content.
     TWindowZoom(QWidget& window, TZoomArea& area);
 
-    // Sizes and places the window for the start: at the designed place with the remembered
-    // zoom when that fits into available (a screen's area without taskbars), else with the
-    // zoom lowered until it fits and the window moved inside the area.
+    // Sizes and places the window for the start: at the designed place at 100 % when that fits
+    // into available (a screen's area without taskbars), else with the zoom lowered until it
+    // fits and the window moved inside the area.
     void fitInto(const QRect& available);
-    // Steps the zoom up (+1) or down (-1), or back to 100 % (0), and remembers it.
+    // Steps the zoom up (+1) or down (-1), or back to 100 % (0).
     void step(int direction);
     void toggleFullScreen();
 
 private:
-    void setZoom(double zoom, bool remember);
+    void setZoom(double zoom);
     // The window's size for its content at the current zoom, scroll bars not needed.
     void resizeToContent();
     // The full-screen zoom at which the content fills the screen.

@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <QTextBlock>
 #include <QToolTip>
+#include <numbers>
 
 #include "app/diskGeometry.h"
 #include "app/platform/imageControl.h"
@@ -11,20 +12,17 @@
 #include "app/platform/stringGrid.h"
 #include "gray/GrayUnit.h"
 #include "gray/grayCycle.h"
+#include "gray/readHeadModel.h"
 
 namespace {
 
-const QColor kMarkColor(220, 0, 0);
-
-QString descriptionOf(const TGray& gray, int word) {
-    return QString::fromStdString(sectorDescription(gray, word));
-}
+constexpr double kDegrees = 180 / std::numbers::pi;
 
 }  // namespace
 
 TWordSelection::TWordSelection(TMemo& listing, TStringGrid& table, TImageControl& disk,
-                               QObject* parent)
-    : QObject(parent), m_listing(listing), m_table(table), m_disk(disk) {
+                               const TReadHeadModel& shownDisk, QObject* parent)
+    : QObject(parent), m_listing(listing), m_table(table), m_disk(disk), m_shownDisk(shownDisk) {
     m_disk.setMouseTracking(true);
     connect(&m_listing, &TMemo::lineClicked, this, &TWordSelection::select);
     connect(&m_listing, &TMemo::lineStepped, this, &TWordSelection::step);
@@ -40,7 +38,9 @@ TWordSelection::TWordSelection(TMemo& listing, TStringGrid& table, TImageControl
     connect(&m_disk, &TImageControl::sectorHovered, this,
             [this](std::optional<int> sector, QPoint globalPos) {
                 if (sector && m_gray != nullptr) {
-                    QToolTip::showText(globalPos, descriptionOf(*m_gray, *sector), &m_disk);
+                    QToolTip::showText(
+                        globalPos, QString::fromStdString(m_shownDisk.sectorDescription(*sector)),
+                        &m_disk);
                 } else {
                     QToolTip::hideText();
                 }
@@ -68,7 +68,11 @@ void TWordSelection::select(int word) {
     markListing();
     markTable();
     markDisk();
-    emit described(descriptionOf(*m_gray, word));
+    emit described(QString::fromStdString(m_shownDisk.sectorDescription(word)));
+}
+
+void TWordSelection::shownDiskChanged() {
+    if (m_selected) select(*m_selected);
 }
 
 void TWordSelection::clear() {
@@ -116,21 +120,19 @@ void TWordSelection::markTable() {
 }
 
 void TWordSelection::markDisk() {
-    const TDiskGeometry geometry(m_disk.width(), m_gray->bitCount(), m_gray->codeCount());
-    const int word = *m_selected;
-    const int next = (word + 1) % m_gray->codeCount();
-    const int bit =
-        singleChangedBit(wordOfCycle(*m_gray, word), wordOfCycle(*m_gray, next)).value_or(0);
-    const auto [outer, inner] = geometry.boundaryInRing(word, bit);
-    const QPainterPath outline = geometry.sectorOutline(word);
-    // Line widths grow with the disk, which grows with the zoom.
-    const double scale = m_disk.width() / 700.0;
-    m_disk.setOverlay(this, [outline, outer, inner, scale](QPainter& painter) {
+    const TSectorMark mark = m_shownDisk.sectorMark(m_disk.width(), *m_selected);
+    const QPainterPath outline =
+        TDiskGeometry(m_disk.width(), m_gray->bitCount(), m_gray->codeCount())
+            .wedge(mark.startAngle * kDegrees, mark.endAngle * kDegrees);
+    m_disk.setOverlay(this, [outline, mark](QPainter& painter) {
+        const QColor color = rgbToQColor(mark.color);
         painter.setRenderHint(QPainter::Antialiasing);
         painter.setBrush(Qt::NoBrush);
-        painter.setPen(QPen(kMarkColor, 3 * scale));
+        painter.setPen(QPen(color, mark.outlineWidth));
         painter.drawPath(outline);
-        painter.setPen(QPen(kMarkColor, 9 * scale, Qt::SolidLine, Qt::RoundCap));
-        painter.drawLine(outer, inner);
+        painter.setPen(QPen(color, mark.changeWidth, Qt::SolidLine, Qt::RoundCap));
+        for (const auto& [outer, inner] : mark.changes) {
+            painter.drawLine(QPointF(outer.x, outer.y), QPointF(inner.x, inner.y));
+        }
     });
 }

@@ -7,6 +7,7 @@
 
 class TGray;
 class TImageControl;
+class TReadHeadModel;
 class TMemo;
 class TStringGrid;
 
@@ -15,13 +16,16 @@ class TStringGrid;
 // the ring in which it differs from the next word of the cycle. A click on a listing line, a
 // table row of a kept word or a disk sector selects, and so does the keyboard: the table's
 // current row, Up and Down in the listing and Left and Right on the disk move through the
-// cycle. Hovering over a sector explains it in a tooltip.
+// cycle. Hovering over a sector explains it in a tooltip. Mark, tooltip and explanation describe
+// the disk shown, as disk (the read head's model) says it: the binary disk under "Dualcode", the
+// turned ring under "Versatz".
 class TWordSelection : public QObject {
     Q_OBJECT
 
 public:
+    // disk must outlive the selection.
     TWordSelection(TMemo& listing, TStringGrid& table, TImageControl& disk,
-                   QObject* parent = nullptr);
+                   const TReadHeadModel& shownDisk, QObject* parent = nullptr);
 
     // The table whose words are selected; it must stay alive until the next call. Clears the
     // selection. nullptr: no table.
@@ -30,6 +34,8 @@ public:
     void select(int word);
     void clear();
     std::optional<int> selected() const { return m_selected; }
+    // The disk shown changed: the mark and the explanation follow it.
+    void shownDiskChanged();
 
 signals:
     // The selection changed; description is the selected word's explanation, or empty.
@@ -45,6 +51,7 @@ private:
     TMemo& m_listing;
     TStringGrid& m_table;
     TImageControl& m_disk;
+    const TReadHeadModel& m_shownDisk;
     const TGray* m_gray = nullptr;
     std::optional<int> m_selected;
 };

@@ -28,8 +28,9 @@ std::optional<std::int32_t> TDiskLayout::sectorAt(double x, double y) const {
     return std::min(sector, m_sectors - 1);
 }
 
-std::pair<TDiskLayout::TPoint, TDiskLayout::TPoint> TDiskLayout::boundaryInRing(
-    std::int32_t sector, std::int32_t bit) const {
-    const double angle = boundaryAngle(sector + 1);
+std::pair<TDiskLayout::TPoint, TDiskLayout::TPoint> TDiskLayout::boundaryInRing(std::int32_t sector,
+                                                                                std::int32_t bit,
+                                                                                double turn) const {
+    const double angle = boundaryAngle(sector + 1) + turn;
     return {pointAt(outerRadiusOfBit(bit), angle), pointAt(outerRadiusOfBit(bit + 1), angle)};
 }

@@ -58,18 +58,21 @@ TCycleCheck checkCycle(const std::vector<std::string>& words) {
     return {true, "Zyklisch: alle " + std::to_string(count) + " Übergänge ändern genau ein Bit"};
 }
 
+std::string bitAndRing(std::int32_t bit, std::int32_t bits) {
+    const std::string ring = bit == 0          ? "äußerer Ring"
+                             : bit == bits - 1 ? "innerer Ring"
+                                               : "Ring " + std::to_string(bit + 1) + " von außen";
+    return "Bit " + std::to_string(bit) + " (" + ring + ")";
+}
+
 std::string sectorDescription(const TGray& gray, std::int32_t word) {
     const std::int32_t count = gray.codeCount();
     const std::int32_t next = (word + 1) % count;
     const std::string from = wordOfCycle(gray, word);
     const std::string to = wordOfCycle(gray, next);
     const std::int32_t bit = singleChangedBit(from, to).value_or(0);
-    const std::string ring = bit == 0 ? "äußerer Ring"
-                             : bit == gray.bitCount() - 1
-                                 ? "innerer Ring"
-                                 : "Ring " + std::to_string(bit + 1) + " von außen";
     return "Wort " + std::to_string(word + 1) + " von " + std::to_string(count) + ": " + from +
            "\nNummer " + std::to_string(fullIndexOfWord(gray, word)) +
-           " im vollständigen Code\nZum nächsten Wort " + to + " ändert sich Bit " +
-           std::to_string(bit) + " (" + ring + ")";
+           " im vollständigen Code\nZum nächsten Wort " + to + " ändert sich " +
+           bitAndRing(bit, gray.bitCount());
 }

@@ -41,6 +41,10 @@ struct TCycleCheck {
 };
 TCycleCheck checkCycle(const std::vector<std::string>& words);
 
+// Where bit (0 = least significant) of a disk of bits rings lies: "Bit 2 (Ring 3 von außen)",
+// "Bit 0 (äußerer Ring)" or, for the most significant bit, "(innerer Ring)".
+std::string bitAndRing(std::int32_t bit, std::int32_t bits);
+
 // What the disk's sector of the word at position word (0-based) shows, in German, on three
 // lines: the word with its position, its index in the full code, and the bit and ring that
 // change towards the next word of the cycle (the last word's next is the first).

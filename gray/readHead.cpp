@@ -11,8 +11,10 @@ namespace {
 
 constexpr double kFullTurn = 360.0;
 // Angles closer than this fraction of a sector to a boundary count as on it: floating-point
-// boundaries such as 3 * 360.0 / 14 then belong to the sector that starts there.
-constexpr double kOnBoundary = 1e-9;
+// boundaries such as 3 * 360.0 / 14, a few units in the last place off, then belong to the
+// sector that starts there, while an angle a billionth of a degree below a boundary still
+// lies in the sector before it.
+constexpr double kOnBoundary = 1e-12;
 
 // The bit count of words; raises std::invalid_argument when words or offsets do not fit.
 std::size_t checkedBits(const std::vector<std::string>& words,
@@ -55,6 +57,9 @@ double normalized(double angleDegrees, double sectorWidth) {
 std::string readAt(const std::vector<std::string>& words, double angleDegrees,
                    const std::vector<double>& ringOffsetsDegrees) {
     const std::size_t bits = checkedBits(words, ringOffsetsDegrees);
+    if (!std::isfinite(angleDegrees)) {
+        throw std::invalid_argument("read head: the angle is not a finite number");
+    }
     std::string read(bits, '0');
     for (std::size_t ring = 0; ring < bits; ++ring) {
         // The ring turned counter-clockwise shows under the head what lay behind it before.

@@ -15,8 +15,10 @@
 // non-empty and of one length; std::invalid_argument otherwise.
 
 // The word the sensors read with the head at angleDegrees (taken modulo 360). An angle on a
-// boundary belongs to the sector that starts there; angles within 1e-9 of a sector's width of
-// a boundary count as on it, so that boundaries computed as j * 360 / n are met exactly.
+// boundary belongs to the sector that starts there; angles within 1e-12 of a sector's width of
+// a boundary count as on it, so that boundaries computed as j * 360 / n are met exactly. Just
+// below a boundary, 0 degrees included, the sector before it is read. std::invalid_argument for
+// a NaN or infinite angle.
 std::string readAt(const std::vector<std::string>& words, double angleDegrees,
                    const std::vector<double>& ringOffsetsDegrees);
 

@@ -8,9 +8,6 @@
 
 namespace {
 
-// The disk's size in the window, at which the head's line widths are designed.
-constexpr double kDesignedDisk = 700;
-
 std::string misreadCount(int count) {
     return std::to_string(count) + (count == 1 ? " Fehllesung" : " Fehllesungen");
 }
@@ -47,8 +44,8 @@ std::string degreesText(double degrees) {
 }
 
 std::string misreadLine(int grayMisreads, int binaryMisreads) {
-    return "Gray-Code: " + misreadCount(grayMisreads) + " · Dualcode: " +
-           misreadCount(binaryMisreads) + " je Umdrehung";
+    return "Gray-Code: " + misreadCount(grayMisreads) +
+           " · Dualcode: " + misreadCount(binaryMisreads) + " je Umdrehung";
 }
 
 const TSweepReading& readingAt(const TSweep& sweep, double angleDegrees) {
@@ -61,7 +58,10 @@ const TSweepReading& readingAt(const TSweep& sweep, double angleDegrees) {
 
 double headAngle(double degrees) {
     const double wrapped = std::fmod(degrees, 360.0);
-    return wrapped < 0 ? wrapped + 360.0 : wrapped;
+    if (wrapped >= 0) return wrapped;
+    // A tiny negative angle plus 360 can round to 360 itself, which is 0 again.
+    const double turned = wrapped + 360.0;
+    return turned < 360.0 ? turned : 0.0;
 }
 
 double turnAngle(double start, int frame) {
@@ -93,7 +93,7 @@ THeadShape headShape(std::int32_t width, const std::string& read, std::int32_t s
     const auto bits = static_cast<std::int32_t>(read.size());
     const TDiskLayout layout(width, bits, sectors);
     const double angle = angleDegrees * std::numbers::pi / 180;
-    const double scale = width / kDesignedDisk;
+    const double scale = static_cast<double>(width) / kDesignedDiskSize;
     const double ringWidth = layout.outerRadiusOfBit(0) - layout.outerRadiusOfBit(1);
     THeadShape shape{layout.pointAt(layout.outerRadiusOfBit(bits) * 0.6, angle),
                      layout.pointAt(layout.outerRadiusOfBit(0), angle),
@@ -103,8 +103,8 @@ THeadShape headShape(std::int32_t width, const std::string& read, std::int32_t s
                      {}};
     for (std::int32_t bit = 0; bit < bits; ++bit) {
         const double middle = layout.outerRadiusOfBit(bit) - ringWidth / 2;
-        shape.sensors.push_back({layout.pointAt(middle, angle),
-                                 read[static_cast<std::size_t>(bits - 1 - bit)] == '1'});
+        shape.sensors.push_back(
+            {layout.pointAt(middle, angle), read[static_cast<std::size_t>(bits - 1 - bit)] == '1'});
     }
     return shape;
 }

@@ -5,11 +5,13 @@
 
 #include <cmath>
 #include <cstddef>
+#include <numbers>
 #include <string>
 
 #include "gray/GrayUnit.h"
 #include "gray/grayCycle.h"
 #include "gray/grayTable.h"
+#include "gray/lessonColors.h"
 #include "web/grayPage.h"
 #include "web/webCanvas.h"
 
@@ -23,9 +25,13 @@ __attribute__((import_module("zyklora"), import_name("showCycle"))) void jsShowC
 __attribute__((import_module("zyklora"), import_name("showSelection"))) void jsShowSelection(
     std::int32_t word, const char* status, std::size_t statusLength, const char* disk,
     std::size_t diskLength);
+__attribute__((import_module("zyklora"), import_name("useColours"))) void jsUseColours(
+    TColor selectionMark, TColor head, TColor misread, TColor tint, std::int32_t tintAlpha);
 __attribute__((import_module("zyklora"), import_name("markSector"))) void jsMarkSector(
     double centre, double outerRadius, double innerRadius, double startAngle, double endAngle,
-    double fromX, double fromY, double toX, double toY, double outlineWidth, double changeWidth);
+    double width);
+__attribute__((import_module("zyklora"), import_name("markChange"))) void jsMarkChange(
+    double fromX, double fromY, double toX, double toY, double width);
 __attribute__((import_module("zyklora"), import_name("showSvg"))) void jsShowSvg(
     const char* text, std::size_t length);
 __attribute__((import_module("zyklora"), import_name("showRings"))) void jsShowRings(
@@ -38,9 +44,9 @@ __attribute__((import_module("zyklora"), import_name("tintStretch"))) void jsTin
     double centre, double outerRadius, double innerRadius, double startAngle, double endAngle);
 __attribute__((import_module("zyklora"), import_name("drawHead"))) void jsDrawHead(
     double fromX, double fromY, double toX, double toY, double haloWidth, double lineWidth,
-    std::int32_t misread);
+    TColor color);
 __attribute__((import_module("zyklora"), import_name("drawSensor"))) void jsDrawSensor(
-    double x, double y, double radius, std::int32_t one);
+    double x, double y, double radius, std::int32_t one, TColor rim);
 }
 
 namespace {
@@ -69,30 +75,68 @@ void showSelection() {
 // The head's panel: its texts one a line (angle, word read, sector's word, verdict, offset,
 // count line, turn button).
 void showHead() {
-    const TReadHeadPanel panel = page().headPanel();
+    const TReadHeadModel& head = page().readHead();
+    const TReadHeadPanel panel = head.panel();
     const std::string lines = panel.angle + '\n' + panel.word + '\n' + panel.sectorWord + '\n' +
-                              panel.verdict + '\n' + page().offsetText() + '\n' +
-                              page().countLine() + '\n' + page().turnButtonText();
-    jsShowHead(page().readHeadShown() ? 1 : 0, lines.data(), lines.size(), panel.misread ? 1 : 0,
-               page().turning() ? 1 : 0);
+                              panel.verdict + '\n' + head.offsetText() + '\n' + head.countLine() +
+                              '\n' + head.turnButtonText();
+    jsShowHead(head.shown() ? 1 : 0, lines.data(), lines.size(), panel.misread ? 1 : 0,
+               head.turning() ? 1 : 0);
 }
 
 void showRings() {
+    const TReadHeadModel& head = page().readHead();
     std::string names;
-    for (const std::string& name : page().ringNames()) names += name + '\n';
-    jsShowRings(names.data(), names.size(), page().offsetRing(), page().maxOffset(),
-                page().offsetUnits());
+    for (const std::string& name : head.ringNames()) names += name + '\n';
+    jsShowRings(names.data(), names.size(), head.ring(), head.maxOffset(), head.offsetUnits());
+}
+
+// What the head changed: its panel when it is shown, else the selection.
+void showHeadOrSelection() {
+    if (page().readHead().shown()) {
+        showHead();
+    } else {
+        showSelection();
+    }
+}
+
+// The selection's mark, the misread stretches and the head over the disk drawn on side pixels.
+void paintOverDisk(std::int32_t side) {
+    if (const auto mark = page().mark(side)) {
+        jsMarkSector(mark->centre, mark->outerRadius, mark->innerRadius, mark->startAngle,
+                     mark->endAngle, mark->outlineWidth);
+        for (const auto& [from, to] : mark->changes) {
+            jsMarkChange(from.x, from.y, to.x, to.y, mark->changeWidth);
+        }
+    }
+    const TReadHeadModel& head = page().readHead();
+    if (!head.shown()) return;
+    const TDiskLayout layout(side, page().gray()->bitCount(), page().gray()->codeCount());
+    constexpr double kRadians = std::numbers::pi / 180;
+    for (const auto& [from, to] : head.misreadStretches()) {
+        jsTintStretch(layout.centre(), layout.outerRadiusOfBit(0),
+                      layout.outerRadiusOfBit(page().gray()->bitCount()), from * kRadians,
+                      to * kRadians);
+    }
+    const THeadShape shape = head.headShape(side);
+    const TColor color = head.reading().misread ? kMisreadColor : kHeadColor;
+    jsDrawHead(shape.from.x, shape.from.y, shape.to.x, shape.to.y, shape.haloWidth, shape.lineWidth,
+               color);
+    for (const THeadShape::TSensor& sensor : shape.sensors) {
+        jsDrawSensor(sensor.centre.x, sensor.centre.y, shape.sensorRadius, sensor.one ? 1 : 0,
+                     color);
+    }
 }
 
 }  // namespace
 
 extern "C" {
 
-// OK for the number in the count field; a field that holds no number counts as 10, the
-// field's first value. Returns the count built, which the field then shows.
+// OK for the number in the count field. Infinities are clamped, and anything that is no number
+// reads as the smallest count, as the window's count field reads it. Returns the count built,
+// which the field then shows.
 __attribute__((export_name("ok"))) std::int32_t ok(double typed) {
-    const double count =
-        std::isfinite(typed) ? std::trunc(std::fmax(-1e9, std::fmin(typed, 1e9))) : 10;
+    const double count = std::trunc(std::fmin(std::fmax(typed, -1e9), 1e9));
     const std::int32_t built = page().ok(static_cast<std::int64_t>(count));
     std::string lines;
     for (const std::string& line : page().listing()) lines += line + '\n';
@@ -108,29 +152,24 @@ __attribute__((export_name("ok"))) std::int32_t ok(double typed) {
     return built;
 }
 
-// Draws the disk on a side x side canvas, with the selection's mark unless marked is 0.
+// The colours drawn over the disk and of the misread verdict; called once at start.
+__attribute__((export_name("colours"))) void colours() {
+    jsUseColours(kSelectionMarkColor, kHeadColor, kMisreadColor, kMisreadTintColor,
+                 kMisreadTintAlpha);
+}
+
+// The side of the disk the page saves as a picture.
+__attribute__((export_name("designedDiskSize"))) std::int32_t designedDiskSize() {
+    return kDesignedDiskSize;
+}
+
+// Draws the disk shown on a side x side canvas; with marked 0 the disk alone, as it is saved,
+// else with the selection's mark and the read head over it.
 __attribute__((export_name("paint"))) void paint(std::int32_t side, std::int32_t marked) {
     if (page().gray() == nullptr || side < kMinDiskSide || side > kMaxDiskSide) return;
     diskCanvas().resize(side);
     page().paintDisk();
-    if (const auto mark = page().mark(side); mark && marked != 0) {
-        jsMarkSector(mark->centre, mark->outerRadius, mark->innerRadius, mark->startAngle,
-                     mark->endAngle, mark->changeFrom.x, mark->changeFrom.y, mark->changeTo.x,
-                     mark->changeTo.y, mark->outlineWidth, mark->changeWidth);
-    }
-    if (marked == 0) return;  // the saved picture is the disk alone
-    if (const auto tint = page().misreadTint(side)) {
-        for (const auto& [start, end] : tint->stretches) {
-            jsTintStretch(tint->centre, tint->outerRadius, tint->innerRadius, start, end);
-        }
-    }
-    if (const auto head = page().head(side)) {
-        jsDrawHead(head->from.x, head->from.y, head->to.x, head->to.y, head->haloWidth,
-                   head->lineWidth, page().headPanel().misread ? 1 : 0);
-        for (const THeadShape::TSensor& sensor : head->sensors) {
-            jsDrawSensor(sensor.centre.x, sensor.centre.y, head->sensorRadius, sensor.one ? 1 : 0);
-        }
-    }
+    if (marked != 0) paintOverDisk(side);
 }
 
 // Selects the word at cycle position word; returns 0 when there is no such word.
@@ -149,11 +188,7 @@ __attribute__((export_name("step"))) void step(std::int32_t step) {
 // Left (-1) or Right (+1) on the disk: the shown head turns a fine step, else the selection.
 __attribute__((export_name("diskStep"))) void diskStep(std::int32_t step) {
     page().stepOnDisk(step < 0 ? -1 : 1);
-    if (page().readHeadShown()) {
-        showHead();
-    } else {
-        showSelection();
-    }
+    showHeadOrSelection();
 }
 
 // A press (dragged 0) or a move with the button held (dragged 1) at (x, y) of a side x side
@@ -163,45 +198,44 @@ __attribute__((export_name("diskPointer"))) std::int32_t diskPointer(std::int32_
                                                                      std::int32_t dragged) {
     if (!std::isfinite(x) || !std::isfinite(y) || side < kMinDiskSide) return 0;
     if (!page().pointAt(side, x, y, dragged != 0)) return 0;
-    if (page().readHeadShown()) {
-        showHead();
-    } else {
-        showSelection();
-    }
+    showHeadOrSelection();
     return 1;
 }
 
-// "Lesekopf": shows the head (shown 1) or hides it.
+// "Lesekopf": shows the head (shown 1) or hides it; the selection's texts follow the disk shown.
 __attribute__((export_name("readHead"))) void readHead(std::int32_t shown) {
-    page().showReadHead(shown != 0);
+    page().readHead().setShown(shown != 0);
     showHead();
+    showSelection();
 }
 
 // "Versatz": the ring turned (0 = the outermost) and its offset in hundredths of a degree.
 __attribute__((export_name("setOffset"))) void setOffset(std::int32_t ring, std::int32_t units) {
-    page().setOffsetRing(ring);
-    page().setOffsetUnits(units);
+    page().readHead().setRing(ring);
+    page().readHead().setOffsetUnits(units);
     showHead();
+    showSelection();
 }
 
 // "Dualcode" on (1) or off.
 __attribute__((export_name("setBinary"))) void setBinary(std::int32_t binary) {
-    page().setBinary(binary != 0);
+    page().readHead().setBinary(binary != 0);
     showHead();
+    showSelection();
 }
 
 // "Drehen" or "Anhalten". Returns the milliseconds between frames when a turn began, else 0.
 __attribute__((export_name("turn"))) std::int32_t turn() {
-    page().startOrStopTurn();
+    page().readHead().startOrStopTurn();
     showHead();
-    return page().turning() ? kHeadFrameMilliseconds : 0;
+    return page().readHead().turning() ? kHeadFrameMilliseconds : 0;
 }
 
 // One frame of the turn; returns 0 once the turn has ended.
 __attribute__((export_name("turnFrame"))) std::int32_t turnFrame() {
-    page().advanceTurn();
+    page().readHead().advanceTurn();
     showHead();
-    return page().turning() ? 1 : 0;
+    return page().readHead().turning() ? 1 : 0;
 }
 
 // The sector at (x, y) of a side x side disk, or -1.

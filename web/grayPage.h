@@ -10,7 +10,7 @@
 #include "gray/diskLayout.h"
 #include "gray/grayCycle.h"
 #include "gray/grayWindow.h"
-#include "gray/readHeadPanel.h"
+#include "gray/readHeadModel.h"
 #include "lib/colors.h"
 
 class TGray;
@@ -52,67 +52,24 @@ public:
     // What a screen reader says of the disk: its size, then the selected word's explanation.
     std::string diskDescription() const;
 
-    // The selection's mark on a disk of width pixels: the sector's outline across all rings
-    // and the stretch of its boundary in the ring that changes towards the next word.
-    struct TSectorMark {
-        double centre;
-        double outerRadius;
-        double innerRadius;
-        double startAngle;  // radians, counter-clockwise on screen from 3 o'clock
-        double endAngle;
-        TDiskLayout::TPoint changeFrom;
-        TDiskLayout::TPoint changeTo;
-        double outlineWidth;
-        double changeWidth;
-    };
+    // The selection's mark on the disk shown, width pixels wide.
     std::optional<TSectorMark> mark(std::int32_t width) const;
     // The sector under (x, y) on a disk of width pixels, or nothing.
     std::optional<std::int32_t> sectorAt(std::int32_t width, double x, double y) const;
 
-    // The disk as a 700 x 700 SVG document, system colours drawn in face.
+    // The disk shown as a kDesignedDiskSize square SVG document, system colours drawn in face.
     std::string diskSvg(TColor face);
 
-    // The read head ("Lesekopf") as the window has it: shown or not, its angle, one ring turned
-    // by "Versatz" and "Dualcode" for the plain binary disk. A new OK keeps them, the ring and
-    // offset fitted to the new disk. While shown, paintDisk draws the disk shown with its turn.
-    void showReadHead(bool shown);
-    bool readHeadShown() const { return m_headShown; }
-    void setHeadAngle(double degrees);
-    double headAngle() const { return m_headAngle; }
+    // The read head ("Lesekopf") and the disk it lies on; paintDisk, mark, diskSvg and the
+    // selection's texts follow the disk it shows.
+    TReadHeadModel& readHead() { return m_readHead; }
+    const TReadHeadModel& readHead() const { return m_readHead; }
     // Left (-1) or Right (+1) on the disk: turns the shown head by a fine step, else walks
     // the selection.
     void stepOnDisk(std::int32_t step);
     // A press or drag at (x, y) of a disk of width pixels: moves the shown head there, else a
     // press selects the sector under it. Returns whether anything changed.
     bool pointAt(std::int32_t width, double x, double y, bool dragged);
-    // The ring turned (0 = the outermost) and its offset in kOffsetUnitsPerDegree, clamped.
-    void setOffsetRing(std::int32_t ring);
-    void setOffsetUnits(std::int32_t units);
-    void setBinary(bool binary);
-    std::int32_t offsetRing() const { return m_ring; }
-    std::int32_t offsetUnits() const { return m_offsetUnits; }
-    std::int32_t maxOffset() const;
-    std::vector<std::string> ringNames() const;
-    // "Drehen" and "Anhalten": starts or stops one turn; a frame turns the head on by its share.
-    void startOrStopTurn();
-    void advanceTurn();
-    bool turning() const { return m_turning; }
-
-    // The panel's texts: the head's reading, the offset, the count line and the turn button.
-    TReadHeadPanel headPanel() const;
-    std::string offsetText() const;
-    std::string countLine() const;
-    std::string turnButtonText() const { return m_turning ? "Anhalten" : "Drehen"; }
-    // The head and the stretches of a turn that misread, on a disk of width pixels, while the
-    // head is shown; angles in radians counter-clockwise from 3 o'clock.
-    std::optional<THeadShape> head(std::int32_t width) const;
-    struct TMisreadTint {
-        double centre;
-        double outerRadius;
-        double innerRadius;
-        std::vector<std::pair<double, double>> stretches;
-    };
-    std::optional<TMisreadTint> misreadTint(std::int32_t width) const;
 
 private:
     TCanvas& m_disk;
@@ -122,21 +79,5 @@ private:
     TCycleCheck m_cycle{false, ""};
     std::optional<std::int32_t> m_selected;
 
-    // The read head; the sweeps are both disks' turns at the current offset.
-    void headSettingsChanged();
-    const TSweep& shownSweep() const;
-    const std::vector<std::string>& shownWords() const;
-    std::vector<double> offsets() const;
-    std::vector<std::string> m_grayWords;
-    std::vector<std::string> m_binaryWords;
-    TSweep m_graySweep{{}, 0};
-    TSweep m_binarySweep{{}, 0};
-    bool m_headShown = false;
-    double m_headAngle = 0;
-    std::int32_t m_ring = -1;  // the innermost ring at the first OK
-    std::int32_t m_offsetUnits = 0;
-    bool m_binary = false;
-    bool m_turning = false;
-    double m_turnStart = 0;
-    std::int32_t m_turnFrame = 0;
+    TReadHeadModel m_readHead;
 };

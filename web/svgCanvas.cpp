@@ -5,6 +5,8 @@
 #include <cstdio>
 #include <numbers>
 
+#include "lib/pieWedge.h"
+
 namespace {
 
 std::string number(double value) {
@@ -80,31 +82,29 @@ void TSvgCanvas::ellipse(std::int32_t x1, std::int32_t y1, std::int32_t x2, std:
 
 void TSvgCanvas::pie(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2,
                      std::int32_t x3, std::int32_t y3, std::int32_t x4, std::int32_t y4) {
-    const double cx = (x1 + x2) / 2.0;
-    const double cy = (y1 + y2) / 2.0;
+    const TPieWedge wedge = pieWedge(x1, y1, x2, y2, x3, y3, x4, y4);
+    const double cx = wedge.centreX;
+    const double cy = wedge.centreY;
     const double rx = (x2 - x1 - 1) / 2.0;
     const double ry = (y2 - y1 - 1) / 2.0;
-    // Where the ray through (x, y) from the centre meets the ellipse.
-    const auto onEllipse = [&](double x, double y) {
-        const double dx = x - cx;
-        const double dy = y - cy;
+    // Where the ray in the direction degrees from the centre meets the ellipse.
+    const auto onEllipse = [&](double degrees) {
+        const double dx = std::cos(degrees * std::numbers::pi / 180);
+        const double dy = -std::sin(degrees * std::numbers::pi / 180);
         const double scale = 1 / std::hypot(dx / rx, dy / ry);
         return std::pair{cx + dx * scale, cy + dy * scale};
     };
-    const auto [sx, sy] = onEllipse(x3, y3);
-    const auto [ex, ey] = onEllipse(x4, y4);
-    // Counter-clockwise on screen is the decreasing screen angle, SVG's sweep flag 0.
-    double sweep = std::atan2(y3 - cy, x3 - cx) - std::atan2(y4 - cy, x4 - cx);
-    if (sweep < 0) sweep += 2 * std::numbers::pi;
+    const auto [sx, sy] = onEllipse(wedge.startDegrees);
+    const auto [ex, ey] = onEllipse(wedge.endDegrees);
+    const double sweep = wedge.endDegrees - wedge.startDegrees;
+    // Counter-clockwise on screen is SVG's sweep flag 0.
     const std::string radii = number(rx) + " " + number(ry) + " 0 ";
     std::string arc;
-    if (sweep == 0) {  // equal rays: GDI draws the whole ellipse
-        const auto [ox, oy] = std::pair{2 * cx - sx, 2 * cy - sy};
-        arc = "A" + radii + "1 0 " + number(ox) + " " + number(oy) + " A" + radii + "1 0 " +
-              number(sx) + " " + number(sy);
+    if (sweep >= 360) {  // the whole ellipse, in two halves
+        arc = "A" + radii + "1 0 " + number(2 * cx - sx) + " " + number(2 * cy - sy) + " A" +
+              radii + "1 0 " + number(sx) + " " + number(sy);
     } else {
-        arc = "A" + radii + (sweep > std::numbers::pi ? "1" : "0") + " 0 " + number(ex) + " " +
-              number(ey);
+        arc = "A" + radii + (sweep > 180 ? "1" : "0") + " 0 " + number(ex) + " " + number(ey);
     }
     m_text += "<path d=\"M" + number(cx) + " " + number(cy) + " L" + number(sx) + " " + number(sy) +
               " " + arc + " Z\"" + filled();

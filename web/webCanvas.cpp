@@ -2,6 +2,9 @@
 #include "web/webCanvas.h"
 
 #include <cstddef>
+#include <numbers>
+
+#include "lib/pieWedge.h"
 
 // The page script's canvas functions.
 extern "C" {
@@ -17,9 +20,10 @@ __attribute__((import_module("zyklora"), import_name("ellipse"))) void jsEllipse
                                                                                  std::int32_t y1,
                                                                                  std::int32_t x2,
                                                                                  std::int32_t y2);
+// The wedge of the ellipse in the box from startRadians counter-clockwise on screen to endRadians.
 __attribute__((import_module("zyklora"), import_name("pie"))) void jsPie(
-    std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2, std::int32_t x3,
-    std::int32_t y3, std::int32_t x4, std::int32_t y4);
+    std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2, double startRadians,
+    double endRadians);
 __attribute__((import_module("zyklora"), import_name("moveTo"))) void jsMoveTo(std::int32_t x,
                                                                                std::int32_t y);
 __attribute__((import_module("zyklora"), import_name("lineTo"))) void jsLineTo(std::int32_t x,
@@ -45,7 +49,9 @@ void TWebCanvas::ellipse(std::int32_t x1, std::int32_t y1, std::int32_t x2, std:
 
 void TWebCanvas::pie(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2,
                      std::int32_t x3, std::int32_t y3, std::int32_t x4, std::int32_t y4) {
-    jsPie(x1, y1, x2, y2, x3, y3, x4, y4);
+    const TPieWedge wedge = pieWedge(x1, y1, x2, y2, x3, y3, x4, y4);
+    constexpr double kRadians = std::numbers::pi / 180;
+    jsPie(x1, y1, x2, y2, wedge.startDegrees * kRadians, wedge.endDegrees * kRadians);
 }
 
 void TWebCanvas::moveTo(std::int32_t x, std::int32_t y) { jsMoveTo(x, y); }

@@ -2,9 +2,10 @@
 #include "app/platform/qtCanvas.h"
 
 #include <QFontMetrics>
+#include <cmath>
 
-#include "app/platform/pieAngles.h"
 #include "lib/codePage.h"
+#include "lib/pieWedge.h"
 
 namespace {
 
@@ -16,10 +17,14 @@ QRect boxOf(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2) 
 
 }  // namespace
 
+QColor rgbToQColor(TColor color, int alpha) {
+    return QColor(redOf(color), greenOf(color), blueOf(color), alpha);
+}
+
 QColor TQtCanvas::resolve(TColor color) const {
     // The button face is the only system colour in use.
     if (isSystemColor(color)) return faceColor();
-    return QColor(redOf(color), greenOf(color), blueOf(color));
+    return rgbToQColor(color);
 }
 
 void TQtCanvas::draw(const std::function<void(QPainter&)>& drawing) {
@@ -42,10 +47,12 @@ void TQtCanvas::ellipse(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::
 
 void TQtCanvas::pie(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2,
                     std::int32_t x3, std::int32_t y3, std::int32_t x4, std::int32_t y4) {
-    const PieAngles angles = pieAnglesFromRays((x1 + x2) / 2.0, (y1 + y2) / 2.0, x3, y3, x4, y4);
-    draw([&](QPainter& painter) {
-        painter.drawPie(boxOf(x1, y1, x2, y2), angles.start, angles.span);
-    });
+    // QPainter takes sixteenths of a degree. Start and end are rounded alike, so that the
+    // wedges of a fan meet without gap or overlap.
+    const TPieWedge wedge = pieWedge(x1, y1, x2, y2, x3, y3, x4, y4);
+    const auto start = static_cast<int>(std::lround(wedge.startDegrees * 16));
+    const auto span = static_cast<int>(std::lround(wedge.endDegrees * 16)) - start;
+    draw([&](QPainter& painter) { painter.drawPie(boxOf(x1, y1, x2, y2), start, span); });
 }
 
 void TQtCanvas::moveTo(std::int32_t x, std::int32_t y) {

@@ -7,6 +7,9 @@
 
 #include "lib/canvas.h"
 
+// The Qt colour of an RGB colour value, alpha its opacity of 255.
+QColor rgbToQColor(TColor color, int alpha = 255);
+
 // The drawing surface on Qt, with the Windows GDI semantics that the library expects: boxes
 // exclude their right and bottom edge, pies run counter-clockwise from the first ray to the
 // second, text stands on a cell of the brush colour. Where the strokes land is left to the

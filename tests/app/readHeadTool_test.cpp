@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QSlider>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
 #include <cmath>
@@ -17,6 +18,7 @@
 #include "app/platform/imageControl.h"
 #include "app/platform/spinEdit.h"
 #include "app/platform/zoomArea.h"
+#include "app/teachingTools.h"
 #include "gray/GrayUnit.h"
 #include "gray/grayCycle.h"
 
@@ -84,10 +86,16 @@ TEST_F(ReadHeadTool, BinaryDiskWithATurnedRingMisreadsWhereTheGrayDiskDoesNot) {
     EXPECT_TRUE(form.findChild<QLabel*>("readWord")->styleSheet().contains("#c80000"));
     EXPECT_NE(form.ImageScheibe->picture(), grayDisk);
 
-    // Without the head the window shows and saves the plain Gray disk at its designed size.
-    form.readHead().action()->trigger();
+    // The window shows and saves the disk shown: the binary one with its turned ring while the
+    // head shows it, the plain Gray disk at its designed size without the head.
     const QColor face = form.ImageScheibe->canvas().faceColor();
-    EXPECT_EQ(form.ImageScheibe->picture(), renderDiskImage(*CurrentGray, 700, face));
+    QTemporaryDir dir;
+    ASSERT_TRUE(form.teachingTools().saveDiskAs(dir.filePath("d.png"), 700));
+    EXPECT_EQ(QImage(dir.filePath("d.png")).convertToFormat(QImage::Format_RGB32),
+              form.ImageScheibe->picture());
+    form.readHead().action()->trigger();
+    EXPECT_EQ(form.ImageScheibe->picture(), renderDiskImage(form.shownDisk(), 700, face));
+    EXPECT_EQ(form.ImageScheibe->picture(), grayDisk);
     EXPECT_EQ(form.zoomArea().designedSize(), TFormMain::kDesignedClient);
 }
 
@@ -104,6 +112,12 @@ TEST_F(ReadHeadTool, TurnGoesOnceAroundAndStops) {
     EXPECT_FALSE(form.readHead().turning());
     EXPECT_EQ(button->text(), "Drehen");
     EXPECT_NEAR(form.readHead().headAngle(), 100, 1e-9);
+
+    // Hiding the head stops a running turn as "Anhalten" does.
+    QTest::mouseClick(button, Qt::LeftButton);
+    form.readHead().action()->trigger();
+    EXPECT_FALSE(form.readHead().turning());
+    EXPECT_EQ(button->text(), "Drehen");
 }
 
 }  // namespace

@@ -21,13 +21,13 @@
 
 #include "app/GrayMain.h"
 #include "app/diskExport.h"
-#include "app/diskGeometry.h"
 #include "app/platform/imageControl.h"
 #include "app/platform/memo.h"
 #include "app/platform/spinEdit.h"
 #include "app/platform/stringGrid.h"
 #include "app/wordSelection.h"
 #include "gray/GrayUnit.h"
+#include "gray/diskLayout.h"
 #include "gray/grayCycle.h"
 
 namespace {
@@ -151,11 +151,11 @@ TEST_F(TeachingTools, TheMarkedRingIsTheBitThatChangesAlsoAcrossTheWrap) {
                 *singleChangedBit(words[static_cast<std::size_t>(word)],
                                   words[static_cast<std::size_t>((word + 1) % count)]);
             const QImage shown = form.ImageScheibe->grab().toImage();
-            const TDiskGeometry geometry(700, bits, count);
+            const TDiskLayout layout(700, bits, count);
             for (int bit = 0; bit < bits; ++bit) {
-                const auto [outer, inner] = geometry.boundaryInRing(word, bit);
+                const auto [outer, inner] = layout.boundaryInRing(word, bit);
                 // 3 pixels into the next sector: beyond the sector's outline, within the mark.
-                const QPointF middle = (outer + inner) / 2;
+                const QPointF middle((outer.x + inner.x) / 2, (outer.y + inner.y) / 2);
                 const double angle = std::atan2(350 - middle.y(), middle.x() - 350);
                 const QPointF probe = middle + 3 * QPointF(-std::sin(angle), -std::cos(angle));
                 const bool red = shown.pixelColor(probe.toPoint()) == QColor(220, 0, 0);
@@ -209,7 +209,7 @@ TEST_F(TeachingTools, SavedDiskIsTheWindowsDisk) {
     EXPECT_EQ(QImage(png).convertToFormat(QImage::Format_RGB32), form.ImageScheibe->picture());
     // Drawn anew at the window's size, the disk is the same picture; larger ones scale.
     const QColor face = form.ImageScheibe->canvas().faceColor();
-    EXPECT_EQ(renderDiskImage(*CurrentGray, 700, face), form.ImageScheibe->picture());
+    EXPECT_EQ(renderDiskImage(form.shownDisk(), 700, face), form.ImageScheibe->picture());
     ASSERT_TRUE(tools().saveDiskAs(dir.filePath("gross.png"), 2000));
     EXPECT_EQ(QImage(dir.filePath("gross.png")).size(), QSize(2000, 2000));
 

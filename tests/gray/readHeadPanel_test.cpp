@@ -27,6 +27,14 @@ TEST(ReadHeadPanel, VerdictFollowsTheSweepOverATurn) {
     EXPECT_EQ(degreesText(turnAngle(350, kHeadTurnFrames / 2)), "170,00°");
 }
 
+// Every angle is taken into [0, 360): one so close below 0 that adding 360 rounds to 360 is 0.
+TEST(ReadHeadPanel, HeadAnglesStayBelowAFullTurn) {
+    const struct {
+        double degrees, angle;
+    } cases[] = {{-1e-20, 0}, {-360, 0}, {720, 0}, {-90, 270}, {-1e-9, 360 - 1e-9}, {365, 5}};
+    for (const auto& c : cases) EXPECT_DOUBLE_EQ(headAngle(c.degrees), c.angle) << c.degrees;
+}
+
 // Each sensor lies in its own ring and in the sector under the head, and shows the bit read.
 TEST(ReadHeadPanel, SensorsSitInTheirRingsAlongTheHead) {
     const TDiskLayout layout(700, 6, 64);

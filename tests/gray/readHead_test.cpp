@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <stdexcept>
 
 #include "gray/GrayUnit.h"
@@ -36,6 +37,11 @@ TEST(ReadHead, ReadsTheSectorThatStartsAtABoundaryForAnyTurn) {
         {ten, 720 + 3 * 36, {}, "0010"},
         {ten, -36, {}, "1000"},
         {ten, -0.001, {}, "1000"},
+        // A billionth of a degree below a boundary, 0 degrees included, is the sector before.
+        {ten, -1e-9, {}, "1000"},
+        {ten, 36 - 1e-9, {}, "0000"},
+        {ten, 360 - 1e-9, {}, "1000"},
+        {fourteen, 3 * 360.0 / 14 - 1e-9, {}, fourteen[2]},
         {ten, -360 - 36 * 8, {}, "0011"},
         {fourteen, 3 * 360.0 / 14, {}, fourteen[3]},
         {fourteen, 13 * 360.0 / 14, {}, fourteen[13]},
@@ -49,6 +55,8 @@ TEST(ReadHead, ReadsTheSectorThatStartsAtABoundaryForAnyTurn) {
         EXPECT_EQ(readAt(c.words, c.angle, c.offsets), c.read) << c.angle;
     }
     EXPECT_THROW(readAt(ten, 0, {1, 2}), std::invalid_argument);
+    EXPECT_THROW(readAt(ten, std::nan(""), {}), std::invalid_argument);
+    EXPECT_THROW(readAt(ten, -HUGE_VAL, {}), std::invalid_argument);
     EXPECT_THROW(readAt({}, 0, {}), std::invalid_argument);
     EXPECT_THROW(readAt({"01", "1"}, 0, {}), std::invalid_argument);
 }

@@ -58,8 +58,9 @@ TEST(TGrayPage, MarkOutlinesTheSectorAndTheChangingRing) {
     EXPECT_EQ(mark.innerRadius, 700 - 4 * 140);
     EXPECT_NEAR(mark.startAngle, 0.2 * std::numbers::pi, 1e-12);
     EXPECT_NEAR(mark.endAngle, 0.4 * std::numbers::pi, 1e-12);
-    EXPECT_NEAR(mark.changeFrom.x, 700 + 560 * std::cos(0.4 * std::numbers::pi), 1e-9);
-    EXPECT_NEAR(mark.changeTo.y, 700 - 420 * std::sin(0.4 * std::numbers::pi), 1e-9);
+    ASSERT_EQ(mark.changes.size(), 1u);
+    EXPECT_NEAR(mark.changes[0].first.x, 700 + 560 * std::cos(0.4 * std::numbers::pi), 1e-9);
+    EXPECT_NEAR(mark.changes[0].second.y, 700 - 420 * std::sin(0.4 * std::numbers::pi), 1e-9);
     EXPECT_EQ(mark.outlineWidth, 6);
     EXPECT_EQ(mark.changeWidth, 18);
     EXPECT_EQ(page.sectorAt(1400, 700 + 600 * std::cos(1.0), 700 - 600 * std::sin(1.0)), 1);
@@ -84,41 +85,24 @@ TEST(TGrayPage, SvgIsTheEnginesDiskWithItsTitle) {
 
 namespace {
 
-// The head on the binary disk of 16 with a turned inner ring: the page counts both disks as
-// the sweep does, draws the turned disk, finds a misread by stepping, and ends a turn.
-TEST(TGrayPage, ReadHeadCountsMisreadsAndTurnsTheRing) {
+// With the head on the binary disk the page draws, saves and describes that disk, and a drag
+// moves the head instead of selecting.
+TEST(TGrayPage, DiskPictureAndTextsFollowTheReadHead) {
     RecordingCanvas disk(700, 700);
     TGrayPage page(disk);
     page.ok(16);
-    page.paintDisk();
-    const std::vector<std::string> plain = disk.calls;
-    page.setOffsetUnits(10000);  // clamped to half a sector
-    EXPECT_EQ(page.offsetText(), "11,25°");
-    page.setOffsetUnits(563);
-    page.setBinary(true);
-    EXPECT_FALSE(page.head(700));
-    page.showReadHead(true);
-    const std::vector<double> turned = ringOffsets(4, 3, 5.63);
-    EXPECT_EQ(page.countLine(), misreadLine(sweep(page.listing(), turned).misreads,
-                                            sweep(binaryWords(16), turned).misreads));
-    disk.calls.clear();
-    page.paintDisk();
-    EXPECT_NE(disk.calls, plain);
+    page.select(7);
+    const std::string plainSvg = page.diskSvg(rgbColor(0xEF, 0xEF, 0xEF));
+    EXPECT_EQ(page.statusLine().substr(0, 19), "Wort 8 von 16: 0100");
 
-    page.setHeadAngle(179);
-    for (int steps = 0; steps < 40 && !page.headPanel().misread; ++steps) page.stepOnDisk(1);
-    EXPECT_EQ(page.headPanel().verdict, "Fehllesung!");
-    EXPECT_FALSE(page.misreadTint(700)->stretches.empty());
+    page.readHead().setShown(true);
+    page.readHead().setBinary(true);
+    EXPECT_NE(page.diskSvg(rgbColor(0xEF, 0xEF, 0xEF)), plainSvg);
+    EXPECT_EQ(page.statusLine().substr(0, 31), "Wort 8 von 16 im Dualcode: 0111");
+    EXPECT_EQ(page.mark(700)->changes.size(), 4u);
     EXPECT_TRUE(page.pointAt(700, 350, 100, true));  // dragged to 12 o'clock
-    EXPECT_DOUBLE_EQ(page.headAngle(), 90);
-
-    page.startOrStopTurn();
-    for (int frame = 0; frame < kHeadTurnFrames && page.turning(); ++frame) page.advanceTurn();
-    EXPECT_FALSE(page.turning());
-    EXPECT_NEAR(page.headAngle(), 90, 1e-9);
-    page.ok(4);  // the ring and offset fit the smaller disk
-    EXPECT_EQ(page.offsetRing(), 1);
-    EXPECT_LE(page.offsetUnits(), page.maxOffset());
+    EXPECT_DOUBLE_EQ(page.readHead().angle(), 90);
+    EXPECT_EQ(page.selected(), 7);
 }
 
 }  // namespace

@@ -14,6 +14,8 @@ TEST(TSvgCanvas, PiesRunCounterClockwiseWithTheirLargeArcFlag) {
         {100, 50, 50, 0, "M50 50 L99.5 50 A49.5 49.5 0 0 0 50 0.5 Z"},   // 3 to 12 o'clock
         {50, 0, 100, 50, "M50 50 L50 0.5 A49.5 49.5 0 1 0 99.5 50 Z"},   // 12 round to 3
         {0, 50, 50, 1000, "M50 50 L0.5 50 A49.5 49.5 0 0 0 50 99.5 Z"},  // 9 to 6 o'clock
+        // Equal rays: the whole ellipse, in two halves.
+        {100, 50, 100, 50, "M50 50 L99.5 50 A49.5 49.5 0 1 0 0.5 50 A49.5 49.5 0 1 0 99.5 50 Z"},
     };
     for (const auto& c : cases) {
         TSvgCanvas svg(100, 100, "t", rgbColor(0xEF, 0xEF, 0xEF));

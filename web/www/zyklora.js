@@ -6,7 +6,6 @@
 (() => {
     const $ = (id) => document.getElementById(id);
     const decoder = new TextDecoder();
-    const exportSize = 700;  // the saved PNG's side, the desktop's disk size
     let engine = null;
     let context = null;  // where the canvas calls draw
     let face = "#efefef";
@@ -16,8 +15,7 @@
     let count = 0;
     let lastSvg = "";
     let turnTimer = 0;
-    let headColours = { head: "#005ad2", misread: "#c80000", tint: "#e600006e" };
-    let headColour = headColours.head;
+    let colours = null;  // the engine's colours for what is drawn over the disk
 
     const text = (at, length) => decoder.decode(new Uint8Array(engine.memory.buffer, at, length));
     // TColor is 0x00BBGGRR, or a system colour (top byte 0xFF): the button face.
@@ -73,8 +71,8 @@
                 0, 0, 2 * Math.PI);
             shape(path);
         },
-        // Counter-clockwise on screen from the ray through (x3, y3) to the ray through (x4, y4).
-        pie: (x1, y1, x2, y2, x3, y3, x4, y4) => {
+        // The engine's wedge of the box's ellipse, counter-clockwise on screen from start to end.
+        pie: (x1, y1, x2, y2, start, end) => {
             const box = `${x1} ${y1} ${x2} ${y2}`;
             if (wedges !== null && (wedges.box !== box || wedges.pen !== pen)) drawWedges();
             if (wedges === null) wedges = { box, fills: new Map(), outline: new Path2D(), pen };
@@ -83,8 +81,7 @@
             const cy = (y1 + y2) / 2;
             const wedge = new Path2D();
             wedge.moveTo(cx, cy);
-            wedge.ellipse(cx, cy, (x2 - x1 - 1) / 2, (y2 - y1 - 1) / 2, 0,
-                Math.atan2(y3 - cy, x3 - cx), Math.atan2(y4 - cy, x4 - cx), true);
+            wedge.ellipse(cx, cy, (x2 - x1 - 1) / 2, (y2 - y1 - 1) / 2, 0, -start, -end, true);
             wedge.closePath();
             wedges.fills.get(brush).addPath(wedge);
             wedges.outline.addPath(wedge);
@@ -164,17 +161,25 @@
             row.classList.add("selected");
             row.scrollIntoView({ block: "nearest" });
         },
-        markSector: (centre, outer, inner, start, end, fromX, fromY, toX, toY, outline, change) => {
+        useColours: (mark, head, misread, tint, alpha) => {
+            colours = { mark: css(mark), head: css(head), misread: css(misread),
+                tint: `rgb(${tint & 255} ${(tint >> 8) & 255} ${(tint >> 16) & 255} / ${alpha / 255})` };
+            document.documentElement.style.setProperty("--misread", colours.misread);
+        },
+        markSector: (centre, outer, inner, start, end, width) => {
             drawWedges();
-            context.save();
-            context.strokeStyle = "#e00000";
-            context.lineWidth = outline;
+            context.strokeStyle = colours.mark;
+            context.lineWidth = width;
             context.beginPath();
             context.arc(centre, centre, outer, -start, -end, true);
             context.arc(centre, centre, inner, -end, -start, false);
             context.closePath();
             context.stroke();
-            context.lineWidth = change;
+        },
+        markChange: (fromX, fromY, toX, toY, width) => {
+            context.save();
+            context.strokeStyle = colours.mark;
+            context.lineWidth = width;
             context.lineCap = "round";
             context.beginPath();
             context.moveTo(fromX, fromY);
@@ -209,20 +214,19 @@
         // A stretch of the turn that misreads, tinted across all rings.
         tintStretch: (centre, outer, inner, start, end) => {
             drawWedges();
-            context.fillStyle = headColours.tint;
+            context.fillStyle = colours.tint;
             context.beginPath();
             context.arc(centre, centre, outer, -start, -end, true);
             context.arc(centre, centre, inner, -end, -start, false);
             context.closePath();
             context.fill();
         },
-        drawHead: (fromX, fromY, toX, toY, halo, width, misread) => {
+        drawHead: (fromX, fromY, toX, toY, halo, width, colour) => {
             drawWedges();
             context.save();
             context.lineCap = "round";
-            for (const [colour, lineWidth] of [["#fff", halo],
-                [misread ? headColours.misread : headColours.head, width]]) {
-                context.strokeStyle = colour;
+            for (const [stroke, lineWidth] of [["#fff", halo], [css(colour), width]]) {
+                context.strokeStyle = stroke;
                 context.lineWidth = lineWidth;
                 context.beginPath();
                 context.moveTo(fromX, fromY);
@@ -230,14 +234,13 @@
                 context.stroke();
             }
             context.restore();
-            headColour = misread ? headColours.misread : headColours.head;
         },
-        drawSensor: (x, y, radius, one) => {
+        drawSensor: (x, y, radius, one, rim) => {
             context.beginPath();
             context.arc(x, y, radius, 0, 2 * Math.PI);
             context.fillStyle = one ? "#000" : "#fff";
             context.fill();
-            context.strokeStyle = headColour;
+            context.strokeStyle = css(rim);
             context.lineWidth = radius / 3;
             context.stroke();
         },
@@ -356,10 +359,10 @@
             return;
         }
         const image = document.createElement("canvas");
-        image.width = image.height = exportSize;
+        image.width = image.height = engine.designedDiskSize();
         const shown = context;
         context = image.getContext("2d");
-        engine.paint(exportSize, 0);
+        engine.paint(image.width, 0);
         drawWedges();
         context = shown;
         image.toBlob((blob) => download(blob, name), "image/png");
@@ -435,14 +438,12 @@
     const start = () => {
         const style = getComputedStyle(document.documentElement);
         face = style.getPropertyValue("--face").trim() || face;
-        for (const name of Object.keys(headColours)) {
-            headColours[name] = style.getPropertyValue(`--${name}`).trim() || headColours[name];
-        }
         const bytes = Uint8Array.from(atob($("engine").textContent), (c) => c.charCodeAt(0));
         const instance = new WebAssembly.Instance(new WebAssembly.Module(bytes),
             { zyklora: { ...canvasCalls, ...pageCalls }, wasi_snapshot_preview1: wasiCalls });
         engine = instance.exports;
         engine._initialize();
+        engine.colours();
         wire();
         ok();
     };
