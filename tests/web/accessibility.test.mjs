@@ -74,14 +74,14 @@ test("axe finds nothing against WCAG 2.1 A and AA in any of the page's states", 
     await page.close();
 });
 
-test("the count field has the focus at start, and Tab walks the desktop window's order, then "
-    + "the toolbar", async () => {
+test("the count field has the focus at start, and Tab walks the window's order, then the toolbar",
+    async () => {
     const page = await freshPage();
     const stops = [
         ["count", "spinbutton", "Codeanzahl - gerade Zahl von 4 bis 64"],
+        ["listing", "listbox", "Gray-Code"],
         ["ok", "button", "OK"],
         ["tableBox", "group", "Konstruktionstabelle"],
-        ["listing", "listbox", "Gray-Code"],
         ["disk", "img", "Codescheibe"],
         ["aboutButton", "button", "Autor"],
         ["helpButton", "button", "Erläuterung"],
