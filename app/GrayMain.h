@@ -31,9 +31,8 @@ class TFormMain : public QWidget, public TGrayWindow {
     Q_OBJECT
 
 public:
-    // The client area that the controls are designed for at 100 %: the classic window's
-    // 1244 x 795 and the status line under the disk.
-    static constexpr QSize kDesignedClient{1244, 812};
+    // The client area that the controls are designed for at 100 %: the classic window's.
+    static constexpr QSize kDesignedClient{1244, 795};
 
     explicit TFormMain(QWidget* parent = nullptr);
     ~TFormMain() override;

@@ -62,15 +62,17 @@ TTeachingTools::TTeachingTools(TFormMain& form, TZoomArea& zoom)
     connect(action(TTool::Print), &QAction::triggered, this, &TTeachingTools::printWorksheet);
     connect(action(TTool::CopyTable), &QAction::triggered, this, &TTeachingTools::copyTable);
 
-    // Under the listing and the disk: the cycle check, then the selected word's explanation.
+    // The cycle check under the listing and the disk; the selected word's explanation above the
+    // disk, in up to two lines, so that both fit the classic window.
     m_cycleLabel = new QLabel(zoom.content());
     m_cycleLabel->setObjectName(QStringLiteral("cycleLabel"));
     zoom.place(m_cycleLabel, {408, 780, 812, 14});
     m_statusLine = new QLabel(zoom.content());
     m_statusLine->setObjectName(QStringLiteral("statusLine"));
     m_statusLine->setAccessibleName(QStringLiteral("Erklärung des gewählten Worts"));
-    zoom.place(m_statusLine, {408, 796, 812, 14});
-
+    m_statusLine->setWordWrap(true);
+    m_statusLine->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
+    zoom.place(m_statusLine, {520, 44, 700, 32});
     m_announcer = new TAnnouncer(form);
     m_wordSelection = new TWordSelection(*form.Memo, *form.StringGrid, *form.ImageScheibe,
                                          form.shownDisk(), this);
