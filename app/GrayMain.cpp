@@ -27,6 +27,7 @@
 #include "app/windowZoom.h"
 #include "app/wordSelection.h"
 #include "gray/GrayUnit.h"
+#include "gray/diskLayout.h"
 #include "gray/grayTable.h"
 #include "lib/infoMessage.h"
 
@@ -62,7 +63,7 @@ TFormMain::TFormMain(QWidget* parent) : QWidget(parent) {
     LabelMemo = label(QStringLiteral("Gray-Code"), 408, 120);
 
     ImageScheibe = new TImageControl(content);
-    place(ImageScheibe, {520, 80, 700, 700});
+    place(ImageScheibe, {520, 80, kDesignedDiskSize, kDesignedDiskSize});
     ImageScheibe->setFocusPolicy(Qt::StrongFocus);
     ImageScheibe->setAccessibleName(QStringLiteral("Codescheibe"));
 

@@ -19,13 +19,14 @@
 #include "app/platform/zoomArea.h"
 #include "app/teachingTools.h"
 #include "app/wordSelection.h"
+#include "gray/diskLayout.h"
 #include "gray/lessonColors.h"
 #include "gray/readHeadModel.h"
 
 namespace {
 
 // The panel beside the disk, at 100 %; the content grows by its width and margin.
-constexpr QRect kPanel{1232, 80, 200, 700};
+constexpr QRect kPanel{1232, 80, 200, kDesignedDiskSize};
 constexpr int kPanelGrowth = 200;
 // The read word's letters, at 100 %.
 constexpr int kWordPixels = 26;
@@ -41,7 +42,7 @@ TReadHeadTool::TReadHeadTool(TReadHeadModel& model, TTeachingTools& tools, TZoom
       m_disk(disk),
       m_zoom(zoom),
       m_designedWithoutPanel(zoom.designedSize()) {
-    m_action = new QAction(readHeadGlyph(), QStringLiteral("Lesekopf"), this);
+    m_action = new QAction(readHeadGlyph(rgbToQColor(kHeadColor)), QStringLiteral("Lesekopf"), this);
     m_action->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
     m_action->setCheckable(true);
     m_action->setEnabled(false);  // until there is a disk

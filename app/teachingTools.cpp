@@ -72,7 +72,7 @@ TTeachingTools::TTeachingTools(TFormMain& form, TZoomArea& zoom)
     m_statusLine->setAccessibleName(QStringLiteral("Erklärung des gewählten Worts"));
     m_statusLine->setWordWrap(true);
     m_statusLine->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
-    zoom.place(m_statusLine, {520, 44, 700, 32});
+    zoom.place(m_statusLine, {520, 44, kDesignedDiskSize, 32});
     m_announcer = new TAnnouncer(form);
     m_wordSelection = new TWordSelection(*form.Memo, *form.StringGrid, *form.ImageScheibe,
                                          form.shownDisk(), this);

@@ -179,8 +179,8 @@ QIcon copyGlyph() {
     });
 }
 
-QIcon readHeadGlyph() {
-    return glyph([](QPainter& painter, const QColor& ink) {
+QIcon readHeadGlyph(const QColor& head) {
+    return glyph([head](QPainter& painter, const QColor& ink) {
         painter.setPen(QPen(ink, 1));
         painter.setBrush(Qt::white);
         painter.drawEllipse(QRectF(0.5, 0.5, 15, 15));
@@ -188,9 +188,9 @@ QIcon readHeadGlyph() {
         painter.drawPie(QRectF(0.5, 0.5, 15, 15), 90 * 16, 90 * 16);
         painter.drawPie(QRectF(4, 4, 8, 8), 180 * 16, 90 * 16);
         // The head along the radius at 3 o'clock, with its sensors.
-        painter.setPen(QPen(QColor(0, 90, 210), 2, Qt::SolidLine, Qt::RoundCap));
+        painter.setPen(QPen(head, 2, Qt::SolidLine, Qt::RoundCap));
         painter.drawLine(QPointF(8, 8), QPointF(15.5, 8));
-        painter.setBrush(QColor(0, 90, 210));
+        painter.setBrush(head);
         for (double x : {10.0, 14.0}) painter.drawEllipse(QPointF(x, 8), 1.2, 1.2);
     });
 }

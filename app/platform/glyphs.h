@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QColor>
 #include <QIcon>
 
 // The pictures of the main window's buttons, drawn in code at 16 x 16 pixels, each with a
@@ -20,8 +21,8 @@ QIcon saveGlyph();
 QIcon printGlyph();
 // Two sheets of a table: copy the table.
 QIcon copyGlyph();
-// A small code disk with a blue read head along one radius.
-QIcon readHeadGlyph();
+// A small code disk with a read head of colour head along one radius.
+QIcon readHeadGlyph(const QColor& head);
 // A door with a green arrow leading out: the close button's picture.
 QIcon closeGlyph();
 
