@@ -42,7 +42,8 @@ TReadHeadTool::TReadHeadTool(TReadHeadModel& model, TTeachingTools& tools, TZoom
       m_disk(disk),
       m_zoom(zoom),
       m_designedWithoutPanel(zoom.designedSize()) {
-    m_action = new QAction(readHeadGlyph(rgbToQColor(kHeadColor)), QStringLiteral("Lesekopf"), this);
+    m_action =
+        new QAction(readHeadGlyph(rgbToQColor(kHeadColor)), QStringLiteral("Lesekopf"), this);
     m_action->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
     m_action->setCheckable(true);
     m_action->setEnabled(false);  // until there is a disk

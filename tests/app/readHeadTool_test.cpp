@@ -19,6 +19,7 @@
 #include "app/platform/spinEdit.h"
 #include "app/platform/zoomArea.h"
 #include "app/teachingTools.h"
+#include "app/wordSelection.h"
 #include "gray/GrayUnit.h"
 #include "gray/grayCycle.h"
 
@@ -80,7 +81,10 @@ TEST_F(ReadHeadTool, BinaryDiskWithATurnedRingMisreadsWhereTheGrayDiskDoesNot) {
     EXPECT_EQ(shown("readWord"), "0100");  // Gray: the inner ring still shows sector 7
     EXPECT_EQ(shown("verdict"), "Nachbarwort – keine Fehllesung");
 
+    form.teachingTools().wordSelection().select(7);
     form.findChild<QCheckBox*>("binarySwitch")->click();
+    // The selected word's explanation follows the disk shown.
+    EXPECT_TRUE(shown("statusLine").startsWith("Wort 8 von 16 im Dualcode: 0111"));
     EXPECT_EQ(shown("readWord"), "0000");
     EXPECT_EQ(shown("verdict"), "Fehllesung!");
     EXPECT_TRUE(form.findChild<QLabel*>("readWord")->styleSheet().contains("#c80000"));
