@@ -1,0 +1,41 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <string>
+#include <vector>
+
+// How the cyclic Gray code of n words arises, step by step, and how a controller decodes a word
+// read from its disk back to the word's place in the cycle. The window's and the page's
+// construction views show these steps; both editions show the decoding of a selected word.
+
+enum class TStepKind { Start, Mirror, Drop, Close };
+
+struct TConstructionStep {
+    TStepKind kind;
+    std::vector<std::string> words;  // the whole list after this step, most significant bit first
+    std::vector<int> marked;         // indices into words: the half this step added (Mirror),
+                                     // the block it drops (Drop); empty for Start and Close
+    std::string text;                // German explanation of this step, one or two sentences
+};
+
+// The steps by which the cyclic code of n words arises: Start with "0" and "1", one Mirror for
+// each further bit (the list, then its mirror image; "0" put in front of the first half, "1" in
+// front of the second, which is marked), Drop (all 2^k words, the block that the table marks with
+// "*" marked) and Close (the n kept words in the listing's order, its text ending with the cycle
+// check). std::invalid_argument unless n is even and 4..64.
+std::vector<TConstructionStep> constructionSteps(int n);
+
+struct TDecoding {
+    std::string binary;  // the word in binary: each bit the XOR of the Gray bits up to it
+    int index;           // the value of binary: the word's number in the full reflected code
+    int position;        // the word's place in the cycle of n words, 0-based, listing order
+};
+
+// The chain a controller computes for a word read from the disk of n words.
+// std::invalid_argument unless n is even and 4..64 and word is one of its n words.
+TDecoding decodeWord(int n, const std::string& word);
+
+// The decoding as one line: "1100 → Dualzahl 1000 → Nummer 8 im vollständigen Code → Wort 9
+// von 10"; above the dropped block the block's length is taken away on the way, as in
+// "→ 15 − 6 entfernte Wörter = Position 9 →". Refuses what decodeWord refuses.
+std::string decodingText(int n, const std::string& word);
