@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "gray/GrayUnit.h"
+#include "gray/construction.h"
 #include "gray/grayCycle.h"
 
 namespace {
@@ -117,8 +118,11 @@ void TReadHeadModel::paintShownDisk(TCanvas& canvas) const {
 }
 
 std::string TReadHeadModel::sectorDescription(std::int32_t word) const {
-    std::string text = m_shown && m_binary ? binarySectorDescription(m_binaryWords, word)
-                                           : ::sectorDescription(*m_gray, word);
+    std::string text =
+        m_shown && m_binary
+            ? binarySectorDescription(m_binaryWords, word)
+            : ::sectorDescription(*m_gray, word) + "\n" +
+                  decodingText(m_gray->codeCount(), m_grayWords[static_cast<std::size_t>(word)]);
     if (!showsPlainDisk() && m_offsetUnits != 0) {
         const auto rings = static_cast<std::int32_t>(m_grayWords.front().size());
         text += "\n" + ringName(m_ring + 1, rings) + " um " + offsetText() + " versetzt";
@@ -148,6 +152,13 @@ std::vector<std::string> TReadHeadModel::ringNames() const {
     const auto rings = static_cast<std::int32_t>(hasTable() ? m_grayWords.front().size() : 0);
     for (std::int32_t ring = 1; ring <= rings; ++ring) names.push_back(ringName(ring, rings));
     return names;
+}
+
+std::string TReadHeadModel::readingDecoding() const {
+    if (!hasTable() || (m_shown && m_binary)) return "";
+    const std::string& word = reading().word;
+    if (std::find(m_grayWords.begin(), m_grayWords.end(), word) == m_grayWords.end()) return "";
+    return decodingText(m_gray->codeCount(), word);
 }
 
 const TSweepReading& TReadHeadModel::reading() const { return readingAt(shownSweep(), m_angle); }

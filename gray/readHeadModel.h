@@ -63,7 +63,8 @@ public:
     // Draws the disk shown on canvas; nothing without a table.
     void paintShownDisk(TCanvas& canvas) const;
     // What sector word of the disk shown holds, on lines, as sectorDescription does for the
-    // plain disk; the binary disk's and a turned ring's lines say so.
+    // plain disk, then the word's decoding (decodingText); the binary disk's and a turned
+    // ring's lines say so instead.
     std::string sectorDescription(std::int32_t word) const;
     TSectorMark sectorMark(std::int32_t width, std::int32_t word) const;
 
@@ -73,6 +74,9 @@ public:
     std::string countLine() const;
     std::string turnButtonText() const { return m_turning ? "Anhalten" : "Drehen"; }
     std::vector<std::string> ringNames() const;
+    // How a controller decodes the word read on the Gray disk, or "" for a word of none of its
+    // sectors or on the binary disk.
+    std::string readingDecoding() const;
     // The reading under the head, its shape on a disk of width pixels, and the stretches of a
     // turn that misread (degrees, counter-clockwise from 3 o'clock). Only with a table.
     const TSweepReading& reading() const;

@@ -27,6 +27,7 @@
 #include "app/platform/stringGrid.h"
 #include "app/wordSelection.h"
 #include "gray/GrayUnit.h"
+#include "gray/construction.h"
 #include "gray/diskLayout.h"
 #include "gray/grayCycle.h"
 
@@ -134,7 +135,8 @@ TEST_F(TeachingTools, KeyboardSelectionInTheTableAndOnTheDiskLinksAllThreeViews)
         EXPECT_EQ(listingMark(), word);
         EXPECT_EQ(tableMarks(), std::vector<int>{fullIndexOfWord(*CurrentGray, word)});
         EXPECT_EQ(status->text().toStdString(),
-                  QString::fromStdString(sectorDescription(*CurrentGray, word))
+                  QString::fromStdString(sectorDescription(*CurrentGray, word) + "\n" +
+                                         decodingText(10, wordOfCycle(*CurrentGray, word)))
                       .replace('\n', QStringLiteral("  ·  "))
                       .toStdString());
     }

@@ -43,7 +43,8 @@ TEST(TGrayPage, SelectionWalksTheCycleAndExplainsItself) {
     EXPECT_EQ(page.selected(), 0);
     EXPECT_EQ(page.statusLine(),
               "Wort 1 von 10: 0000  ·  Nummer 0 im vollständigen Code  ·  Zum nächsten Wort "
-              "0001 ändert sich Bit 0 (äußerer Ring)");
+              "0001 ändert sich Bit 0 (äußerer Ring)  ·  0000 → Dualzahl 0000 → Nummer 0 im "
+              "vollständigen Code → Wort 1 von 10");
     EXPECT_TRUE(page.diskDescription().starts_with("n = 10 Codewörter, 4 Ringe. Wort 1 von 10"));
 }
 
