@@ -135,8 +135,9 @@ std::string fullPathOf(const std::string& fileName) {
 }
 
 std::unique_ptr<TFileStream> openForReading(const std::string& fileName) {
-    // O_NONBLOCK keeps a FIFO without a writer from blocking the open; reads wait for data.
-    const int descriptor = ::open(fileName.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
+    // Opened blocking, as cat does: a FIFO's open waits for its writer. A FIFO opened with
+    // O_NONBLOCK before any writer reads as ended (read returns 0, not EAGAIN).
+    const int descriptor = ::open(fileName.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY);
     if (descriptor < 0) failOpen(fileName, errno);
     auto stream = std::make_unique<TFileStream>(descriptor);
     struct stat status {};

@@ -18,7 +18,8 @@ std::string fullPathOf(const std::string& fileName);
 // Opens an existing file for reading and locks it. Raises EFOpenError
 // "Datei <full path> kann nicht geöffnet werden. <system message>" when it is missing, not
 // readable, a directory, or locked by another holder. The lock lasts as long as the stream.
-// Pipes and FIFOs are read until their writer closes them.
+// Pipes and FIFOs are read until their writer closes them; a FIFO without a writer yet is waited
+// for, in the open, until one opens it.
 std::unique_ptr<TFileStream> openForReading(const std::string& fileName);
 
 // Replaces a regular file's content durably: the new bytes go to an unnamed temporary file in

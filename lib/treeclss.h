@@ -106,9 +106,9 @@ public:
     // is left as it was. Only regular files the caller may write are replaced (see
     // TReplacingFile). Raises EFCreateError, EWriteError.
     virtual void save(const std::string& fileName);
-    // Reads a tree file into this tree; a pipe or FIFO is read until its writer closes it. A
-    // zero-byte file empties the tree; bytes after the
-    // root's record are ignored. Each node is stored in its position as soon as its value is
+    // Reads a tree file into this tree; a pipe or FIFO is read until its writer closes it, and a
+    // FIFO's writer is waited for. A zero-byte file empties the tree; bytes after the root's
+    // record are ignored. Each node is stored in its position as soon as its value is
     // read, so a failed load keeps the new root and every node read before the error (the old
     // nodes go when the new root is stored). Raises EFOpenError, EReadError, EClassNotFound;
     // records nested deeper than kMaxLoadDepth or naming a class that is no value class fail
