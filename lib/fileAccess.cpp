@@ -206,29 +206,42 @@ void TReplacingFile::createTemporary() {
     const mode_t mode = m_previous ? 0600 : 0666;
     int descriptor = ::openat(folder, ".", O_TMPFILE | O_WRONLY | O_CLOEXEC, mode);
     m_unnamed = descriptor >= 0;
-    if (descriptor < 0) {
-        if (errno != EOPNOTSUPP && errno != EISDIR && errno != EINVAL) {
-            failCreate(m_fileName, errno);
-        }
+    int error = descriptor < 0 ? errno : 0;
+    if (error == EOPNOTSUPP || error == EISDIR || error == EINVAL) {
         // No unnamed files on this file system: a named one, whose leftover from a killed
         // save is removed first.
         m_temporaryName = temporaryNameFor(m_name);
         ::unlinkat(folder, m_temporaryName.c_str(), 0);
         descriptor = ::openat(folder, m_temporaryName.c_str(),
                               O_CREAT | O_EXCL | O_WRONLY | O_NOFOLLOW | O_CLOEXEC, mode);
-        if (descriptor < 0) {
-            m_temporaryName.clear();
-            failCreate(m_fileName, errno);
-        }
+        error = descriptor < 0 ? errno : 0;
+        if (descriptor < 0) m_temporaryName.clear();
     }
-    m_temporary = std::make_unique<TFileStream>(descriptor);
+    if (error == 0) {
+        m_temporary = std::make_unique<TFileStream>(descriptor);
+    } else if ((error == EACCES || error == EPERM) && m_lock) {
+        // The folder may not be written, but the existing target, opened for writing in
+        // lockTarget, may: it is written in place, once the whole content is in memory.
+        m_content = std::make_unique<TMemoryStream>();
+    } else {
+        failCreate(m_fileName, error);
+    }
 }
 
 TReplacingFile::~TReplacingFile() {
     if (!m_temporaryName.empty()) ::unlinkat(m_folder->descriptor(), m_temporaryName.c_str(), 0);
 }
 
+TStream& TReplacingFile::stream() {
+    if (m_content) return *m_content;
+    return *m_temporary;
+}
+
 void TReplacingFile::commit() {
+    if (m_content) {
+        writeInPlace();
+        return;
+    }
     const int temporary = m_temporary->descriptor();
     if (m_previous) {
         // Owner and group as before where the saver may set them; never setuid or setgid.
@@ -268,4 +281,25 @@ void TReplacingFile::linkAndRename() {
         failCreate(m_fileName, errno);  // the destructor removes the temporary name
     }
     m_temporaryName.clear();
+}
+
+void TReplacingFile::writeInPlace() {
+    const int target = m_lock->descriptor();
+    const std::vector<std::uint8_t>& bytes = m_content->bytes();
+    int error = 0;
+    {
+        // Not stopped by a polite signal between cutting the file and writing it again.
+        const TSignalsDeferred deferred;
+        if (::ftruncate(target, 0) != 0 || ::lseek(target, 0, SEEK_SET) != 0) {
+            error = errno;
+        } else if (m_lock->write(bytes) != bytes.size()) {
+            error = m_lock->lastError() != 0 ? m_lock->lastError() : EIO;
+        }
+    }
+    if (error == 0 && ::fsync(target) != 0) error = errno;
+    if (error != 0) {
+        EWriteError failure("Stream-Schreibfehler", error);
+        failure.setFileName(fullPathOf(m_fileName));
+        throw failure;
+    }
 }

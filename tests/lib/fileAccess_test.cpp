@@ -2,13 +2,16 @@
 #include "lib/fileAccess.h"
 
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <chrono>
+#include <csignal>
 #include <filesystem>
 #include <functional>
+#include <optional>
 #include <thread>
 
 #include "lib/errors.h"
@@ -30,14 +33,19 @@ std::unique_ptr<TBinTree> treeOf(std::int32_t value) {
 }
 
 // Runs work in a child process, as the user nobody when asked and this test runs as root;
-// returns its exit status.
+// returns its exit status, 5 when work raised an exception (which must not reach the test
+// runner in the child).
 int inChild(bool asNobody, const std::function<int()>& work) {
     const pid_t child = ::fork();
     if (child == 0) {
         if (asNobody && ::getuid() == 0 && (::setgid(kNobody) != 0 || ::setuid(kNobody) != 0)) {
             ::_exit(3);
         }
-        ::_exit(work());
+        try {
+            ::_exit(work());
+        } catch (...) {
+            ::_exit(5);
+        }
     }
     int status = 0;
     ::waitpid(child, &status, 0);
@@ -174,6 +182,66 @@ TEST_F(SafeSave, LinksLongNamesOwnersAndNewNames) {
     ::waitpid(second, &status, 0);
     EXPECT_EQ(WEXITSTATUS(status), 0);
     EXPECT_EQ(readFile(fresh).size(), 14u);  // the second save's tree, whole
+}
+
+// A class folder: the teacher's files in a folder that the saver (nobody) may not write.
+TEST_F(SafeSave, FilesInAFolderTheSaverMayNotWrite) {
+    const std::string folder = dir.file("class");
+    fs::create_directory(folder);
+    const Bytes before = {0x06, 0x00};
+    TMemoryStream treeBytes;
+    treeOf(7)->saveToStream(treeBytes);
+    const Bytes saved = treeBytes.bytes();
+    struct Case {
+        const char* name;
+        mode_t mode;
+        std::function<int(const std::string&)> work;  // in the child, as nobody
+        int status;
+        std::optional<Bytes> after;  // the content afterwards, where it is defined
+    } cases[] = {
+        {"writable.bin", 0666, saveIn, 0, saved},
+        {"readonly.bin", 0444, saveIn, 1, before},
+        {"uncommitted.bin", 0666,
+         [&](const std::string& target) {
+             TReplacingFile file(target);
+             file.stream().write(saved);
+             return 0;
+         },
+         0, before},
+        {"limited.bin", 0666,
+         [](const std::string& target) {
+             std::signal(SIGXFSZ, SIG_IGN);
+             const rlimit limit{8, 8};  // the write fails with EFBIG after 8 bytes
+             ::setrlimit(RLIMIT_FSIZE, &limit);
+             try {
+                 treeOf(7)->save(target);
+             } catch (const EWriteError&) {
+                 return 4;
+             }
+             return 0;
+         },
+         4, std::nullopt},
+    };
+    for (const Case& c : cases) {
+        writeFile(dir.file("class/") + c.name, before);
+        ::chmod((dir.file("class/") + c.name).c_str(), c.mode);
+    }
+    ::chmod(folder.c_str(), 0555);
+    for (const Case& c : cases) {
+        const std::string target = dir.file("class/") + c.name;
+        const struct stat previous = statusOf(target);
+        EXPECT_EQ(inChild(true, [&] { return c.work(target); }), c.status) << c.name;
+        const struct stat status = statusOf(target);
+        EXPECT_EQ(status.st_ino, previous.st_ino) << c.name;
+        EXPECT_EQ(status.st_mode, previous.st_mode) << c.name;
+        if (c.after) {
+            EXPECT_EQ(readFile(target), *c.after) << c.name;
+        }
+    }
+    ::chmod(folder.c_str(), 0755);
+    TBinTree loaded;
+    EXPECT_NO_THROW(loaded.load(dir.file("class/writable.bin")));
+    EXPECT_EQ(loaded.compare(treeOf(7).get()), 0);
 }
 
 TEST_F(SafeSave, PipesAreReadToTheirEnd) {
