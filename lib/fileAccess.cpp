@@ -28,18 +28,17 @@ const char* const kHardLinks =
 constexpr int kMaxLinkHops = 40;
 
 [[noreturn]] void failOpen(const std::string& fileName, int error) {
-    EFOpenError failure("Datei " + fullPathOf(fileName) + " kann nicht geöffnet werden. " +
-                            std::strerror(error),
-                        error);
+    EFOpenError failure(
+        "Datei " + fullPathOf(fileName) + " kann nicht geöffnet werden. " + std::strerror(error),
+        error);
     failure.setFileName(fullPathOf(fileName));
     throw failure;
 }
 
 [[noreturn]] void failCreate(const std::string& fileName, const std::string& reason,
                              int error = 0) {
-    EFCreateError failure("Datei \"" + fullPathOf(fileName) + "\" kann nicht erstellt werden. " +
-                              reason,
-                          error);
+    EFCreateError failure(
+        "Datei \"" + fullPathOf(fileName) + "\" kann nicht erstellt werden. " + reason, error);
     failure.setFileName(fullPathOf(fileName));
     throw failure;
 }
@@ -91,7 +90,8 @@ std::filesystem::path resolveTarget(const std::string& fileName) {
         const ssize_t length = ::readlink(path.c_str(), target.data(), target.size());
         if (length < 0) failCreate(fileName, errno);
         if (static_cast<std::size_t>(length) >= target.size()) failCreate(fileName, ENAMETOOLONG);
-        const std::filesystem::path next(std::string(target.data(), static_cast<std::size_t>(length)));
+        const std::filesystem::path next(
+            std::string(target.data(), static_cast<std::size_t>(length)));
         path = next.is_absolute() ? next : path.parent_path() / next;
     }
     failCreate(fileName, ELOOP);
@@ -246,8 +246,8 @@ void TReplacingFile::commit() {
     if (m_previous) {
         // Owner and group as before where the saver may set them; never setuid or setgid.
         if (::fchown(temporary, m_previous->st_uid, m_previous->st_gid) != 0) {
-            [[maybe_unused]] const int groupOnly = ::fchown(temporary, static_cast<uid_t>(-1),
-                                                            m_previous->st_gid);
+            [[maybe_unused]] const int groupOnly =
+                ::fchown(temporary, static_cast<uid_t>(-1), m_previous->st_gid);
         }
         constexpr mode_t kKeptBits = 07777 & ~mode_t{S_ISUID | S_ISGID};
         ::fchmod(temporary, m_previous->st_mode & kKeptBits);

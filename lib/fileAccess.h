@@ -62,11 +62,11 @@ private:
     void linkAndRename();
     void writeInPlace();
 
-    std::string m_fileName;                  // as the caller gave it, for messages
-    std::unique_ptr<TFileStream> m_folder;   // the target's folder, links resolved
-    std::string m_name;                      // the target's name in that folder
-    std::unique_ptr<TFileStream> m_lock;     // the locked target; unset while it is new
-    std::optional<struct stat> m_previous;   // the target's status, when it exists
+    std::string m_fileName;                    // as the caller gave it, for messages
+    std::unique_ptr<TFileStream> m_folder;     // the target's folder, links resolved
+    std::string m_name;                        // the target's name in that folder
+    std::unique_ptr<TFileStream> m_lock;       // the locked target; unset while it is new
+    std::optional<struct stat> m_previous;     // the target's status, when it exists
     std::unique_ptr<TFileStream> m_temporary;  // unset when saving in place
     std::unique_ptr<TMemoryStream> m_content;  // the new content of an in-place save
     std::string m_temporaryName;  // the temporary's name while it has one in the folder

@@ -176,7 +176,8 @@ TEST(ZykloraTree, MemoryFollowsTheData) {
     TempDir dir;
     constexpr std::uint32_t kLength = 64 << 20;
     const std::string large = sparseTextTree(dir, kLength);
-    const std::string limit = "ulimit -v " + std::to_string((3 * kLength + (64 << 20)) / 1024) + ";";
+    const std::string limit =
+        "ulimit -v " + std::to_string((3 * kLength + (64 << 20)) / 1024) + ";";
     const RunResult shown = run(dir, "show " + large + " | wc -c", limit);
     EXPECT_EQ(shown.err, "");
     EXPECT_EQ(run(dir, "copy " + large + " " + dir.file("copy.bin"), limit).status, 0);

@@ -96,9 +96,18 @@ TEST_F(SafeSave, RefusedTargetsStayAsTheyWere) {
              return target;
          },
          true},
-        {"FIFO", [&] { ::mkfifo(dir.file("fifo").c_str(), 0666); return dir.file("fifo"); }, false},
+        {"FIFO",
+         [&] {
+             ::mkfifo(dir.file("fifo").c_str(), 0666);
+             return dir.file("fifo");
+         },
+         false},
         {"device", [] { return std::string("/dev/null"); }, false},
-        {"directory", [&] { fs::create_directory(dir.file("folder")); return dir.file("folder"); },
+        {"directory",
+         [&] {
+             fs::create_directory(dir.file("folder"));
+             return dir.file("folder");
+         },
          false},
         {"hard link",
          [&] {
