@@ -28,18 +28,17 @@ const char* const kHardLinks =
 constexpr int kMaxLinkHops = 40;
 
 [[noreturn]] void failOpen(const std::string& fileName, int error) {
-    EFOpenError failure("Datei " + fullPathOf(fileName) + " kann nicht geöffnet werden. " +
-                            std::strerror(error),
-                        error);
+    EFOpenError failure(
+        "Datei " + fullPathOf(fileName) + " kann nicht geöffnet werden. " + std::strerror(error),
+        error);
     failure.setFileName(fullPathOf(fileName));
     throw failure;
 }
 
 [[noreturn]] void failCreate(const std::string& fileName, const std::string& reason,
                              int error = 0) {
-    EFCreateError failure("Datei \"" + fullPathOf(fileName) + "\" kann nicht erstellt werden. " +
-                              reason,
-                          error);
+    EFCreateError failure(
+        "Datei \"" + fullPathOf(fileName) + "\" kann nicht erstellt werden. " + reason, error);
     failure.setFileName(fullPathOf(fileName));
     throw failure;
 }
@@ -91,7 +90,8 @@ std::filesystem::path resolveTarget(const std::string& fileName) {
         const ssize_t length = ::readlink(path.c_str(), target.data(), target.size());
         if (length < 0) failCreate(fileName, errno);
         if (static_cast<std::size_t>(length) >= target.size()) failCreate(fileName, ENAMETOOLONG);
-        const std::filesystem::path next(std::string(target.data(), static_cast<std::size_t>(length)));
+        const std::filesystem::path next(
+            std::string(target.data(), static_cast<std::size_t>(length)));
         path = next.is_absolute() ? next : path.parent_path() / next;
     }
     failCreate(fileName, ELOOP);
@@ -135,8 +135,9 @@ std::string fullPathOf(const std::string& fileName) {
 }
 
 std::unique_ptr<TFileStream> openForReading(const std::string& fileName) {
-    // O_NONBLOCK keeps a FIFO without a writer from blocking the open; reads wait for data.
-    const int descriptor = ::open(fileName.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
+    // Opened blocking, as cat does: a FIFO's open waits for its writer. A FIFO opened with
+    // O_NONBLOCK before any writer reads as ended (read returns 0, not EAGAIN).
+    const int descriptor = ::open(fileName.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY);
     if (descriptor < 0) failOpen(fileName, errno);
     auto stream = std::make_unique<TFileStream>(descriptor);
     struct stat status {};
@@ -205,35 +206,48 @@ void TReplacingFile::createTemporary() {
     const mode_t mode = m_previous ? 0600 : 0666;
     int descriptor = ::openat(folder, ".", O_TMPFILE | O_WRONLY | O_CLOEXEC, mode);
     m_unnamed = descriptor >= 0;
-    if (descriptor < 0) {
-        if (errno != EOPNOTSUPP && errno != EISDIR && errno != EINVAL) {
-            failCreate(m_fileName, errno);
-        }
+    int error = descriptor < 0 ? errno : 0;
+    if (error == EOPNOTSUPP || error == EISDIR || error == EINVAL) {
         // No unnamed files on this file system: a named one, whose leftover from a killed
         // save is removed first.
         m_temporaryName = temporaryNameFor(m_name);
         ::unlinkat(folder, m_temporaryName.c_str(), 0);
         descriptor = ::openat(folder, m_temporaryName.c_str(),
                               O_CREAT | O_EXCL | O_WRONLY | O_NOFOLLOW | O_CLOEXEC, mode);
-        if (descriptor < 0) {
-            m_temporaryName.clear();
-            failCreate(m_fileName, errno);
-        }
+        error = descriptor < 0 ? errno : 0;
+        if (descriptor < 0) m_temporaryName.clear();
     }
-    m_temporary = std::make_unique<TFileStream>(descriptor);
+    if (error == 0) {
+        m_temporary = std::make_unique<TFileStream>(descriptor);
+    } else if ((error == EACCES || error == EPERM) && m_lock) {
+        // The folder may not be written, but the existing target, opened for writing in
+        // lockTarget, may: it is written in place, once the whole content is in memory.
+        m_content = std::make_unique<TMemoryStream>();
+    } else {
+        failCreate(m_fileName, error);
+    }
 }
 
 TReplacingFile::~TReplacingFile() {
     if (!m_temporaryName.empty()) ::unlinkat(m_folder->descriptor(), m_temporaryName.c_str(), 0);
 }
 
+TStream& TReplacingFile::stream() {
+    if (m_content) return *m_content;
+    return *m_temporary;
+}
+
 void TReplacingFile::commit() {
+    if (m_content) {
+        writeInPlace();
+        return;
+    }
     const int temporary = m_temporary->descriptor();
     if (m_previous) {
         // Owner and group as before where the saver may set them; never setuid or setgid.
         if (::fchown(temporary, m_previous->st_uid, m_previous->st_gid) != 0) {
-            [[maybe_unused]] const int groupOnly = ::fchown(temporary, static_cast<uid_t>(-1),
-                                                            m_previous->st_gid);
+            [[maybe_unused]] const int groupOnly =
+                ::fchown(temporary, static_cast<uid_t>(-1), m_previous->st_gid);
         }
         constexpr mode_t kKeptBits = 07777 & ~mode_t{S_ISUID | S_ISGID};
         ::fchmod(temporary, m_previous->st_mode & kKeptBits);
@@ -267,4 +281,25 @@ void TReplacingFile::linkAndRename() {
         failCreate(m_fileName, errno);  // the destructor removes the temporary name
     }
     m_temporaryName.clear();
+}
+
+void TReplacingFile::writeInPlace() {
+    const int target = m_lock->descriptor();
+    const std::vector<std::uint8_t>& bytes = m_content->bytes();
+    int error = 0;
+    {
+        // Not stopped by a polite signal between cutting the file and writing it again.
+        const TSignalsDeferred deferred;
+        if (::ftruncate(target, 0) != 0 || ::lseek(target, 0, SEEK_SET) != 0) {
+            error = errno;
+        } else if (m_lock->write(bytes) != bytes.size()) {
+            error = m_lock->lastError() != 0 ? m_lock->lastError() : EIO;
+        }
+    }
+    if (error == 0 && ::fsync(target) != 0) error = errno;
+    if (error != 0) {
+        EWriteError failure("Stream-Schreibfehler", error);
+        failure.setFileName(fullPathOf(m_fileName));
+        throw failure;
+    }
 }

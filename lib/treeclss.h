@@ -104,21 +104,25 @@ public:
     // each the value's class name, its payload, and whether a left and a right subtree follow.
     // The new content replaces the file only once it is complete on disk; on failure the file
     // is left as it was. Only regular files the caller may write are replaced (see
-    // TReplacingFile). Raises EFCreateError, EWriteError.
+    // TReplacingFile); in a folder that refuses the temporary file, a writable file is written
+    // in place, which a failure while writing can leave cut. Raises EFCreateError, EWriteError.
+    // Every EStreamError it raises carries fileName as a full path (made absolute, links not
+    // resolved) in EStreamError::fileName, also the encoding's, whose messages do not name it.
     virtual void save(const std::string& fileName);
-    // Reads a tree file into this tree; a pipe or FIFO is read until its writer closes it. A
-    // zero-byte file empties the tree; bytes after the
-    // root's record are ignored. Each node is stored in its position as soon as its value is
-    // read, so a failed load keeps the new root and every node read before the error (the old
-    // nodes go when the new root is stored). Raises EFOpenError, EReadError, EClassNotFound;
+    // Reads a tree file into this tree; a pipe or FIFO is read until its writer closes it, and a
+    // FIFO's writer is waited for. A zero-byte file empties the tree; bytes after the root's
+    // record are ignored. Each node is stored in its position as soon as its value is read, so
+    // a failed load keeps the new root and every node read before the error (the old nodes go
+    // when the new root is stored). Raises EFOpenError, EReadError, EClassNotFound;
     // records nested deeper than kMaxLoadDepth or naming a class that is no value class fail
-    // with EReadError "Ungültiger Eigenschaftswert".
+    // with EReadError "Ungültiger Eigenschaftswert". Every EStreamError it raises carries
+    // fileName's full path in EStreamError::fileName, as save's do.
     virtual void load(const std::string& fileName);
 
     static constexpr int kMaxLoadDepth = 10000;
     // save and load on an open stream, with a 4000-byte buffer. loadFromStream reads at least
-    // one record: an empty stream fails with "Stream-Lesefehler". Errors of save and load carry
-    // the file's full path (EStreamError::fileName).
+    // one record: an empty stream fails with "Stream-Lesefehler". They know no file name: their
+    // errors leave EStreamError::fileName empty (save and load fill it in).
     void saveToStream(TStream& stream);
     void loadFromStream(TStream& stream);
 

@@ -1,11 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <array>
+#include <chrono>
 #include <cmath>
 #include <cstdio>
 #include <limits>
+#include <thread>
 
 #include "cli/treeJson.h"
 #include "lib/treeclss.h"
@@ -77,6 +82,38 @@ TEST(ZykloraTree, ShowCopyAndUsage) {
     EXPECT_NE(wrong.err.find("Aufruf:"), std::string::npos);
 }
 
+// Writes bytes into the FIFO after a pause, as a writer that comes after the reader; gives up
+// when nobody reads by then, so that a reader that quit early cannot leave it waiting.
+std::thread lateWriter(const std::string& fifo, const Bytes& bytes) {
+    return std::thread([fifo, bytes] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(300));
+        const int descriptor = ::open(fifo.c_str(), O_WRONLY | O_NONBLOCK);  // ENXIO: no reader
+        if (descriptor < 0) return;
+        ::fcntl(descriptor, F_SETFL, 0);
+        (void)!::write(descriptor, bytes.data(), bytes.size());
+        ::close(descriptor);
+    });
+}
+
+TEST(ZykloraTree, FifoWithALateWriterIsReadInFull) {
+    TempDir dir;
+    const Bytes bytes = hexBytes(kWorkedTree);
+    const std::string fifo = dir.file("fifo");
+    const std::string copied = dir.file("copy.bin");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    writeFile(copied, {0x06, 0x00});  // copy must replace it, not empty it
+    const std::pair<std::string, std::string> cases[] = {{"show " + fifo, kWorkedJson},
+                                                         {"copy " + fifo + " " + copied, ""}};
+    for (const auto& [arguments, out] : cases) {
+        std::thread writer = lateWriter(fifo, bytes);
+        const RunResult result = run(dir, arguments);
+        writer.join();
+        EXPECT_EQ(result.status, 0) << arguments;
+        EXPECT_EQ(result.out, out) << arguments;
+    }
+    EXPECT_EQ(readFile(copied), bytes);
+}
+
 // A tree file of one TString of length zero bytes, stored sparsely as a long text.
 std::string sparseTextTree(const TempDir& dir, std::uint32_t length) {
     const std::string name = dir.file("text" + std::to_string(length) + ".bin");
@@ -129,7 +166,8 @@ TEST(ZykloraTree, MemoryFollowsTheData) {
     TempDir dir;
     constexpr std::uint32_t kLength = 64 << 20;
     const std::string large = sparseTextTree(dir, kLength);
-    const std::string limit = "ulimit -v " + std::to_string((3 * kLength + (64 << 20)) / 1024) + ";";
+    const std::string limit =
+        "ulimit -v " + std::to_string((3 * kLength + (64 << 20)) / 1024) + ";";
     const RunResult shown = run(dir, "show " + large + " | wc -c", limit);
     EXPECT_EQ(shown.err, "");
     EXPECT_EQ(run(dir, "copy " + large + " " + dir.file("copy.bin"), limit).status, 0);

@@ -2,11 +2,13 @@
 #include "lib/fileAccess.h"
 
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <chrono>
+#include <csignal>
 #include <filesystem>
 #include <functional>
 #include <thread>
@@ -30,14 +32,19 @@ std::unique_ptr<TBinTree> treeOf(std::int32_t value) {
 }
 
 // Runs work in a child process, as the user nobody when asked and this test runs as root;
-// returns its exit status.
+// returns its exit status, 5 when work raised an exception (which must not reach the test
+// runner in the child).
 int inChild(bool asNobody, const std::function<int()>& work) {
     const pid_t child = ::fork();
     if (child == 0) {
         if (asNobody && ::getuid() == 0 && (::setgid(kNobody) != 0 || ::setuid(kNobody) != 0)) {
             ::_exit(3);
         }
-        ::_exit(work());
+        try {
+            ::_exit(work());
+        } catch (...) {
+            ::_exit(5);
+        }
     }
     int status = 0;
     ::waitpid(child, &status, 0);
@@ -88,9 +95,18 @@ TEST_F(SafeSave, RefusedTargetsStayAsTheyWere) {
              return target;
          },
          true},
-        {"FIFO", [&] { ::mkfifo(dir.file("fifo").c_str(), 0666); return dir.file("fifo"); }, false},
+        {"FIFO",
+         [&] {
+             ::mkfifo(dir.file("fifo").c_str(), 0666);
+             return dir.file("fifo");
+         },
+         false},
         {"device", [] { return std::string("/dev/null"); }, false},
-        {"directory", [&] { fs::create_directory(dir.file("folder")); return dir.file("folder"); },
+        {"directory",
+         [&] {
+             fs::create_directory(dir.file("folder"));
+             return dir.file("folder");
+         },
          false},
         {"hard link",
          [&] {
@@ -174,6 +190,53 @@ TEST_F(SafeSave, LinksLongNamesOwnersAndNewNames) {
     ::waitpid(second, &status, 0);
     EXPECT_EQ(WEXITSTATUS(status), 0);
     EXPECT_EQ(readFile(fresh).size(), 14u);  // the second save's tree, whole
+}
+
+// A class folder: the teacher's files in a folder that the saver (nobody) may not write.
+TEST_F(SafeSave, FilesInAFolderTheSaverMayNotWrite) {
+    const std::string folder = dir.file("class/");
+    fs::create_directory(folder);
+    const Bytes before = {0x06, 0x00};
+    const Bytes saved = hexBytes("06 08 54 49 6E 74 65 67 65 72 02 07 08 08");  // treeOf(7)
+    struct Case {
+        const char* name;
+        mode_t mode;
+        std::function<int(const std::string&)> work;  // in the child, as nobody
+        int status;
+        Bytes after;  // the content afterwards; not checked when empty
+    } cases[] = {
+        {"writable.bin", 0666, saveIn, 0, saved},
+        {"readonly.bin", 0444, saveIn, 1, before},
+        {"uncommitted.bin", 0666,
+         [&](const std::string& target) {
+             TReplacingFile(target).stream().write(saved);
+             return 0;
+         },
+         0, before},
+        {"limited.bin", 0666,
+         [](const std::string& target) {
+             std::signal(SIGXFSZ, SIG_IGN);
+             const rlimit limit{8, 8};  // the write fails with EFBIG after 8 bytes: EWriteError
+             ::setrlimit(RLIMIT_FSIZE, &limit);
+             return saveIn(target);
+         },
+         2, Bytes{}},
+    };
+    for (const Case& c : cases) {
+        writeFile(folder + c.name, before);
+        ::chmod((folder + c.name).c_str(), c.mode);
+    }
+    ::chmod(folder.c_str(), 0555);
+    for (const Case& c : cases) {
+        EXPECT_EQ(inChild(true, [&] { return c.work(folder + c.name); }), c.status) << c.name;
+        if (!c.after.empty()) {
+            EXPECT_EQ(readFile(folder + c.name), c.after) << c.name;
+        }
+    }
+    ::chmod(folder.c_str(), 0755);
+    TBinTree loaded;
+    EXPECT_NO_THROW(loaded.load(folder + "writable.bin"));
+    EXPECT_EQ(loaded.compare(treeOf(7).get()), 0);
 }
 
 TEST_F(SafeSave, PipesAreReadToTheirEnd) {
