@@ -3,6 +3,8 @@
 
 #include <algorithm>
 
+#include "gray/GrayUnit.h"
+
 void TConstructionPlayer::setCount(int n) {
     m_steps = constructionSteps(n);
     m_shown = 0;
@@ -17,6 +19,20 @@ std::string TConstructionPlayer::announcement() const { return counter() + ": " 
 
 bool TConstructionPlayer::showsPrefix() const {
     return hasSteps() && step().kind == TStepKind::Mirror;
+}
+
+void TConstructionPlayer::paintStepDisk(TCanvas& canvas) const {
+    if (hasSteps()) paintDisk(canvas, step().words);
+}
+
+std::optional<TSectorMark> TConstructionPlayer::markedSectors(std::int32_t width) const {
+    if (!hasSteps() || step().marked.empty()) return std::nullopt;
+    // The marked words are one block: its outline runs from the first one's start to the last
+    // one's end, as a selected sector's does.
+    TSectorMark block = sectorMark(width, step().words, {}, step().marked.front());
+    block.endAngle = sectorMark(width, step().words, {}, step().marked.back()).endAngle;
+    block.changes.clear();
+    return block;
 }
 
 void TConstructionPlayer::show(std::size_t step) {

@@ -1,10 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "gray/construction.h"
+#include "gray/sectorMark.h"
+
+class TCanvas;
 
 // The construction view's state, for the window and the page alike: the steps of the code of
 // the last OK, the step shown, and whether they play one after another. The editions forward
@@ -27,6 +32,11 @@ public:
     std::string announcement() const;
     // Whether the first character of every word is the prefix bit that this step put in front.
     bool showsPrefix() const;
+    // The disk of the step's words drawn on canvas, as the window's disk is drawn, and the
+    // outline of its marked sectors (one block) on that disk, width pixels wide; no outline
+    // where nothing is marked.
+    void paintStepDisk(TCanvas& canvas) const;
+    std::optional<TSectorMark> markedSectors(std::int32_t width) const;
 
     // "Zurück" and "Weiter", Home and End; each stops playing. Nothing happens past either end.
     void back();

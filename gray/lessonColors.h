@@ -17,3 +17,8 @@ inline constexpr TColor kMisreadColor = rgbColor(200, 0, 0);
 // across all rings, so that the disk stays readable underneath.
 inline constexpr TColor kMisreadTintColor = rgbColor(230, 0, 0);
 inline constexpr std::uint8_t kMisreadTintAlpha = 110;
+
+// The construction view: the rows that a step adds or drops, and the prefix bit that a mirror
+// step puts in front, both legible on a projector and against each other.
+inline constexpr TColor kStepMarkedRowColor = rgbColor(255, 226, 160);
+inline constexpr TColor kPrefixBitColor = rgbColor(0, 110, 0);
