@@ -13,6 +13,7 @@
 #include <QVBoxLayout>
 
 #include "app/UnitAbout.h"
+#include "app/constructionView.h"
 #include "app/platform/focusRing.h"
 #include "app/platform/formFont.h"
 #include "app/platform/glyphs.h"
@@ -96,6 +97,7 @@ TFormMain::TFormMain(QWidget* parent) : QWidget(parent) {
     SpeedButtonHilfe = m_tools->button(TTeachingTools::TTool::Help);
     SpeedButtonBeenden = m_tools->button(TTeachingTools::TTool::Exit);
     m_readHead = new TReadHeadTool(m_shownDisk, *m_tools, *m_zoomArea, *ImageScheibe);
+    m_construction = new TConstructionView(*m_tools, *m_zoomArea);
     m_zoom = new TWindowZoom(*this, *m_zoomArea);
     m_focusRing = new TFocusRing(content);
 
@@ -166,6 +168,7 @@ void TFormMain::BitBtnClick() {
     fillTable();
     CurrentGray->paintDisk();
     m_readHead->setGray(*CurrentGray);
+    m_construction->setCount(CurrentGray->codeCount());
     m_tools->showTable(*CurrentGray);
     // A new table is read from its start.
     StringGrid->scrollToTop();

@@ -9,6 +9,7 @@
 class QLabel;
 class QPushButton;
 class QToolButton;
+class TConstructionView;
 class TFocusRing;
 class TImageControl;
 class TMemo;
@@ -65,6 +66,7 @@ public:
     const TReadHeadModel& shownDisk() const { return m_shownDisk; }
     TTeachingTools& teachingTools() { return *m_tools; }
     TReadHeadTool& readHead() { return *m_readHead; }
+    TConstructionView& construction() { return *m_construction; }
     TWindowZoom& windowZoom() { return *m_zoom; }
     TZoomArea& zoomArea() { return *m_zoomArea; }
 
@@ -81,6 +83,7 @@ private:
     TFocusRing* m_focusRing;
     TTeachingTools* m_tools;
     TReadHeadTool* m_readHead;
+    TConstructionView* m_construction;
     TWindowZoom* m_zoom;
 };
 

@@ -17,17 +17,16 @@
 #include "app/platform/glyphs.h"
 #include "app/platform/imageControl.h"
 #include "app/platform/zoomArea.h"
+#include "app/sidePanels.h"
 #include "app/teachingTools.h"
 #include "app/wordSelection.h"
-#include "gray/diskLayout.h"
 #include "gray/lessonColors.h"
 #include "gray/readHeadModel.h"
 
 namespace {
 
-// The panel beside the disk, at 100 %; the content grows by its width and margin.
-constexpr QRect kPanel{1232, 80, 200, kDesignedDiskSize};
-constexpr int kPanelGrowth = 200;
+// The panel's width beside the disk, at 100 %.
+constexpr int kPanelWidth = 200;
 // The read word's letters, at 100 %.
 constexpr int kWordPixels = 26;
 
@@ -37,11 +36,7 @@ const QString kMisreadStyle = QStringLiteral("color: %1;").arg(rgbToQColor(kMisr
 
 TReadHeadTool::TReadHeadTool(TReadHeadModel& model, TTeachingTools& tools, TZoomArea& zoom,
                              TImageControl& disk)
-    : QObject(&disk),
-      m_model(model),
-      m_disk(disk),
-      m_zoom(zoom),
-      m_designedWithoutPanel(zoom.designedSize()) {
+    : QObject(&disk), m_model(model), m_disk(disk) {
     m_action =
         new QAction(readHeadGlyph(rgbToQColor(kHeadColor)), QStringLiteral("Lesekopf"), this);
     m_action->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
@@ -52,6 +47,7 @@ TReadHeadTool::TReadHeadTool(TReadHeadModel& model, TTeachingTools& tools, TZoom
     connect(m_action, &QAction::toggled, this, &TReadHeadTool::setShown);
 
     buildPanel(zoom);
+    tools.sidePanels().add(m_action, m_panel, kPanelWidth);
     m_turnTimer = new QTimer(this);
     m_turnTimer->setInterval(kFrameMilliseconds);
     connect(m_turnTimer, &QTimer::timeout, this, &TReadHeadTool::advanceTurn);
@@ -69,8 +65,6 @@ TReadHeadTool::TReadHeadTool(TReadHeadModel& model, TTeachingTools& tools, TZoom
 void TReadHeadTool::buildPanel(TZoomArea& zoom) {
     m_panel = new QWidget(zoom.content());
     m_panel->setObjectName(QStringLiteral("readHeadPanel"));
-    zoom.place(m_panel, kPanel);
-    m_panel->hide();
     const auto label = [&](const QString& text, const QRect& designed) {
         auto* made = new QLabel(text, m_panel);
         made->setWordWrap(true);
@@ -174,8 +168,6 @@ void TReadHeadTool::paintDisk() { m_model.paintShownDisk(m_disk.canvas()); }
 void TReadHeadTool::setShown(bool shown) {
     m_model.setShown(shown);
     followTurn();
-    m_panel->setVisible(shown);
-    m_zoom.setDesignedSize(m_designedWithoutPanel + QSize(shown ? kPanelGrowth : 0, 0));
     m_disk.setHandleMode(shown);
     if (shown) {
         m_disk.setOverlay(this, [this](QPainter& painter) { drawHead(painter); });

@@ -2,7 +2,6 @@
 #pragma once
 
 #include <QObject>
-#include <QSize>
 
 #include "gray/readHeadPanel.h"
 
@@ -91,6 +90,4 @@ private:
     QCheckBox* m_binary;
     QLabel* m_countLine;
     QTimer* m_turnTimer;
-    TZoomArea& m_zoom;
-    QSize m_designedWithoutPanel;
 };

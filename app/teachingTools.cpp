@@ -22,6 +22,7 @@
 #include "app/platform/speedButton.h"
 #include "app/platform/stringGrid.h"
 #include "app/platform/zoomArea.h"
+#include "app/sidePanels.h"
 #include "app/wordSelection.h"
 #include "gray/GrayUnit.h"
 #include "gray/diskLayout.h"
@@ -74,6 +75,7 @@ TTeachingTools::TTeachingTools(TFormMain& form, TZoomArea& zoom)
     m_statusLine->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
     zoom.place(m_statusLine, {520, 44, kDesignedDiskSize, 32});
     m_announcer = new TAnnouncer(form);
+    m_sidePanels = new TSidePanels(zoom);
     m_wordSelection = new TWordSelection(*form.Memo, *form.StringGrid, *form.ImageScheibe,
                                          form.shownDisk(), this);
     connect(m_wordSelection, &TWordSelection::described, this, [this](const QString& text) {
@@ -133,8 +135,10 @@ void TTeachingTools::showTable(TGray& gray) {
     for (TTool tool : {TTool::SaveDisk, TTool::Print, TTool::CopyTable}) {
         action(tool)->setEnabled(true);
     }
-    m_announcer->announce(result);
+    announce(result);
 }
+
+void TTeachingTools::announce(const QString& text) { m_announcer->announce(text); }
 
 void TTeachingTools::describeDisk(const QString& selected) {
     if (m_gray == nullptr) return;

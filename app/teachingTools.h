@@ -11,6 +11,7 @@ class QLabel;
 class QPrinter;
 class QToolButton;
 class TAnnouncer;
+class TSidePanels;
 class TFormMain;
 class TGray;
 class TWordSelection;
@@ -52,6 +53,10 @@ public:
     // The construction table as tab-separated lines: the heading row and the full code's rows.
     QString tableText() const;
     TWordSelection& wordSelection() { return *m_wordSelection; }
+    // The panels beside the disk, one shown at a time.
+    TSidePanels& sidePanels() { return *m_sidePanels; }
+    // Tells screen readers text, as the cycle check after OK is told.
+    void announce(const QString& text);
 
 private:
     QAction* newAction(TTool tool, const QString& text, const QKeySequence& shortcut);
@@ -68,6 +73,7 @@ private:
     QLabel* m_cycleLabel;
     QLabel* m_statusLine;
     TAnnouncer* m_announcer;
+    TSidePanels* m_sidePanels;
     TWordSelection* m_wordSelection;
     TGray* m_gray = nullptr;
 };

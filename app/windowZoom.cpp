@@ -37,20 +37,26 @@ TWindowZoom::TWindowZoom(QWidget& window, TZoomArea& area)
     });
 }
 
+namespace {
+
+// Where a window of outer's size at outer's place stands inside available: moved as little as
+// it takes, its top-left corner kept on the screen.
+QPoint placeInside(QRect outer, const QRect& available) {
+    if (available.contains(outer)) return outer.topLeft();
+    outer.moveLeft(std::clamp(outer.left(), available.left(),
+                              std::max(available.left(), available.right() + 1 - outer.width())));
+    outer.moveTop(std::clamp(outer.top(), available.top(),
+                             std::max(available.top(), available.bottom() + 1 - outer.height())));
+    return outer.topLeft();
+}
+
+}  // namespace
+
 void TWindowZoom::fitInto(const QRect& available) {
     const double zoom = fittingZoom(m_area.scaledSize(1.0), kTypicalFrame, available.size(), 1.0);
     setZoom(zoom);
     const QSize client = m_area.scaledSize(zoom);
-    QRect outer(kDesignedPlace, client.grownBy(kTypicalFrame));
-    if (!available.contains(outer)) {
-        outer.moveLeft(
-            std::clamp(outer.left(), available.left(),
-                       std::max(available.left(), available.right() + 1 - outer.width())));
-        outer.moveTop(
-            std::clamp(outer.top(), available.top(),
-                       std::max(available.top(), available.bottom() + 1 - outer.height())));
-    }
-    m_window.move(outer.topLeft());
+    m_window.move(placeInside(QRect(kDesignedPlace, client.grownBy(kTypicalFrame)), available));
 }
 
 void TWindowZoom::step(int direction) {
@@ -65,11 +71,17 @@ void TWindowZoom::setZoom(double zoom) {
 
 void TWindowZoom::resizeToContent() {
     QSize wanted = m_area.scaledSize(m_area.zoom());
+    const QScreen* screen = m_window.screen();
     // Never beyond the screen: scroll bars take over there.
-    if (const QScreen* screen = m_window.screen()) {
+    if (screen != nullptr) {
         wanted = wanted.boundedTo(screen->availableGeometry().size().shrunkBy(kTypicalFrame));
     }
     m_window.resize(wanted);
+    // A window that a panel widened moves back onto the screen.
+    if (screen != nullptr && m_window.isVisible()) {
+        m_window.move(placeInside(QRect(m_window.pos(), wanted.grownBy(kTypicalFrame)),
+                                  screen->availableGeometry()));
+    }
 }
 
 void TWindowZoom::toggleFullScreen() {

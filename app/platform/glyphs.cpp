@@ -195,6 +195,24 @@ QIcon readHeadGlyph(const QColor& head) {
     });
 }
 
+QIcon constructionGlyph(const QColor& prefix) {
+    return glyph([prefix](QPainter& painter, const QColor& ink) {
+        // A short list above the dashed mirror line and its mirror image below, each word led
+        // by its prefix bit.
+        painter.setPen(QPen(ink, 1));
+        painter.setBrush(Qt::white);
+        painter.drawRect(QRectF(1.5, 0.5, 13, 15));
+        painter.setPen(QPen(ink, 1, Qt::DashLine));
+        painter.drawLine(QPointF(1.5, 8), QPointF(14.5, 8));
+        for (const double y : {3.0, 5.5, 10.5, 13.0}) {
+            painter.setPen(QPen(prefix, 1.6));
+            painter.drawLine(QPointF(3.5, y), QPointF(5, y));
+            painter.setPen(QPen(ink, 1.2));
+            painter.drawLine(QPointF(7, y), QPointF(12.5 - (y > 8 ? 13.0 - y : y - 3.0), y));
+        }
+    });
+}
+
 QIcon closeGlyph() {
     return glyph([](QPainter& painter, const QColor& ink) {
         drawDoorLeaf(painter, ink, QPolygonF(QRectF(1.5, 1.5, 7, 14)), QRectF(6, 8, 1.5, 1.5));

@@ -23,6 +23,9 @@ QIcon printGlyph();
 QIcon copyGlyph();
 // A small code disk with a read head of colour head along one radius.
 QIcon readHeadGlyph(const QColor& head);
+// A list and its mirror image under a dashed line, prefix bits in colour prefix: the
+// construction of the code.
+QIcon constructionGlyph(const QColor& prefix);
 // A door with a green arrow leading out: the close button's picture.
 QIcon closeGlyph();
 

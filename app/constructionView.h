@@ -1,0 +1,60 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QWidget>
+
+#include "gray/constructionPlayer.h"
+
+class QAction;
+class QLabel;
+class QPushButton;
+class QTableWidget;
+class QTimer;
+class TImageControl;
+class TTeachingTools;
+class TZoomArea;
+
+// How the code arises, step by step. The toolbar action "Konstruktion" (Strg+K) shows this
+// panel beside the disk: the step's list as a small table, the rows the step adds or drops
+// highlighted and a mirror step's prefix bit in a colour of its own; a small disk of that list
+// with the marked block outlined; the step's text and "Schritt 3 von 6". "Zurück", "Weiter" and
+// "Abspielen" step through, and so do Left, Right, Home, End and Space while the focus is in the
+// panel; every step is announced to screen readers. Each OK starts it again at Start. What it
+// shows is the player's (TConstructionPlayer), which the browser page drives too.
+class TConstructionView : public QWidget {
+    Q_OBJECT
+
+public:
+    // Adds the action to tools' toolbar and the panel beside the disk on zoom's content.
+    TConstructionView(TTeachingTools& tools, TZoomArea& zoom);
+
+    QAction* action() const { return m_action; }
+    // The steps of the code of n words, from Start.
+    void setCount(int n);
+    const TConstructionPlayer& player() const { return m_player; }
+    // One step of "Abspielen", as its timer takes it.
+    void tick();
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void setShown(bool shown);
+    // A button or key of the panel.
+    void act(TConstructionPlayer::TKey key);
+    // Shows the player's step; told tells screen readers of it.
+    void showStep(bool told);
+    void fillTable();
+    void paintStepDisk();
+    void followPlaying();
+
+    TTeachingTools& m_tools;
+    TConstructionPlayer m_player;
+    QAction* m_action;
+    QLabel* m_counter;
+    QLabel* m_text;
+    QPushButton* m_playButton;
+    TImageControl* m_disk;
+    QTableWidget* m_table;
+    QTimer* m_timer;
+};
