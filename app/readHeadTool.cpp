@@ -115,6 +115,8 @@ void TReadHeadTool::buildPanel(TZoomArea& zoom) {
               "Den Lesekopf mit der Maus ziehen; auf der Scheibe drehen ihn die Pfeiltasten "
               "← und → in feinen Schritten."),
           {0, 382, 200, 60});
+    m_decoding = label(QString(), {0, 448, 200, 90});
+    m_decoding->setObjectName(QStringLiteral("readDecoding"));
 
     connect(m_ring, &QComboBox::currentIndexChanged, this, &TReadHeadTool::settingsChanged);
     connect(m_offset, &QSlider::valueChanged, this, &TReadHeadTool::settingsChanged);
@@ -218,6 +220,10 @@ void TReadHeadTool::showReading() {
     m_sectorWord->setText(QString::fromStdString(panel.sectorWord));
     m_verdict->setText(QString::fromStdString(panel.verdict));
     m_verdict->setStyleSheet(panel.misread ? kMisreadStyle : QString());
+    const std::string decoding = m_model.readingDecoding();
+    m_decoding->setText(decoding.empty()
+                            ? QString()
+                            : QStringLiteral("Dekodiert: ") + QString::fromStdString(decoding));
     m_disk.update();
 }
 

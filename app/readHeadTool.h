@@ -89,5 +89,6 @@ private:
     QLabel* m_offsetValue;
     QCheckBox* m_binary;
     QLabel* m_countLine;
+    QLabel* m_decoding;
     QTimer* m_turnTimer;
 };

@@ -57,6 +57,9 @@ TEST_F(ReadHeadTool, DraggingAndLeftAndRightChangeTheWordShown) {
     QTest::mouseRelease(form.ImageScheibe, Qt::LeftButton, {}, diskPoint(5.5 * 22.5));
     EXPECT_EQ(shown("readWord").toStdString(), words[5]);
     EXPECT_EQ(shown("verdict"), "richtig gelesen");
+    EXPECT_EQ(shown("readDecoding"),
+              "Dekodiert: 0111 → Dualzahl 0101 → Nummer 5 im "
+              "vollständigen Code → Wort 6 von 16");
 
     // Right turns it on by fine steps into sector 6, Left back again.
     const std::pair<Qt::Key, std::size_t> turns[] = {{Qt::Key_Right, 6}, {Qt::Key_Left, 5}};
