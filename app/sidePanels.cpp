@@ -2,7 +2,10 @@
 #include "app/sidePanels.h"
 
 #include <QAction>
+#include <QScrollBar>
+#include <QTimer>
 #include <QWidget>
+#include <algorithm>
 
 #include "app/platform/zoomArea.h"
 
@@ -35,4 +38,16 @@ void TSidePanels::toggled(QAction* action, bool shown) {
         }
     }
     m_zoom.setDesignedSize(m_designedWithoutPanel + QSize(growth, 0));
+    // On a screen too narrow for disk and panel, the content scrolls sideways until the panel
+    // is in view, once the window has taken its new size.
+    if (shown) {
+        QTimer::singleShot(0, this, [this, action] {
+            for (const TPanel& entry : m_panels) {
+                if (entry.action != action || !entry.panel->isVisible()) continue;
+                QScrollBar* sideways = m_zoom.horizontalScrollBar();
+                const int right = entry.panel->geometry().right() + 1;
+                sideways->setValue(std::max(sideways->value(), right - m_zoom.viewport()->width()));
+            }
+        });
+    }
 }
