@@ -36,6 +36,11 @@ void TGray::appendCode(std::int32_t index) {
 }
 
 void TGray::generate() {
+    computeCodes();
+    m_codes.write();
+}
+
+void TGray::computeCodes() {
     m_bitCount = bitsNeeded(m_codeCount);
     m_fullCount = std::int32_t{1} << m_bitCount;
     // 2^(bitCount-2) rounds to 0 for a single bit.
@@ -45,5 +50,4 @@ void TGray::generate() {
 
     for (std::int32_t i = 0; i <= m_lowEnd; ++i) appendCode(i);
     for (std::int32_t i = m_highStart; i < m_fullCount; ++i) appendCode(i);
-    m_codes.write();
 }

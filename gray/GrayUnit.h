@@ -40,6 +40,9 @@ public:
     // Computes bitCount, fullCount, lowEnd and highStart, fills codes with the kept words and
     // writes them, one line each, to the listing of GrayWindow.
     void generate();
+    // Computes what generate computes and fills codes, without writing to the listing: for a
+    // table drawn away from the window, such as on a worksheet.
+    void computeCodes();
 
     // The smallest k with 2^k >= n. Raises std::invalid_argument for n < 1.
     static std::int32_t bitsNeeded(std::int32_t n);
@@ -82,6 +85,10 @@ private:
 // The words are those of any disk of this layout, such as the plain binary disk.
 void paintDisk(TCanvas& image, const std::vector<std::string>& words,
                const std::vector<double>& ringOffsetsDegrees = {});
+// The same disk without erasing the image first: the rings' wedges and the centre disc only,
+// outlined in the pen colour set before.
+void paintDiskFan(TCanvas& image, const std::vector<std::string>& words,
+                  const std::vector<double>& ringOffsetsDegrees = {});
 
 // The table shown in the main window, or empty before the first OK click. The main window
 // replaces it on each click; the last one lives until the program ends.

@@ -22,16 +22,20 @@ void TGray::paintDisk(TCanvas& image) { ::paintDisk(image, keptWords(*this)); }
 
 void paintDisk(TCanvas& image, const std::vector<std::string>& words,
                const std::vector<double>& ringOffsetsDegrees) {
+    image.setPenColor(clBlack);
+    image.setBrushColor(clBtnFace);
+    image.rectangle(0, 0, image.width(), image.height());
+    paintDiskFan(image, words, ringOffsetsDegrees);
+}
+
+void paintDiskFan(TCanvas& image, const std::vector<std::string>& words,
+                  const std::vector<double>& ringOffsetsDegrees) {
     const std::int32_t width = image.width();
     const std::int32_t height = image.height();
     const std::int32_t centreX = width / 2;
     const std::int32_t centreY = height / 2;
     const auto codeCount = static_cast<std::int32_t>(words.size());
     const auto bitCount = static_cast<std::int32_t>(words.front().size());
-
-    image.setPenColor(clBlack);
-    image.setBrushColor(clBtnFace);
-    image.rectangle(0, 0, width, height);
 
     const long double step = 2 * std::numbers::pi_v<long double> / codeCount;
     const std::int32_t ringWidth = width / (2 * bitCount + 2);

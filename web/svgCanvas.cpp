@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <numbers>
 
+#include "lib/codePage.h"
 #include "lib/pieWedge.h"
 
 namespace {
@@ -45,15 +46,19 @@ std::string xmlEscaped(const std::string& text) {
 }
 
 TSvgCanvas::TSvgCanvas(std::int32_t width, std::int32_t height, const std::string& title,
-                       TColor face)
+                       TColor face, std::optional<TSvgPaper> paper)
     : m_width(width), m_height(height), m_face(face) {
     const std::string w = std::to_string(width);
     const std::string h = std::to_string(height);
+    std::string size = "width=\"" + w + "\" height=\"" + h + "\"";
+    if (paper) {
+        size = "width=\"" + number(paper->widthMm) + "mm\" height=\"" + number(paper->heightMm) +
+               "mm\"";
+        m_unitsPerPoint = width / paper->widthMm * 25.4 / 72;
+    }
     m_text =
-        "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<svg xmlns=\"http://www.w3.org/2000/svg\" "
-        "width=\"" +
-        w + "\" height=\"" + h + "\" viewBox=\"0 0 " + w + " " + h + "\">\n<title>" +
-        xmlEscaped(title) + "</title>\n";
+        "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<svg xmlns=\"http://www.w3.org/2000/svg\" " +
+        size + " viewBox=\"0 0 " + w + " " + h + "\">\n<title>" + xmlEscaped(title) + "</title>\n";
 }
 
 std::string TSvgCanvas::css(TColor color) const {
@@ -124,8 +129,10 @@ void TSvgCanvas::lineTo(std::int32_t x, std::int32_t y) {
 
 void TSvgCanvas::textOut(std::int32_t x, std::int32_t y, const std::string& text) {
     const std::string weight = m_font.bold ? "\" font-weight=\"bold" : "";
+    const std::string size = m_unitsPerPoint > 0 ? number(m_font.size * m_unitsPerPoint)
+                                                 : std::to_string(m_font.size) + "pt";
     m_text += "<text x=\"" + std::to_string(x) + "\" y=\"" + std::to_string(y) +
               "\" dominant-baseline=\"hanging\" font-family=\"" + xmlEscaped(m_font.name) +
-              "\" font-size=\"" + std::to_string(m_font.size) + "pt" + weight + "\" fill=\"" +
-              css(m_font.color) + "\">" + xmlEscaped(text) + "</text>\n";
+              "\" font-size=\"" + size + weight + "\" fill=\"" + css(m_font.color) + "\">" +
+              xmlEscaped(ansiToUtf8(text)) + "</text>\n";
 }

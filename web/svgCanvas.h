@@ -1,17 +1,27 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "lib/canvas.h"
+
+// The size on paper of a drawing that is a printed page, in millimetres.
+struct TSvgPaper {
+    double widthMm;
+    double heightMm;
+};
 
 // A canvas that writes what is drawn on it as an SVG drawing of width x height pixels, with the
 // system colours resolved to face. Pies become paths with an elliptic arc, so the drawing stays
 // sharp at any size.
 class TSvgCanvas : public TCanvas {
 public:
-    // title names the drawing (its <title>); face is the colour clBtnFace stands for.
-    TSvgCanvas(std::int32_t width, std::int32_t height, const std::string& title, TColor face);
+    // title names the drawing (its <title>); face is the colour clBtnFace stands for. A drawing
+    // on paper is as large as the paper, its units scaled to fit, and a font of p points is p
+    // points tall on the paper; otherwise a point is 4/3 of a unit, as on a screen.
+    TSvgCanvas(std::int32_t width, std::int32_t height, const std::string& title, TColor face,
+               std::optional<TSvgPaper> paper = std::nullopt);
 
     std::int32_t width() const override { return m_width; }
     std::int32_t height() const override { return m_height; }
@@ -37,6 +47,8 @@ private:
     std::int32_t m_width;
     std::int32_t m_height;
     TColor m_face;
+    // Units per point of a drawing on paper, else 0.
+    double m_unitsPerPoint = 0;
     TColor m_pen = clBlack;
     TColor m_brush = clBtnFace;
     TFont m_font;

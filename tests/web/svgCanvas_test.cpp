@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+
 namespace {
 
 // A 100-pixel box: centre (50, 50), outline radius 49.5.
@@ -41,6 +43,34 @@ TEST(TSvgCanvas, DocumentResolvesTheFaceAndEscapesText) {
                             "fill=\"#123456\" stroke=\"#ff0000\"/>"),
               std::string::npos);
     EXPECT_TRUE(document.ends_with("</svg>\n"));
+}
+
+// A page on paper is as large as the paper, and its points are points there: 10 pt at 0.1 mm a
+// unit are 35.278 units. Texts come as Windows-1252 and leave as UTF-8.
+TEST(TSvgCanvas, APageOnPaperHasItsSizeInMillimetresAndFontsInPoints) {
+    struct TCase {
+        std::optional<TSvgPaper> paper;
+        std::string size;
+        std::string fontSize;
+    };
+    for (const TCase& c : {TCase{TSvgPaper{210, 297}, "width=\"210mm\" height=\"297mm\"", "35.278"},
+                           TCase{std::nullopt, "width=\"2100\" height=\"2970\"", "10pt"}}) {
+        TSvgCanvas svg(2100, 2970, "Blatt", clBlack, c.paper);
+        svg.setFont(TFont{.name = "DejaVu Sans", .size = 10, .bold = true});
+        svg.textOut(150, 160,
+                    "Gr\xF6\xDF"
+                    "e \x96 <1>");
+        const std::string document = svg.document();
+        EXPECT_NE(document.find(c.size + " viewBox=\"0 0 2100 2970\""), std::string::npos)
+            << document;
+        EXPECT_NE(document.find("<text x=\"150\" y=\"160\" dominant-baseline=\"hanging\" "
+                                "font-family=\"DejaVu Sans\" font-size=\"" +
+                                c.fontSize +
+                                "\" font-weight=\"bold\" fill=\"#000000\">Größe – "
+                                "&lt;1&gt;</text>"),
+                  std::string::npos)
+            << document;
+    }
 }
 
 }  // namespace
