@@ -27,6 +27,7 @@
 #include "app/teachingTools.h"
 #include "app/windowZoom.h"
 #include "app/wordSelection.h"
+#include "app/worksheetDialog.h"
 #include "gray/GrayUnit.h"
 #include "gray/diskLayout.h"
 #include "gray/grayTable.h"
@@ -98,6 +99,7 @@ TFormMain::TFormMain(QWidget* parent) : QWidget(parent) {
     SpeedButtonBeenden = m_tools->button(TTeachingTools::TTool::Exit);
     m_readHead = new TReadHeadTool(m_shownDisk, *m_tools, *m_zoomArea, *ImageScheibe);
     m_construction = new TConstructionView(*m_tools, *m_zoomArea);
+    new TWorksheetTool(*this, *m_tools);
     m_zoom = new TWindowZoom(*this, *m_zoomArea);
     m_focusRing = new TFocusRing(content);
 

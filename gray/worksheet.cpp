@@ -216,6 +216,10 @@ private:
         m_canvas.lineTo(x2, y2);
     }
 
+    // The lines of a table at (left, top): a line under every row, the heading row's doubled,
+    // and one beside every column. Drawn after the cells' texts, which stand on white cells.
+    void grid(std::int32_t left, std::int32_t top, std::span<const std::int32_t> widths,
+              std::int32_t rows, std::int32_t rowHeight);
     void header();
     void task(std::initializer_list<std::string> lines);
     void checkBar();
@@ -239,6 +243,23 @@ private:
     std::int32_t m_points = 0;
     bool m_bold = false;
 };
+
+void TSheetPainter::grid(std::int32_t left, std::int32_t top, std::span<const std::int32_t> widths,
+                         std::int32_t rows, std::int32_t rowHeight) {
+    std::int32_t width = 0;
+    for (const std::int32_t column : widths) width += column;
+    for (std::int32_t row = 0; row <= rows; ++row) {
+        const std::int32_t y = top + row * rowHeight;
+        line(left, y, left + width, y);
+        if (row == 1) line(left, y + 3, left + width, y + 3);
+    }
+    std::int32_t x = left;
+    line(x, top, x, top + rows * rowHeight);
+    for (const std::int32_t column : widths) {
+        x += column;
+        line(x, top, x, top + rows * rowHeight);
+    }
+}
 
 void TSheetPainter::header() {
     text(kLeft, kTop, m_sheet.solution ? "Gray-Code – Lösung" : "Gray-Code – Arbeitsblatt",
@@ -357,7 +378,7 @@ void TSheetPainter::fillDisk() {
     const std::int32_t columns = std::min(4, (count() + 7) / 8);
     const std::int32_t rows = (count() + columns - 1) / columns;
     constexpr std::int32_t kColumnPitch = kContentWidth / 4;
-    const std::int32_t rowPitch = heightOf(kTextPoints) + 4;
+    const std::int32_t rowPitch = heightOf(kTextPoints);
     for (std::int32_t word = 0; word < count(); ++word) {
         const std::int32_t x = kLeft + word / rows * kColumnPitch;
         const std::int32_t y = kContentTop + word % rows * rowPitch;
@@ -367,7 +388,7 @@ void TSheetPainter::fillDisk() {
     }
 
     const std::int32_t left = (kSheetWidth - kSheetDiskSize) / 2;
-    const std::int32_t top = kContentTop + rows * rowPitch + 80;
+    const std::int32_t top = kContentTop + rows * rowPitch + 70;
     if (m_sheet.solution) {
         filledDisk(left, top);
     } else {
@@ -398,13 +419,13 @@ void TSheetPainter::fillTable() {
     }
     for (auto& row : blank) row[3] = row[4] = true;
 
-    // The cycle's numbered lines: eight to a row, at the foot of the content.
+    // The cycle's numbered lines under the table, eight to a row.
     constexpr std::int32_t kSlotsPerRow = 8;
     constexpr std::int32_t kSlotWidth = kContentWidth / kSlotsPerRow;
-    constexpr std::int32_t kSlotPitch = 62;
+    constexpr std::int32_t kSlotPitch = 58;
+    constexpr std::int32_t kCycleGap = 60;
     const std::int32_t slotRows = (count() + kSlotsPerRow - 1) / kSlotsPerRow;
-    const std::int32_t cycleTop = kContentBottom - slotRows * kSlotPitch;
-    const std::int32_t cycleHeadingTop = cycleTop - heightOf(kTextPoints) - 20;
+    const std::int32_t cycleHeight = heightOf(kTextPoints) + 20 + slotRows * kSlotPitch;
 
     // The table in one block, or two side by side for 64 rows, in the largest font that lets
     // both fit the width and rows fit above the cycle.
@@ -414,7 +435,7 @@ void TSheetPainter::fillTable() {
     const std::int32_t blocks = (full + kRowsPerBlock - 1) / kRowsPerBlock;
     const std::int32_t blockRows = std::min(full, kRowsPerBlock);
     const std::int32_t rowHeight =
-        std::min(60, (cycleHeadingTop - 40 - kContentTop) / (blockRows + 1));
+        std::min(60, (kContentBottom - cycleHeight - kCycleGap - kContentTop) / (blockRows + 1));
     std::int32_t points = kTextPoints;
     std::array<std::int32_t, kTableColumns> widths{};
     for (;; --points) {
@@ -445,19 +466,7 @@ void TSheetPainter::fillTable() {
         const std::int32_t left = kLeft + block * (blockWidth + kBlockGap);
         const std::int32_t first = block * kRowsPerBlock;
         const std::int32_t shown = std::min(kRowsPerBlock, full - first);
-        const std::int32_t bottom = kContentTop + (shown + 1) * rowHeight;
-        // The grid: a line under every row, the heading's twice as strong, and the columns.
-        for (std::int32_t row = 0; row <= shown + 1; ++row) {
-            const std::int32_t y = kContentTop + row * rowHeight;
-            line(left, y, left + blockWidth, y);
-            if (row == 1) line(left, y + 3, left + blockWidth, y + 3);
-        }
         std::int32_t x = left;
-        for (std::size_t column = 0; column <= kTableColumns; ++column) {
-            line(x, kContentTop, x, bottom);
-            if (column < kTableColumns) x += widths[column];
-        }
-        x = left;
         for (std::size_t column = 0; column < kTableColumns; ++column) {
             cell(x, kContentTop, column, kTableHeadings[column], true);
             for (std::int32_t row = 0; row < shown; ++row) {
@@ -469,8 +478,11 @@ void TSheetPainter::fillTable() {
             }
             x += widths[column];
         }
+        grid(left, kContentTop, widths, shown + 1, rowHeight);
     }
 
+    const std::int32_t cycleHeadingTop = kContentTop + (blockRows + 1) * rowHeight + kCycleGap;
+    const std::int32_t cycleTop = cycleHeadingTop + heightOf(kTextPoints) + 20;
     text(
         kLeft, cycleHeadingTop,
         "Zyklus der " + std::to_string(count()) + " Codewörter (Wort 1 ist das erste der Tabelle):",
@@ -479,12 +491,12 @@ void TSheetPainter::fillTable() {
         const std::int32_t x = kLeft + word % kSlotsPerRow * kSlotWidth;
         const std::int32_t y = cycleTop + word / kSlotsPerRow * kSlotPitch;
         textRight(x + 60, y, std::to_string(word + 1) + ".", kTextPoints, false, 60);
-        const std::int32_t rule = y + baselineOf(kTextPoints) + 4;
-        line(x + 70, rule, x + kSlotWidth - 15, rule);
         if (m_sheet.solution) {
             text(x + 78, y, m_words[static_cast<std::size_t>(word)], kTextPoints, true,
                  kSlotWidth - 100);
         }
+        const std::int32_t rule = y + baselineOf(kTextPoints) + 4;
+        line(x + 70, rule, x + kSlotWidth - 15, rule);
     }
 }
 
@@ -529,17 +541,6 @@ void TSheetPainter::readDisk() {
     constexpr std::int32_t kTableWidth = 1000;
     const std::int32_t tableLeft = (kSheetWidth - kTableWidth) / 2;
     const std::int32_t tableTop = top + kSheetDiskSize + 150;
-    const std::int32_t bottom = tableTop + (labelled + 1) * kRowHeight;
-    for (std::int32_t row = 0; row <= labelled + 1; ++row) {
-        const std::int32_t y = tableTop + row * kRowHeight;
-        line(tableLeft, y, tableLeft + kTableWidth, y);
-        if (row == 1) line(tableLeft, y + 3, tableLeft + kTableWidth, y + 3);
-    }
-    std::int32_t x = tableLeft;
-    for (std::size_t column = 0; column <= kHeadings.size(); ++column) {
-        line(x, tableTop, x, bottom);
-        if (column < kHeadings.size()) x += kWidths[column];
-    }
     const std::int32_t inset = (kRowHeight - heightOf(kTextPoints)) / 2;
     const auto cell = [&](std::size_t column, std::int32_t row, std::string_view value, bool bold) {
         std::int32_t cellLeft = tableLeft;
@@ -557,6 +558,7 @@ void TSheetPainter::readDisk() {
         cell(1, i + 1, m_words[static_cast<std::size_t>(sector)], true);
         cell(2, i + 1, std::to_string(sector + 1), true);
     }
+    grid(tableLeft, tableTop, kWidths, labelled + 1, kRowHeight);
 }
 
 }  // namespace

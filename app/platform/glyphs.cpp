@@ -213,6 +213,20 @@ QIcon constructionGlyph(const QColor& prefix) {
     });
 }
 
+QIcon worksheetGlyph() {
+    return glyph([](QPainter& painter, const QColor& ink) {
+        painter.setPen(QPen(ink, 1));
+        painter.setBrush(Qt::white);
+        painter.drawRect(QRectF(2.5, 0.5, 11, 15));
+        // A quarter of the disk shaded, and two lines for a name.
+        painter.drawEllipse(QRectF(4.5, 2.5, 7, 7));
+        painter.setBrush(ink);
+        painter.drawPie(QRectF(4.5, 2.5, 7, 7), 0, 90 * 16);
+        painter.setPen(QPen(QColor(40, 90, 200), 1));
+        for (const double y : {11.5, 13.5}) painter.drawLine(QPointF(4.5, y), QPointF(11.5, y));
+    });
+}
+
 QIcon closeGlyph() {
     return glyph([](QPainter& painter, const QColor& ink) {
         drawDoorLeaf(painter, ink, QPolygonF(QRectF(1.5, 1.5, 7, 14)), QRectF(6, 8, 1.5, 1.5));

@@ -68,7 +68,11 @@ void TQtCanvas::lineTo(std::int32_t x, std::int32_t y) {
 void TQtCanvas::textOut(std::int32_t x, std::int32_t y, const std::string& text) {
     QFont font(QString::fromStdString(m_font.name));
     font.setStyleHint(QFont::SansSerif);
-    font.setPointSize(m_font.size);
+    if (unitsPerPoint() > 0) {
+        font.setPixelSize(static_cast<int>(std::lround(m_font.size * unitsPerPoint())));
+    } else {
+        font.setPointSize(m_font.size);
+    }
     font.setBold(m_font.bold);
     font.setItalic(m_font.italic);
     font.setUnderline(m_font.underline);

@@ -38,6 +38,9 @@ protected:
     // True where outlines are one device pixel wide at any pixel ratio (a cosmetic pen), rather
     // than one unit of the surface's coordinates.
     virtual bool hairlineOutlines() const { return false; }
+    // How many of the surface's units a font's point is tall, or 0 where a point is the
+    // device's own (a printed page in 0.1 mm has 254 / 72).
+    virtual double unitsPerPoint() const { return 0; }
     // Runs draw with a painter on the surface, pen and brush already set.
     virtual void paintWith(const std::function<void(QPainter&)>& draw) = 0;
 
@@ -52,17 +55,24 @@ private:
 };
 
 // A canvas on a painter that its caller has opened on some paint device; width and height are
-// the logical size drawn on (the painter's transform may scale it onto the device).
+// the logical size drawn on (the painter's transform may scale it onto the device). With
+// unitsPerPoint, fonts are sized in the logical units, whatever the device's resolution.
 class TPainterCanvas : public TQtCanvas {
 public:
-    TPainterCanvas(QPainter& painter, std::int32_t width, std::int32_t height, QColor face)
-        : m_painter(painter), m_width(width), m_height(height), m_face(face) {}
+    TPainterCanvas(QPainter& painter, std::int32_t width, std::int32_t height, QColor face,
+                   double unitsPerPoint = 0)
+        : m_painter(painter),
+          m_width(width),
+          m_height(height),
+          m_face(face),
+          m_unitsPerPoint(unitsPerPoint) {}
 
     std::int32_t width() const override { return m_width; }
     std::int32_t height() const override { return m_height; }
 
 protected:
     QColor faceColor() const override { return m_face; }
+    double unitsPerPoint() const override { return m_unitsPerPoint; }
     void paintWith(const std::function<void(QPainter&)>& draw) override;
 
 private:
@@ -70,4 +80,5 @@ private:
     std::int32_t m_width;
     std::int32_t m_height;
     QColor m_face;
+    double m_unitsPerPoint;
 };

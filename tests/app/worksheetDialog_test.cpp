@@ -1,0 +1,232 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/worksheetDialog.h"
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFontMetricsF>
+#include <QImage>
+#include <QPrinter>
+#include <QProcess>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QSpinBox>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QToolButton>
+
+#include "app/GrayMain.h"
+#include "app/platform/spinEdit.h"
+#include "gray/sheetFont.h"
+#include "lib/codePage.h"
+
+namespace {
+
+// A4 in points, and its 15 mm margins.
+constexpr double kMarginPt = 15 / 25.4 * 72;
+constexpr double kPageWidthPt = 595.276;
+constexpr double kPageHeightPt = 841.89;
+
+QString run(const QString& program, const QStringList& arguments) {
+    QProcess process;
+    process.start(program, arguments);
+    EXPECT_TRUE(process.waitForFinished()) << program.toStdString();
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+// The words of a PDF page as pdftotext -bbox finds them.
+struct TWord {
+    QString text;
+    QRectF box;
+};
+std::vector<TWord> wordsOn(const QString& pdf, int page) {
+    const QString page_ = QString::number(page);
+    const QString found = run("pdftotext", {"-bbox", "-f", page_, "-l", page_, pdf, "-"});
+    std::vector<TWord> words;
+    static const QRegularExpression word(
+        "xMin=\"([0-9.]+)\" yMin=\"([0-9.]+)\" xMax=\"([0-9.]+)\" yMax=\"([0-9.]+)\">([^<]*)<");
+    for (const auto& match : word.globalMatch(found)) {
+        const QPointF from(match.captured(1).toDouble(), match.captured(2).toDouble());
+        const QPointF to(match.captured(3).toDouble(), match.captured(4).toDouble());
+        words.push_back({match.captured(5), QRectF(from, to)});
+    }
+    return words;
+}
+
+// The longest run of dark pixels along a row of the page's lowest tenth, rendered at 254 dots
+// to the inch (a pixel 0.1 mm): the check bar; as (first pixel, length).
+std::pair<int, int> checkBar(const QString& pdf, int page) {
+    QTemporaryDir dir;
+    const QString page_ = QString::number(page);
+    run("pdftoppm", {"-r", "254", "-gray", "-png", "-singlefile", "-f", page_, "-l", page_, pdf,
+                     dir.filePath("seite")});
+    const QImage image(dir.filePath("seite.png"));
+    EXPECT_FALSE(image.isNull());
+    std::pair<int, int> longest{0, 0};
+    for (int y = image.height() * 9 / 10; y < image.height(); ++y) {
+        int start = 0;
+        for (int x = 0; x <= image.width(); ++x) {
+            const bool dark = x < image.width() && qGray(image.pixel(x, y)) < 160;
+            if (dark) continue;
+            if (x - start > longest.second) longest = {start, x - start};
+            start = x + 1;
+        }
+    }
+    return longest;
+}
+
+class WorksheetDialog : public ::testing::Test {
+protected:
+    TWorksheetTool& tool() { return *form.findChild<TWorksheetTool*>(); }
+    TWorksheetDialog& dialog() {
+        if (tool().dialog() == nullptr) tool().open();
+        return *tool().dialog();
+    }
+    template <typename Widget>
+    Widget* field(const char* name) {
+        return dialog().findChild<Widget*>(name);
+    }
+    // The dialog set to kind (its index), count, variant and whether the solution comes too.
+    void choose(int kind, int count, int variant, bool solution) {
+        field<QComboBox>("sheetKind")->setCurrentIndex(kind);
+        field<QSpinBox>("sheetCount")->setValue(count);
+        field<QSpinBox>("sheetVariant")->setValue(variant);
+        field<QCheckBox>("sheetSolution")->setChecked(solution);
+    }
+
+    TFormMain form;
+};
+
+TEST_F(WorksheetDialog, TheToolbarActionComesLastAndOpensTheDialogForTheWindowsCount) {
+    auto* button = form.findChild<QToolButton*>("worksheetButton");
+    ASSERT_NE(button, nullptr);
+    for (QToolButton* other : form.ToolBar->findChildren<QToolButton*>()) {
+        if (other != button) {
+            EXPECT_LT(other->x(), button->x()) << other->objectName().toStdString();
+        }
+    }
+    EXPECT_EQ(tool().action()->text(), "Arbeitsblatt");
+    EXPECT_EQ(tool().action()->shortcut(), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P));
+    EXPECT_TRUE(tool().action()->isEnabled());
+
+    // Before the first table the count field's count, afterwards the table's.
+    form.SpinEdit->setValue(24);
+    QTest::mouseClick(button, Qt::LeftButton);
+    ASSERT_NE(tool().dialog(), nullptr);
+    EXPECT_TRUE(tool().dialog()->isVisible());
+    EXPECT_EQ(tool().dialog()->sheet().n, 24);
+    form.SpinEdit->setValue(7);
+    QTest::mouseClick(form.BitBtn, Qt::LeftButton);
+    tool().action()->trigger();
+    EXPECT_EQ(tool().dialog()->sheet().n, 8);
+
+    // An odd count typed into the dialog is read as the next even one.
+    field<QSpinBox>("sheetCount")->setValue(13);
+    EXPECT_EQ(dialog().sheet().n, 14);
+}
+
+TEST_F(WorksheetDialog, TabWalksTheFieldsByTheirGermanNamesAndTheKeysWorkThem) {
+    dialog().show();
+    QApplication::setActiveWindow(&dialog());
+    field<QComboBox>("sheetKind")->setFocus();
+    const QStringList expected = {
+        "Art",      "Codeanzahl",         "Variante", "Neue Variante", "Lösung beilegen",
+        "Drucken…", "Als PDF speichern…", "Schließen"};
+    QStringList names;
+    for (int i = 0; i < expected.size(); ++i) {
+        names << QApplication::focusWidget()->accessibleName();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+    EXPECT_EQ(names, expected);
+
+    // The kind by the arrow keys, the solution by Space, a new variant by Space on its button.
+    QTest::keyClick(field<QComboBox>("sheetKind"), Qt::Key_Down);
+    EXPECT_EQ(dialog().sheet().kind, TSheetKind::FillTable);
+    QTest::keyClick(field<QCheckBox>("sheetSolution"), Qt::Key_Space);
+    EXPECT_TRUE(dialog().withSolution());
+    const unsigned before = dialog().sheet().variant;
+    QTest::keyClick(field<QPushButton>("newVariant"), Qt::Key_Space);
+    EXPECT_NE(dialog().sheet().variant, before);
+    EXPECT_GE(dialog().sheet().variant, kMinSheetVariant);
+    EXPECT_LE(dialog().sheet().variant, kMaxSheetVariant);
+    QTest::keyClick(&dialog(), Qt::Key_Escape);
+    EXPECT_FALSE(dialog().isVisible());
+}
+
+TEST_F(WorksheetDialog,
+       SavedPdfHasTheSheetAndItsSolutionWithin15MillimetreMarginsAndA100MillimetreBar) {
+    QTemporaryDir dir;
+    for (int kind = 0; kind < 3; ++kind) {
+        choose(kind, 64, 17, true);
+        SCOPED_TRACE(sheetTitle(dialog().sheet()));
+        const QString pdf = dir.filePath(QString("blatt-%1.pdf").arg(kind));
+        ASSERT_TRUE(dialog().savePdf(pdf));
+        const QString info = run("pdfinfo", {pdf});
+        EXPECT_TRUE(info.contains(QRegularExpression("Pages:\\s+2\\n"))) << info.toStdString();
+        EXPECT_TRUE(info.contains("(A4)")) << info.toStdString();
+
+        for (const int page : {1, 2}) {
+            const std::vector<TWord> words = wordsOn(pdf, page);
+            const QString heading = page == 1 ? "Arbeitsblatt" : "Lösung";
+            EXPECT_TRUE(std::any_of(words.begin(), words.end(),
+                                    [&](const TWord& word) { return word.text == heading; }));
+            for (const TWord& word : words) {
+                EXPECT_TRUE(word.box.left() >= kMarginPt - 0.5 &&
+                            word.box.right() <= kPageWidthPt - kMarginPt + 0.5 &&
+                            word.box.top() >= kMarginPt - 0.5 &&
+                            word.box.bottom() <= kPageHeightPt - kMarginPt + 0.5)
+                    << word.text.toStdString() << " on page " << page;
+            }
+            // 1000 pixels of 0.1 mm: 283.5 pt, to a point; it starts at the left margin.
+            const auto [start, length] = checkBar(pdf, page);
+            EXPECT_NEAR(length * 72 / 254.0, 283.46, 1.0);
+            EXPECT_NEAR(start, 150, 2);
+        }
+    }
+    choose(0, 10, 1, false);
+    ASSERT_TRUE(dialog().savePdf(dir.filePath("allein.pdf")));
+    EXPECT_TRUE(run("pdfinfo", {dir.filePath("allein.pdf")})
+                    .contains(QRegularExpression("Pages:\\s+1\\n")));
+    EXPECT_FALSE(dialog().savePdf(dir.filePath("kein/ordner.pdf")));
+}
+
+TEST_F(WorksheetDialog, APrinterWithItsOwnMarginsAndResolutionPrintsTrueToSize) {
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath("gedruckt.pdf");
+    QPrinter printer(QPrinter::ScreenResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(pdf);
+    printer.setPageMargins(QMarginsF(25, 30, 25, 30), QPageLayout::Millimeter);
+    choose(2, 10, 4711, false);
+    dialog().printOn(printer);
+    const auto [start, length] = checkBar(pdf, 1);
+    EXPECT_NEAR(length * 72 / 254.0, 283.46, 1.0);
+    EXPECT_NEAR(start, 150, 3);
+}
+
+// The engine's widths stand for the fonts it names: no character of the table may be wider in
+// DejaVu Sans or Liberation Sans, regular or bold, than the engine counts it.
+TEST(SheetFont, NoCharacterIsWiderInTheFontsThanTheEngineCountsIt) {
+    QString characters = QStringLiteral("äöüÄÖÜß–·…");
+    for (char16_t c = 0x20; c < 0x7F; ++c) characters += QChar(c);
+    for (const QString family : {"DejaVu Sans", "Liberation Sans"}) {
+        for (const bool bold : {false, true}) {
+            QFont font(family);
+            font.setPixelSize(1000);
+            font.setBold(bold);
+            font.setKerning(false);
+            ASSERT_EQ(QFontInfo(font).family(), family) << "installed";
+            const QFontMetricsF metrics(font);
+            for (const QChar c : characters) {
+                const std::string ansi = utf16ToAnsi(std::u16string(1, c.unicode()));
+                EXPECT_LE(metrics.horizontalAdvance(c), sheetTextAdvance(ansi, bold) + 1.0)
+                    << family.toStdString() << (bold ? " bold " : " ") << QString(c).toStdString();
+            }
+        }
+    }
+}
+
+}  // namespace
