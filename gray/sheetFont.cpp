@@ -49,8 +49,8 @@ constexpr std::int32_t kWidest = 1104;
 
 std::int32_t advanceOf(unsigned char byte, bool bold) {
     if (byte >= 0x20 && byte <= 0x7E) return (bold ? kBold : kRegular)[byte - 0x20];
-    const auto* wide = std::find_if(kBeyondAscii.begin(), kBeyondAscii.end(),
-                                    [byte](const TWideCharacter& c) { return c.byte == byte; });
+    const auto wide = std::find_if(kBeyondAscii.begin(), kBeyondAscii.end(),
+                                   [byte](const TWideCharacter& c) { return c.byte == byte; });
     if (wide == kBeyondAscii.end()) return kWidest;
     return bold ? wide->bold : wide->regular;
 }

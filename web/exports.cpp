@@ -12,6 +12,7 @@
 #include "gray/grayCycle.h"
 #include "gray/grayTable.h"
 #include "gray/lessonColors.h"
+#include "gray/worksheet.h"
 #include "web/grayPage.h"
 #include "web/webCanvas.h"
 
@@ -34,6 +35,8 @@ __attribute__((import_module("zyklora"), import_name("markChange"))) void jsMark
     double fromX, double fromY, double toX, double toY, double width);
 __attribute__((import_module("zyklora"), import_name("showSvg"))) void jsShowSvg(
     const char* text, std::size_t length);
+__attribute__((import_module("zyklora"), import_name("showSheet"))) void jsShowSheet(
+    const char* svg, std::size_t svgLength, const char* fileName, std::size_t fileNameLength);
 __attribute__((import_module("zyklora"), import_name("showRings"))) void jsShowRings(
     const char* names, std::size_t length, std::int32_t chosen, std::int32_t maxOffset,
     std::int32_t offset);
@@ -262,5 +265,40 @@ __attribute__((export_name("rowOfWord"))) std::int32_t rowOfWord(std::int32_t wo
 __attribute__((export_name("diskSvg"))) void diskSvg(std::int32_t face) {
     const std::string svg = page().diskSvg(face & 0xFFFFFF);
     jsShowSvg(svg.data(), svg.size());
+}
+
+// The count a worksheet is drawn for, from the typed number, as OK reads its count field.
+__attribute__((export_name("sheetCount"))) std::int32_t sheetCount(double typed) {
+    return shownCount(
+        static_cast<std::int64_t>(std::trunc(std::fmin(std::fmax(typed, -1e9), 1e9))));
+}
+
+// The variant drawn, from the typed number: clamped into 1 .. 9999, no number reading as 1.
+__attribute__((export_name("sheetVariant"))) std::int32_t sheetVariant(double typed) {
+    if (!(typed >= kMinSheetVariant)) return static_cast<std::int32_t>(kMinSheetVariant);
+    return static_cast<std::int32_t>(std::fmin(std::trunc(typed), kMaxSheetVariant));
+}
+
+// "Neue Variante": another variant than current, chosen by entropy (a random 32-bit number).
+__attribute__((export_name("newVariant"))) std::int32_t newVariant(std::int32_t current,
+                                                                   double entropy) {
+    const double random = std::isfinite(entropy) ? std::fabs(std::trunc(entropy)) : 0;
+    return static_cast<std::int32_t>(
+        newSheetVariant(static_cast<unsigned>(sheetVariant(current)),
+                        static_cast<std::uint64_t>(std::fmod(random, 1e15))));
+}
+
+// Hands a worksheet page (kind 0 FillDisk, 1 FillTable, 2 ReadDisk) as an A4 SVG document in
+// millimetres, with its file name; count and variant as sheetCount and sheetVariant read them.
+// Returns 0 and hands nothing for another kind.
+__attribute__((export_name("sheet"))) std::int32_t sheet(std::int32_t kind, double count,
+                                                         double variant, std::int32_t solution) {
+    if (kind < 0 || kind > static_cast<std::int32_t>(TSheetKind::ReadDisk)) return 0;
+    const TSheet drawn{static_cast<TSheetKind>(kind), sheetCount(count),
+                       static_cast<unsigned>(sheetVariant(variant)), solution != 0};
+    const std::string document = sheetSvg(drawn);
+    const std::string name = sheetFileName(drawn, "svg");
+    jsShowSheet(document.data(), document.size(), name.data(), name.size());
+    return 1;
 }
 }

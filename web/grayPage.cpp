@@ -6,6 +6,7 @@
 #include "gray/GrayUnit.h"
 #include "gray/grayCycle.h"
 #include "gray/grayTable.h"
+#include "gray/worksheet.h"
 #include "web/svgCanvas.h"
 
 TGrayPage::TGrayPage(TCanvas& disk) : m_disk(disk), m_previous(std::exchange(GrayWindow, this)) {}
@@ -86,4 +87,11 @@ bool TGrayPage::pointAt(std::int32_t width, double x, double y, bool dragged) {
     }
     const std::optional<std::int32_t> sector = sectorAt(width, x, y);
     return !dragged && sector && select(*sector);
+}
+
+std::string sheetSvg(const TSheet& sheet) {
+    TSvgCanvas svg(kSheetWidth, kSheetHeight, sheetTitle(sheet), rgbColor(255, 255, 255),
+                   TSvgPaper{kSheetWidthMm, kSheetHeightMm});
+    paintSheet(svg, sheet);
+    return svg.document();
 }

@@ -14,6 +14,7 @@
 #include "lib/colors.h"
 
 class TGray;
+struct TSheet;
 
 // The browser page's main window, apart from the DOM: it builds the table on OK, collects the
 // listing, draws the disk on its canvas and keeps the selected word. The page's script shows
@@ -81,3 +82,7 @@ private:
 
     TReadHeadModel m_readHead;
 };
+
+// A worksheet page as the page prints and saves it: an A4 SVG drawing in millimetres, vector and
+// true to size, on white paper.
+std::string sheetSvg(const TSheet& sheet);

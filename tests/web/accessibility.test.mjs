@@ -65,6 +65,7 @@ test("axe finds nothing against WCAG 2.1 A and AA in any of the page's states", 
         ["with the help open", dialog("helpButton", "helpBox")],
         ["with the about box open", dialog("aboutButton", "aboutBox")],
         ["with the save box open", dialog("saveButton", "saveBox")],
+        ["with the worksheet dialog open", dialog("sheetButton", "sheetBox")],
     ];
     for (const [name, { enter, leave }] of states) {
         await enter?.();
@@ -89,6 +90,7 @@ test("the count field has the focus at start, and Tab walks the window's order, 
         ["printButton", "button", "Drucken"],
         ["copyButton", "button", "Tabelle kopieren"],
         ["headButton", "button", "Lesekopf"],
+        ["sheetButton", "button", "Arbeitsblatt"],
     ];
     const focused = [];
     for (let i = 0; i < stops.length; ++i) {

@@ -14,6 +14,7 @@
     let table = "";
     let count = 0;
     let lastSvg = "";
+    let sheetPage = null;  // the worksheet page the engine drew last: { svg, name }
     let turnTimer = 0;
     let colours = null;  // the engine's colours for what is drawn over the disk
 
@@ -188,6 +189,9 @@
             context.restore();
         },
         showSvg: (at, length) => { lastSvg = text(at, length); },
+        showSheet: (at, length, nameAt, nameLength) => {
+            sheetPage = { svg: text(at, length), name: text(nameAt, nameLength) };
+        },
         showRings: (at, length, chosen, maxOffset, offset) => {
             $("ring").innerHTML = text(at, length).split("\n").slice(0, -1)
                 .map((name) => `<option>${escaped(name)}</option>`).join("");
@@ -370,6 +374,38 @@
 
     const copyTable = () => navigator.clipboard.writeText(table);
 
+    // The dialog's worksheet and, when asked, its solution, as the engine reads the fields.
+    const sheetPages = guarded(() => {
+        const field = (id) => Number($(id).value);
+        $("sheetCount").value = engine.sheetCount(field("sheetCount"));
+        $("sheetVariant").value = engine.sheetVariant(field("sheetVariant"));
+        return ($("sheetSolution").checked ? [0, 1] : [0]).map((solution) => {
+            engine.sheet(field("sheetKind"), field("sheetCount"), field("sheetVariant"), solution);
+            return sheetPage;
+        });
+    });
+    const printSheets = () => {
+        const pages = sheetPages();
+        if (!pages) return;
+        $("sheetPages").innerHTML = pages.map(({ svg }) => `<div class="sheetPage">${svg}</div>`)
+            .join("");
+        document.body.classList.add("printingSheets");
+        window.print();
+    };
+    const saveSheets = () => {
+        for (const { svg, name } of sheetPages() ?? []) {
+            download(new Blob([svg], { type: "image/svg+xml" }), name);
+        }
+    };
+    const newVariant = guarded(() => {
+        $("sheetVariant").value = engine.newVariant(Number($("sheetVariant").value),
+            crypto.getRandomValues(new Uint32Array(1))[0]);
+    });
+    const openSheetBox = () => {
+        $("sheetCount").value = count;
+        $("sheetBox").showModal();
+    };
+
     const wire = () => {
         $("countForm").addEventListener("submit", (event) => {
             event.preventDefault();
@@ -412,7 +448,15 @@
         $("saveBox").addEventListener("close", () => {
             if ($("saveBox").returnValue) save($("saveBox").returnValue);
         });
-        $("printButton").addEventListener("click", () => window.print());
+        $("printButton").addEventListener("click", () => {
+            document.body.classList.remove("printingSheets");
+            window.print();
+        });
+        $("sheetButton").addEventListener("click", openSheetBox);
+        $("newVariant").addEventListener("click", newVariant);
+        $("sheetPrint").addEventListener("click", printSheets);
+        $("sheetSave").addEventListener("click", saveSheets);
+        addEventListener("afterprint", () => document.body.classList.remove("printingSheets"));
         $("copyButton").addEventListener("click", copyTable);
         $("reload").addEventListener("click", () => location.reload());
         document.addEventListener("keydown", (event) => {
@@ -421,6 +465,7 @@
                 : ctrl && event.shiftKey && event.key.toLowerCase() === "c" ? "copyButton"
                 : ctrl && event.key.toLowerCase() === "i" ? "aboutButton"
                 : ctrl && event.key.toLowerCase() === "s" ? "saveButton"
+                : ctrl && event.shiftKey && event.key.toLowerCase() === "p" ? "sheetButton"
                 : ctrl && event.key.toLowerCase() === "p" ? "printButton"
                 : ctrl && event.key.toLowerCase() === "l" ? "headButton" : null;
             if (action === null || $(action).disabled) return;

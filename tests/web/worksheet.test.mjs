@@ -1,0 +1,154 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// In Chromium: the worksheet dialog prints the engine's pages on A4 at true size, and saves them.
+import assert from "node:assert/strict";
+import { execFileSync } from "node:child_process";
+import { mkdtempSync, readFileSync, rmSync, writeFileSync } from "node:fs";
+import { tmpdir } from "node:os";
+import { join } from "node:path";
+import { after, before, test } from "node:test";
+import { openBrowser, pageUrl } from "./browser.mjs";
+
+let browser;
+let page;
+let dir;
+const errors = [];
+
+before(async () => {
+    dir = mkdtempSync(join(tmpdir(), "zyklora-sheets-"));
+    browser = await openBrowser();
+    page = await browser.context.newPage();
+    page.on("pageerror", (error) => errors.push(error.message));
+    await page.goto(pageUrl);
+    await page.waitForSelector("#listing li");
+    // Printing is caught here; page.pdf prints what the print stylesheet shows.
+    await page.evaluate(() => {
+        window.print = () => { window.printed = (window.printed ?? 0) + 1; };
+    });
+});
+after(async () => {
+    assert.deepEqual(errors, []);
+    await browser.close();
+    rmSync(dir, { recursive: true, force: true });
+});
+
+// The dialog, opened by its shortcut, set to a kind (0 to 2), count, variant and solution.
+const chooseSheet = async (kind, count, variant, solution) => {
+    await page.keyboard.press("Control+Shift+P");
+    assert.ok(await page.$eval("#sheetBox", (box) => box.open), "Strg+Umschalt+P opens the dialog");
+    await page.getByLabel("Art:").selectOption(String(kind));
+    await page.getByLabel("Codeanzahl:").fill(String(count));
+    await page.getByLabel("Variante:").fill(String(variant));
+    await page.getByLabel("Lösung beilegen").setChecked(solution);
+};
+
+const printedPdf = async (name) => {
+    const pdf = join(dir, name);
+    writeFileSync(pdf, await page.pdf({ preferCSSPageSize: true }));
+    return pdf;
+};
+const pdfText = (pdf, number) =>
+    execFileSync("pdftotext", ["-f", String(number), "-l", String(number), pdf, "-"],
+        { encoding: "utf8" });
+
+// A page of the PDF in grey at dpi dots to the inch, as pdftoppm writes it (binary PGM).
+function render(pdf, number, dpi) {
+    const base = join(dir, `seite-${number}-${dpi}`);
+    execFileSync("pdftoppm", ["-r", String(dpi), "-gray", "-singlefile", "-f", String(number),
+        "-l", String(number), pdf, base]);
+    const data = readFileSync(`${base}.pgm`);
+    const [header, width, height] = data.toString("latin1", 0, 40).match(/^P5\s+(\d+)\s+(\d+)\s+255\s/);
+    return { width: Number(width), height: Number(height),
+        at: (x, y) => data[header.length + y * Number(width) + x] };
+}
+
+test("Drucken… prints the sheet and its solution on A4, the disk 120 mm across, the bar 100 mm",
+    async () => {
+        await chooseSheet(0, 4, 17, true);
+        await page.getByRole("button", { name: "Drucken…" }).click();
+        assert.equal(await page.evaluate(() => window.printed), 1);
+        const pdf = await printedPdf("blatt.pdf");
+        const info = execFileSync("pdfinfo", [pdf], { encoding: "utf8" });
+        assert.match(info, /Pages:\s+2\n/);
+        const [, width, height] = info.match(/Page size:\s+([\d.]+) x ([\d.]+) pts/);
+        assert.ok(Math.abs(width - 595.28) < 1 && Math.abs(height - 841.89) < 1, info);
+        assert.match(pdfText(pdf, 1), /Gray-Code – Arbeitsblatt[\s\S]*Variante 17 · 4 Codewörter/);
+        assert.match(pdfText(pdf, 2), /Gray-Code – Lösung/);
+
+        // The solution's black wedges at 100 dots to the inch: for 4 words the outer ring is
+        // black from 90° to 270°, so they reach the disk's top, bottom and left edge, 120 mm
+        // (472.4 pixels) apart, the disk centred on the page (413.4). Pixels whose whole
+        // neighbourhood is black are the wedges, not text; the bold heading and the bar's label
+        // lie above and below the part searched.
+        const solution = render(pdf, 2, 100);
+        let [top, bottom, left] = [Infinity, -Infinity, Infinity];
+        for (let y = Math.round(solution.height * 0.2); y < solution.height * 0.85; ++y) {
+            for (let x = 1; x < solution.width - 1; ++x) {
+                let solid = true;
+                for (let dy = -1; dy <= 1 && solid; ++dy) {
+                    for (let dx = -1; dx <= 1 && solid; ++dx) solid = solution.at(x + dx, y + dy) < 100;
+                }
+                if (!solid) continue;
+                [top, bottom, left] = [Math.min(top, y), Math.max(bottom, y), Math.min(left, x)];
+            }
+        }
+        assert.ok(Math.abs(bottom - top + 3 - 472.4) <= 3, `disk ${bottom - top + 3} pixels high`);
+        assert.ok(Math.abs(left - 1 - (413.4 - 236.2)) <= 3, `disk's left edge at ${left - 1}`);
+
+        // The check bar at 254 dots to the inch, a pixel 0.1 mm: 1000 pixels from the margin.
+        const sheet = render(pdf, 1, 254);
+        let bar = { start: 0, length: 0 };
+        for (let y = Math.round(sheet.height * 0.9); y < sheet.height; ++y) {
+            let start = 0;
+            for (let x = 0; x <= sheet.width; ++x) {
+                if (x < sheet.width && sheet.at(x, y) < 160) continue;
+                if (x - start > bar.length) bar = { start, length: x - start };
+                start = x + 1;
+            }
+        }
+        assert.ok(Math.abs(bar.length - 1000) <= 3.5, `bar ${bar.length} pixels long`);
+        assert.ok(Math.abs(bar.start - 150) <= 2, `bar from ${bar.start}`);
+
+        // After printing, "Drucken" on the toolbar prints its own one-page worksheet again.
+        await page.evaluate(() => dispatchEvent(new Event("afterprint")));
+        await page.keyboard.press("Escape");
+        const classic = await printedPdf("klassisch.pdf");
+        assert.match(execFileSync("pdfinfo", [classic], { encoding: "utf8" }), /Pages:\s+1\n/);
+        assert.match(pdfText(classic, 1), /Zyklischer Gray-Code mit n = 10 Codewörtern/);
+    });
+
+test("Als SVG speichern saves the sheet and its solution as A4 drawings in millimetres", async () => {
+    await chooseSheet(1, 10, 4711, true);
+    const both = new Promise((resolve) => {
+        const files = [];
+        page.on("download", (file) => files.push(file) === 2 && resolve(files));
+    });
+    await page.getByRole("button", { name: "Als SVG speichern" }).click();
+    const downloads = await both;
+    assert.deepEqual(downloads.map((file) => file.suggestedFilename()),
+        ["arbeitsblatt-tabelle-ausfuellen-10-v4711.svg", "loesung-tabelle-ausfuellen-10-v4711.svg"]);
+    const [sheet, solution] = await Promise.all(downloads.map(async (file) =>
+        readFileSync(await file.path(), "utf8")));
+    for (const svg of [sheet, solution]) {
+        assert.match(svg, /<svg [^>]*width="210mm" height="297mm" viewBox="0 0 2100 2970"/);
+    }
+    assert.match(sheet, /<title>Arbeitsblatt: Tabelle ausfüllen, Variante 4711, 10 Codewörter/);
+    // The solution fills in what the sheet leaves empty: at least the 16 XOR cells.
+    const texts = (svg) => svg.match(/<text /g).length;
+    assert.ok(texts(solution) > texts(sheet) + 16, `${texts(sheet)} and ${texts(solution)} texts`);
+    await page.keyboard.press("Escape");
+});
+
+test("the fields are read as the engine reads them, and Neue Variante draws another one",
+    async () => {
+        await chooseSheet(2, 7, 0, false);
+        await page.getByRole("button", { name: "Drucken…" }).click();
+        assert.equal(await page.inputValue("#sheetCount"), "8");
+        assert.equal(await page.inputValue("#sheetVariant"), "1");
+        for (let i = 0; i < 3; ++i) {
+            const before = Number(await page.inputValue("#sheetVariant"));
+            await page.getByRole("button", { name: "Neue Variante" }).click();
+            const drawn = Number(await page.inputValue("#sheetVariant"));
+            assert.ok(drawn !== before && drawn >= 1 && drawn <= 9999, `${before} -> ${drawn}`);
+        }
+        await page.keyboard.press("Escape");
+    });
