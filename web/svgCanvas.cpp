@@ -127,12 +127,13 @@ void TSvgCanvas::lineTo(std::int32_t x, std::int32_t y) {
     moveTo(x, y);
 }
 
+// The text cell's top, the font's ascent, at y, as a GDI text cell stands.
 void TSvgCanvas::textOut(std::int32_t x, std::int32_t y, const std::string& text) {
     const std::string weight = m_font.bold ? "\" font-weight=\"bold" : "";
     const std::string size = m_unitsPerPoint > 0 ? number(m_font.size * m_unitsPerPoint)
                                                  : std::to_string(m_font.size) + "pt";
     m_text += "<text x=\"" + std::to_string(x) + "\" y=\"" + std::to_string(y) +
-              "\" dominant-baseline=\"hanging\" font-family=\"" + xmlEscaped(m_font.name) +
+              "\" dominant-baseline=\"text-before-edge\" font-family=\"" + xmlEscaped(m_font.name) +
               "\" font-size=\"" + size + weight + "\" fill=\"" + css(m_font.color) + "\">" +
               xmlEscaped(ansiToUtf8(text)) + "</text>\n";
 }

@@ -63,7 +63,7 @@ TEST(TSvgCanvas, APageOnPaperHasItsSizeInMillimetresAndFontsInPoints) {
         const std::string document = svg.document();
         EXPECT_NE(document.find(c.size + " viewBox=\"0 0 2100 2970\""), std::string::npos)
             << document;
-        EXPECT_NE(document.find("<text x=\"150\" y=\"160\" dominant-baseline=\"hanging\" "
+        EXPECT_NE(document.find("<text x=\"150\" y=\"160\" dominant-baseline=\"text-before-edge\" "
                                 "font-family=\"DejaVu Sans\" font-size=\"" +
                                 c.fontSize +
                                 "\" font-weight=\"bold\" fill=\"#000000\">Größe – "
