@@ -138,8 +138,8 @@ TFitted fitted(std::string_view utf8, std::int32_t points, bool bold, std::int32
     TFitted fit{points, bold, 0, ansi(utf8)};
     const double advance = sheetTextAdvance(fit.text, bold);
     for (;; --fit.points) {
-        fit.width = static_cast<std::int32_t>(
-            std::ceil(advance * fit.points * kSheetUnitsPerPoint / 1000));
+        fit.width =
+            static_cast<std::int32_t>(std::ceil(advance * fit.points * kSheetUnitsPerPoint / 1000));
         if (fit.width <= maxWidth || fit.points == kMinPoints) return fit;
     }
 }

@@ -164,8 +164,8 @@ TEST(Worksheet, EveryPageHasItsHeadingFieldsVariantAndA100MillimetreCheckBar) {
         ASSERT_NE(label, nullptr);
         const auto lines = page.of("line");
         EXPECT_TRUE(std::any_of(lines.begin(), lines.end(), [&](const TBox& line) {
-            return line.y1 == line.y2 && line.x2 - line.x1 == 1000 &&
-                   label->x >= line.x2 && std::abs(label->centreY() - line.y1) <= 10;
+            return line.y1 == line.y2 && line.x2 - line.x1 == 1000 && label->x >= line.x2 &&
+                   std::abs(label->centreY() - line.y1) <= 10;
         }));
     });
 }
