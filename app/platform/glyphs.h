@@ -26,6 +26,8 @@ QIcon readHeadGlyph(const QColor& head);
 // A list and its mirror image under a dashed line, prefix bits in colour prefix: the
 // construction of the code.
 QIcon constructionGlyph(const QColor& prefix);
+// A card with a question mark and a green tick: practice.
+QIcon practiceGlyph();
 // A door with a green arrow leading out: the close button's picture.
 QIcon closeGlyph();
 
