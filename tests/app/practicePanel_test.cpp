@@ -15,6 +15,7 @@
 
 #include "app/GrayMain.h"
 #include "app/platform/memo.h"
+#include "app/platform/spinEdit.h"
 #include "app/platform/stringGrid.h"
 #include "app/teachingTools.h"
 #include "app/wordSelection.h"
@@ -38,7 +39,8 @@ protected:
 // answers right and three wrong give "7 von 10 richtig".
 TEST_F(PracticePanel, ARoundByKeyboardEndsWithItsScore) {
     form.teachingTools().wordSelection().select(4);
-    QTest::keyClick(&form, Qt::Key_U, Qt::ControlModifier);
+    form.SpinEdit->setFocus();
+    QTest::keyClick(form.SpinEdit, Qt::Key_U, Qt::ControlModifier);
     ASSERT_TRUE(form.findChild<QWidget*>("practicePanel")->isVisible());
     EXPECT_FALSE(form.StringGrid->isVisible());  // the answers stay out of sight
     EXPECT_FALSE(form.Memo->isVisible());
