@@ -55,11 +55,9 @@ TPracticePanel::TPracticePanel(TTeachingTools& tools, TZoomArea& zoom, TImageCon
     tools.addToolButton(m_action)->setObjectName(QStringLiteral("practiceButton"));
 
     const auto label = [&](const QString& text, const QRect& designed, const char* name) {
-        auto* made = new QLabel(text, this);
-        made->setWordWrap(true);
+        QLabel* made = zoom.placeLabel(this, text, designed);
         made->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
         made->setObjectName(QLatin1String(name));
-        zoom.place(made, designed);
         return made;
     };
     QFont bold;

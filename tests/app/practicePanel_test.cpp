@@ -19,20 +19,13 @@
 #include "app/platform/stringGrid.h"
 #include "app/teachingTools.h"
 #include "app/wordSelection.h"
+#include "tests/app/shownForm.h"
 
 namespace {
 
-class PracticePanel : public ::testing::Test {
+class PracticePanel : public ShownForm {
 protected:
-    PracticePanel() {
-        form.show();
-        QApplication::setActiveWindow(&form);
-        EXPECT_TRUE(QTest::qWaitForWindowActive(&form));
-        QTest::mouseClick(form.BitBtn, Qt::LeftButton);
-    }
-    QString shown(const char* name) const { return form.findChild<QLabel*>(name)->text(); }
-
-    TFormMain form;
+    PracticePanel() { QTest::mouseClick(form.BitBtn, Qt::LeftButton); }
 };
 
 // A round by keyboard alone: digits pick, typing answers, Enter checks and goes on; seven
@@ -45,7 +38,7 @@ TEST_F(PracticePanel, ARoundByKeyboardEndsWithItsScore) {
     EXPECT_FALSE(form.StringGrid->isVisible());  // the answers stay out of sight
     EXPECT_FALSE(form.Memo->isVisible());
     for (int i = 0; i < 10; ++i) {
-        EXPECT_EQ(shown("practiceProgress"), QStringLiteral("Aufgabe %1 von 10").arg(i + 1));
+        EXPECT_EQ(labelText("practiceProgress"), QStringLiteral("Aufgabe %1 von 10").arg(i + 1));
         const TTask task = form.practice().round().task();
         const bool right = i % 4 != 1;
         QWidget* focused = QApplication::focusWidget();
@@ -60,11 +53,11 @@ TEST_F(PracticePanel, ARoundByKeyboardEndsWithItsScore) {
         const QString feedback =
             right ? QStringLiteral("Richtig!")
                   : "Leider falsch – richtig ist " + QString::fromStdString(task.answer);
-        EXPECT_EQ(shown("practiceFeedback"), feedback);
+        EXPECT_EQ(labelText("practiceFeedback"), feedback);
         EXPECT_EQ(QApplication::focusWidget()->accessibleDescription(), feedback);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     }
-    EXPECT_EQ(shown("practiceScore"), "7 von 10 richtig");
+    EXPECT_EQ(labelText("practiceScore"), "7 von 10 richtig");
     EXPECT_EQ(form.findChild<QPushButton*>("checkButton")->text(), "Neue Runde");
     EXPECT_EQ(form.Memo->blockCount(), 10);  // Enter never reached the window's OK
 
