@@ -4,7 +4,7 @@
 import assert from "node:assert/strict";
 import { fileURLToPath } from "node:url";
 import { after, before, test } from "node:test";
-import { openBrowser, pageUrl } from "./browser.mjs";
+import { openBrowser, openPage } from "./browser.mjs";
 
 const axeScript = fileURLToPath(import.meta.resolve("axe-core/axe.min.js"));
 const wcagTags = ["wcag2a", "wcag2aa", "wcag21a", "wcag21aa"];
@@ -20,12 +20,7 @@ after(async () => {
     await browser.close();
 });
 
-const freshPage = async () => {
-    const page = await browser.context.newPage();
-    page.on("pageerror", (error) => errors.push(error.message));
-    await page.goto(pageUrl);
-    return page;
-};
+const freshPage = () => openPage(browser.context, errors);
 
 // What axe finds violated, and what it leaves for a person to review (an aria-label on a <p>
 // with text, for one), as "rule (impact): element"; both should stay empty.
