@@ -5,15 +5,7 @@ import { readFileSync, statSync } from "node:fs";
 import { join } from "node:path";
 import { after, before, test } from "node:test";
 import { openBrowser, openPage, pageUrl, webDir } from "./browser.mjs";
-
-// The kept words of the cyclic Gray code of n words, computed here independently of the engine.
-function keptWords(n) {
-    const bits = Math.ceil(Math.log2(n));
-    const full = 2 ** bits;
-    const lowEnd = (bits >= 2 ? full / 4 : 0) + n / 2 - 1;
-    const indices = [...Array(full).keys()].filter((i) => i <= lowEnd || i > lowEnd + full - n);
-    return indices.map((i) => (i ^ (i >> 1)).toString(2).padStart(bits, "0"));
-}
+import { keptWords } from "./grayCode.mjs";
 
 let browser;
 let page;
