@@ -5,6 +5,7 @@
 
 #include <cmath>
 #include <cstddef>
+#include <iterator>
 #include <numbers>
 #include <string>
 
@@ -26,7 +27,8 @@ __attribute__((import_module("zyklora"), import_name("showSelection"))) void jsS
     std::int32_t word, const char* status, std::size_t statusLength, const char* disk,
     std::size_t diskLength);
 __attribute__((import_module("zyklora"), import_name("useColours"))) void jsUseColours(
-    TColor selectionMark, TColor head, TColor misread, TColor tint, std::int32_t tintAlpha);
+    TColor selectionMark, TColor head, TColor misread, TColor tint, std::int32_t tintAlpha,
+    TColor stepMarkedRow, TColor prefixBit);
 __attribute__((import_module("zyklora"), import_name("markSector"))) void jsMarkSector(
     double centre, double outerRadius, double innerRadius, double startAngle, double endAngle,
     double width);
@@ -47,6 +49,9 @@ __attribute__((import_module("zyklora"), import_name("drawHead"))) void jsDrawHe
     TColor color);
 __attribute__((import_module("zyklora"), import_name("drawSensor"))) void jsDrawSensor(
     double x, double y, double radius, std::int32_t one, TColor rim);
+__attribute__((import_module("zyklora"), import_name("showConstruction"))) void jsShowConstruction(
+    std::int32_t shown, const char* lines, std::size_t length, const char* rows,
+    std::size_t rowsLength, std::int32_t playing);
 }
 
 namespace {
@@ -54,8 +59,16 @@ namespace {
 // The size of disk the page may ask for, in device pixels.
 constexpr std::int32_t kMinDiskSide = 16;
 constexpr std::int32_t kMaxDiskSide = 8192;
+// The marked block's outline on the construction's disk is at least this share of its side.
+constexpr double kMinStepOutlineShare = 60;
 
 TWebCanvas& diskCanvas() {
+    static TWebCanvas canvas;
+    return canvas;
+}
+
+// The construction panel's disk of the step shown.
+TWebCanvas& stepCanvas() {
     static TWebCanvas canvas;
     return canvas;
 }
@@ -73,15 +86,42 @@ void showSelection() {
 }
 
 // The head's panel: its texts one a line (angle, word read, sector's word, verdict, offset,
-// count line, turn button).
+// count line, turn button, the reading's decoding).
 void showHead() {
     const TReadHeadModel& head = page().readHead();
     const TReadHeadPanel panel = head.panel();
     const std::string lines = panel.angle + '\n' + panel.word + '\n' + panel.sectorWord + '\n' +
                               panel.verdict + '\n' + head.offsetText() + '\n' + head.countLine() +
-                              '\n' + head.turnButtonText();
+                              '\n' + head.turnButtonText() + '\n' + head.readingDecoding();
     jsShowHead(head.shown() ? 1 : 0, lines.data(), lines.size(), panel.misread ? 1 : 0,
                head.turning() ? 1 : 0);
+}
+
+// The construction panel: its texts one a line (counter, play button, step's text, what a screen
+// reader announces), and its table's rows one a line (number, prefix bit, rest of the word, 1
+// for a marked row, separated by tabs).
+void showConstruction() {
+    const TConstructionPlayer& player = page().construction();
+    std::string lines;
+    if (player.hasSteps()) {
+        lines = player.counter() + '\n' + player.playButtonText() + '\n' + player.step().text +
+                '\n' + player.announcement();
+    }
+    std::string rows;
+    for (const TGrayPage::TStepRow& row : page().stepRows()) {
+        rows += row.number + '\t' + row.prefix + '\t' + row.rest + '\t' + (row.marked ? '1' : '0') +
+                '\n';
+    }
+    jsShowConstruction(page().constructionShown() ? 1 : 0, lines.data(), lines.size(), rows.data(),
+                       rows.size(), player.playing() ? 1 : 0);
+}
+
+// After a panel beside the disk opened or closed: both panels, and the selection's texts,
+// which follow the disk shown.
+void showPanels() {
+    showHead();
+    showConstruction();
+    showSelection();
 }
 
 void showRings() {
@@ -149,13 +189,15 @@ __attribute__((export_name("ok"))) std::int32_t ok(double typed) {
     showSelection();
     showRings();
     showHead();
+    showConstruction();
     return built;
 }
 
-// The colours drawn over the disk and of the misread verdict; called once at start.
+// The colours drawn over the disk, of the misread verdict and of the construction's table;
+// called once at start.
 __attribute__((export_name("colours"))) void colours() {
     jsUseColours(kSelectionMarkColor, kHeadColor, kMisreadColor, kMisreadTintColor,
-                 kMisreadTintAlpha);
+                 kMisreadTintAlpha, kStepMarkedRowColor, kPrefixBitColor);
 }
 
 // The side of the disk the page saves as a picture.
@@ -202,11 +244,55 @@ __attribute__((export_name("diskPointer"))) std::int32_t diskPointer(std::int32_
     return 1;
 }
 
-// "Lesekopf": shows the head (shown 1) or hides it; the selection's texts follow the disk shown.
+// "Lesekopf": shows the head (shown 1), closing the construction, or hides it; the selection's
+// texts follow the disk shown.
 __attribute__((export_name("readHead"))) void readHead(std::int32_t shown) {
-    page().readHead().setShown(shown != 0);
-    showHead();
-    showSelection();
+    page().showReadHead(shown != 0);
+    showPanels();
+}
+
+// "Konstruktion": shows the construction panel (shown 1), closing the read head, or hides it.
+__attribute__((export_name("construction"))) void construction(std::int32_t shown) {
+    page().showConstruction(shown != 0);
+    showPanels();
+}
+
+// A button or key of the construction panel: 0 Left ("Zurück"), 1 Right ("Weiter"), 2 Home,
+// 3 End, 4 Space ("Abspielen" or "Anhalten"); anything else does nothing. Returns the
+// milliseconds between steps while playing, else 0.
+__attribute__((export_name("constructionKey"))) std::int32_t constructionKey(std::int32_t key) {
+    using TKey = TConstructionPlayer::TKey;
+    constexpr TKey kKeys[] = {TKey::Left, TKey::Right, TKey::Home, TKey::End, TKey::Space};
+    TConstructionPlayer& player = page().construction();
+    if (page().constructionShown() && key >= 0 &&
+        key < static_cast<std::int32_t>(std::size(kKeys))) {
+        player.press(kKeys[key]);
+    }
+    showConstruction();
+    return player.playing() ? TConstructionPlayer::kStepMilliseconds : 0;
+}
+
+// One step of playing; returns 0 once playing has stopped.
+__attribute__((export_name("constructionTick"))) std::int32_t constructionTick() {
+    page().construction().tick();
+    showConstruction();
+    return page().construction().playing() ? 1 : 0;
+}
+
+// Draws the step's disk on a side x side canvas, with the outline of the block that the step
+// marks.
+__attribute__((export_name("paintStep"))) void paintStep(std::int32_t side) {
+    const TConstructionPlayer& player = page().construction();
+    if (!player.hasSteps() || side < kMinDiskSide || side > kMaxDiskSide) return;
+    stepCanvas().resize(side);
+    player.paintStepDisk(stepCanvas());
+    if (const auto mark = player.markedSectors(side)) {
+        // Scaled from the window's large disk, the outline would be thinner than a pixel on the
+        // panel's small one.
+        const double outline = std::fmax(mark->outlineWidth, side / kMinStepOutlineShare);
+        jsMarkSector(mark->centre, mark->outerRadius, mark->innerRadius, mark->startAngle,
+                     mark->endAngle, outline);
+    }
 }
 
 // "Versatz": the ring turned (0 = the outermost) and its offset in hundredths of a degree.

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "web/grayPage.h"
 
+#include <algorithm>
 #include <utility>
 
 #include "gray/GrayUnit.h"
@@ -19,6 +20,7 @@ std::int32_t TGrayPage::ok(std::int64_t typed) {
     m_gray->generate();
     m_cycle = checkCycle(keptWords(*m_gray));
     m_readHead.setGray(*m_gray);
+    m_construction.setCount(m_gray->codeCount());
     return m_gray->codeCount();
 }
 
@@ -86,4 +88,33 @@ bool TGrayPage::pointAt(std::int32_t width, double x, double y, bool dragged) {
     }
     const std::optional<std::int32_t> sector = sectorAt(width, x, y);
     return !dragged && sector && select(*sector);
+}
+
+void TGrayPage::showReadHead(bool shown) {
+    if (shown) showConstruction(false);
+    m_readHead.setShown(shown);
+}
+
+void TGrayPage::showConstruction(bool shown) {
+    if (shown) {
+        m_readHead.setShown(false);
+    } else if (m_construction.playing()) {
+        m_construction.startOrStopPlaying();
+    }
+    m_constructionShown = shown && m_construction.hasSteps();
+}
+
+std::vector<TGrayPage::TStepRow> TGrayPage::stepRows() const {
+    std::vector<TStepRow> rows;
+    if (!m_construction.hasSteps()) return rows;
+    const TConstructionStep& step = m_construction.step();
+    const std::size_t prefixLength = m_construction.showsPrefix() ? 1 : 0;
+    for (std::size_t i = 0; i < step.words.size(); ++i) {
+        const std::string& word = step.words[i];
+        const bool marked =
+            std::ranges::find(step.marked, static_cast<int>(i)) != step.marked.end();
+        rows.push_back(
+            {std::to_string(i), word.substr(0, prefixLength), word.substr(prefixLength), marked});
+    }
+    return rows;
 }

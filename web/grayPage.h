@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "gray/constructionPlayer.h"
 #include "gray/diskLayout.h"
 #include "gray/grayCycle.h"
 #include "gray/grayWindow.h"
@@ -31,7 +32,8 @@ public:
     TCanvas& diskImage() override { return m_disk; }
 
     // The OK button for a typed count: builds the table of shownCount(typed) words, fills the
-    // listing, checks the cycle and clears the selection. Returns the count built.
+    // listing, checks the cycle, clears the selection and shows the construction of the new
+    // count from Start. Returns the count built.
     std::int32_t ok(std::int64_t typed);
     // The table shown, or nullptr before the first OK.
     const TGray* gray() const { return m_gray.get(); }
@@ -64,6 +66,26 @@ public:
     // selection's texts follow the disk it shows.
     TReadHeadModel& readHead() { return m_readHead; }
     const TReadHeadModel& readHead() const { return m_readHead; }
+    // The panels beside the disk, the read head's and the construction's ("Konstruktion"):
+    // at most one is shown, so showing one hides the other. Hiding the construction stops
+    // its playing.
+    void showReadHead(bool shown);
+    void showConstruction(bool shown);
+    bool constructionShown() const { return m_constructionShown; }
+    // The construction of the last OK's count: its step shown, buttons, keys and ticks.
+    TConstructionPlayer& construction() { return m_construction; }
+    const TConstructionPlayer& construction() const { return m_construction; }
+
+    // A row of the construction panel's table ("Nr.", "Codewort"): the word's number in the
+    // step's list, counted from 0 as the table's "Nummer"; on a mirror step the word's
+    // prefix bit apart from the rest; and whether the step marks the row.
+    struct TStepRow {
+        std::string number;
+        std::string prefix;
+        std::string rest;
+        bool marked;
+    };
+    std::vector<TStepRow> stepRows() const;
     // Left (-1) or Right (+1) on the disk: turns the shown head by a fine step, else walks
     // the selection.
     void stepOnDisk(std::int32_t step);
@@ -80,4 +102,6 @@ private:
     std::optional<std::int32_t> m_selected;
 
     TReadHeadModel m_readHead;
+    TConstructionPlayer m_construction;
+    bool m_constructionShown = false;
 };

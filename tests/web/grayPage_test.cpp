@@ -4,7 +4,10 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <iterator>
 #include <numbers>
+#include <string>
+#include <vector>
 
 #include "gray/GrayUnit.h"
 #include "tests/support/recordingCanvas.h"
@@ -104,6 +107,73 @@ TEST(TGrayPage, DiskPictureAndTextsFollowTheReadHead) {
     EXPECT_TRUE(page.pointAt(700, 350, 100, true));  // dragged to 12 o'clock
     EXPECT_DOUBLE_EQ(page.readHead().angle(), 90);
     EXPECT_EQ(page.selected(), 7);
+}
+
+}  // namespace
+
+namespace {
+
+// Every OK shows the construction of the new count from Start, stopped, and the panel stays open.
+TEST(TGrayPage, ConstructionFollowsOkFromStart) {
+    RecordingCanvas disk(700, 700);
+    TGrayPage page(disk);
+    page.showConstruction(true);
+    EXPECT_FALSE(page.constructionShown());  // nothing to show before the first OK
+    EXPECT_TRUE(page.stepRows().empty());
+    page.ok(4);
+    const struct {
+        std::int64_t typed;
+        int steps;
+    } counts[] = {{10, 6}, {10, 6}, {3, 4}, {64, 8}, {19, 7}};
+    for (const auto& [typed, steps] : counts) {
+        page.construction().last();
+        page.construction().startOrStopPlaying();  // from the last step: plays from Start
+        page.construction().tick();
+        ASSERT_TRUE(page.construction().playing());
+        ASSERT_EQ(page.construction().stepIndex(), 1);
+        page.ok(typed);
+        page.showConstruction(true);
+        EXPECT_EQ(page.construction().stepIndex(), 0) << typed;
+        EXPECT_FALSE(page.construction().playing()) << typed;
+        EXPECT_EQ(page.construction().stepCount(), steps) << typed;
+        EXPECT_TRUE(page.constructionShown()) << typed;
+    }
+    EXPECT_EQ(page.construction().counter(), "Schritt 1 von 7");
+    const std::vector<TGrayPage::TStepRow> start = page.stepRows();
+    ASSERT_EQ(start.size(), 2u);  // Start: 0 and 1, nothing marked
+    EXPECT_EQ(start[1].number + " " + start[1].prefix + start[1].rest, "1 1");
+    EXPECT_FALSE(start[0].marked || start[1].marked);
+}
+
+// Opening either panel beside the disk closes the other; closing the construction stops it.
+TEST(TGrayPage, ReadHeadAndConstructionExcludeEachOther) {
+    RecordingCanvas disk(700, 700);
+    TGrayPage page(disk);
+    page.ok(10);
+    const struct {
+        void (TGrayPage::*show)(bool);
+        bool shown;
+        bool head;
+        bool construction;
+    } script[] = {
+        {&TGrayPage::showReadHead, true, true, false},
+        {&TGrayPage::showConstruction, true, false, true},
+        {&TGrayPage::showReadHead, false, false, true},  // closing one opens nothing
+        {&TGrayPage::showReadHead, true, true, false},
+        {&TGrayPage::showReadHead, false, false, false},
+        {&TGrayPage::showConstruction, true, false, true},
+        {&TGrayPage::showConstruction, false, false, false},
+    };
+    for (std::size_t i = 0; i < std::size(script); ++i) {
+        if (page.constructionShown() && !page.construction().playing()) {
+            page.construction().startOrStopPlaying();
+        }
+        const bool played = page.construction().playing();
+        (page.*script[i].show)(script[i].shown);
+        EXPECT_EQ(page.readHead().shown(), script[i].head) << i;
+        EXPECT_EQ(page.constructionShown(), script[i].construction) << i;
+        EXPECT_EQ(page.construction().playing(), played && script[i].construction) << i;
+    }
 }
 
 }  // namespace

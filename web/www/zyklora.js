@@ -15,6 +15,7 @@
     let count = 0;
     let lastSvg = "";
     let turnTimer = 0;
+    let stepTimer = 0;  // the construction playing
     let colours = null;  // the engine's colours for what is drawn over the disk
 
     const text = (at, length) => decoder.decode(new Uint8Array(engine.memory.buffer, at, length));
@@ -114,6 +115,8 @@
     const listing = $("listing");
     const tableBody = $("table").tBodies[0];
     const disk = $("disk");
+    const stepDisk = $("stepDisk");
+    const stepBody = $("stepTable").tBodies[0];
 
     // Markup from the engine's texts; built as one string, which is quicker than node by node.
     const escaped = (plain) => plain.replace(/[&<>"]/g, (c) => `&#${c.charCodeAt(0)};`);
@@ -161,10 +164,13 @@
             row.classList.add("selected");
             row.scrollIntoView({ block: "nearest" });
         },
-        useColours: (mark, head, misread, tint, alpha) => {
+        useColours: (mark, head, misread, tint, alpha, stepMarked, prefixBit) => {
             colours = { mark: css(mark), head: css(head), misread: css(misread),
                 tint: `rgb(${tint & 255} ${(tint >> 8) & 255} ${(tint >> 16) & 255} / ${alpha / 255})` };
-            document.documentElement.style.setProperty("--misread", colours.misread);
+            const style = document.documentElement.style;
+            style.setProperty("--misread", colours.misread);
+            style.setProperty("--step-marked", css(stepMarked));
+            style.setProperty("--prefix-bit", css(prefixBit));
         },
         markSector: (centre, outer, inner, start, end, width) => {
             drawWedges();
@@ -196,7 +202,7 @@
             $("offset").value = offset;
         },
         showHead: (shown, at, length, misread, turning) => {
-            const [angle, word, sectorWord, verdict, offset, countLine, turnText] =
+            const [angle, word, sectorWord, verdict, offset, countLine, turnText, decoding] =
                 text(at, length).split("\n");
             $("headPanel").hidden = shown === 0;
             $("headButton").setAttribute("aria-pressed", String(shown !== 0));
@@ -205,11 +211,43 @@
             $("readWord").textContent = word;
             $("sectorWord").textContent = sectorWord;
             $("verdict").textContent = verdict;
+            $("readDecoding").textContent = decoding;
             $("offsetValue").textContent = offset;
             $("countLine").textContent = countLine;
             $("turnButton").textContent = turnText;
             for (const id of ["readWord", "verdict"]) $(id).classList.toggle("misread", misread !== 0);
             if (turning === 0) clearInterval(turnTimer);
+        },
+        // The construction panel; rows are "number, prefix bit, rest of the word, marked".
+        showConstruction: (shown, at, length, rowsAt, rowsLength, playing) => {
+            const [counter, playText, stepText, announcement] = text(at, length).split("\n");
+            $("constructionPanel").hidden = shown === 0;
+            $("constructionButton").setAttribute("aria-pressed", String(shown !== 0));
+            document.body.classList.toggle("constructionShown", shown !== 0);
+            $("stepCounter").textContent = counter;
+            $("playButton").textContent = playText;
+            $("stepText").textContent = stepText;
+            $("stepAnnouncement").textContent = announcement;
+            stepBody.innerHTML = text(rowsAt, rowsLength).split("\n").slice(0, -1).map((row) => {
+                const [number, prefix, rest, marked] = row.split("\t").map(escaped);
+                return `<tr${marked === "1" ? ' class="stepMarked"' : ""}><td>${number}</td><td>${
+                    prefix && `<span class="prefixBit">${prefix}</span>`}${rest}</td></tr>`;
+            }).join("");
+            if (playing === 0) clearInterval(stepTimer);
+            // The marked block in view, its start first, else the list from its top. Only the
+            // list's box scrolls, not the panel with the buttons; and only while shown, as
+            // scrolling waits for the page's layout, which would slow every OK down.
+            if (shown === 0) return;
+            const box = $("stepTableBox");
+            const marked = stepBody.querySelectorAll(".stepMarked");
+            if (marked.length === 0) {
+                box.scrollTop = 0;
+                return;
+            }
+            const top = box.getBoundingClientRect().top + box.clientTop - box.scrollTop;
+            const start = marked[0].getBoundingClientRect().top - top;
+            const end = marked[marked.length - 1].getBoundingClientRect().bottom - top;
+            box.scrollTop = Math.min(start, Math.max(0, end - box.clientHeight));
         },
         // A stretch of the turn that misreads, tinted across all rings.
         tintStretch: (centre, outer, inner, start, end) => {
@@ -286,6 +324,20 @@
         }
     });
 
+    // The construction's disk of the step shown, at its size in the panel (from its resize
+    // observer, as side), while that is shown.
+    let stepSide = 0;
+    const paintStep = guarded(() => {
+        if ($("constructionPanel").hidden || stepSide === 0) return;
+        const pixels = Math.round(stepSide * devicePixelRatio);
+        if (stepDisk.width !== pixels) stepDisk.width = stepDisk.height = pixels;
+        const shown = context;
+        context = stepDisk.getContext("2d");
+        engine.paintStep(pixels);
+        drawWedges();
+        context = shown;
+    });
+
     // The printed page, made after OK has shown its table.
     const refreshWorksheet = () => {
         $("sheetHeading").textContent = sheetHeading;
@@ -297,7 +349,9 @@
     const ok = guarded(() => {
         $("count").value = engine.ok(Number($("count").value));
         paint();
-        for (const id of ["saveButton", "printButton", "copyButton", "headButton"]) {
+        paintStep();
+        for (const id of ["saveButton", "printButton", "copyButton", "headButton",
+            "constructionButton"]) {
             $(id).disabled = false;
         }
         setTimeout(guarded(refreshWorksheet));
@@ -324,6 +378,29 @@
         engine.readHead($("headButton").getAttribute("aria-pressed") === "true" ? 0 : 1);
         paint();
         disk.focus();  // Left and Right turn the head at once
+    });
+    const toggleConstruction = guarded(() => {
+        const panel = $("constructionPanel");
+        const hadFocus = panel.contains(document.activeElement);
+        engine.construction(panel.hidden ? 1 : 0);
+        paint();  // the read head closed
+        paintStep();
+        if (!panel.hidden) {
+            panel.focus();  // its keys work at once
+        } else if (hadFocus) {
+            disk.focus();
+        }
+    });
+    const stepTick = guarded(() => {
+        engine.constructionTick();
+        paintStep();
+    });
+    // A button or key of the construction: 0 Zurück, 1 Weiter, 2 Pos1, 3 Ende, 4 Abspielen.
+    const constructionKey = guarded((key) => {
+        clearInterval(stepTimer);
+        const every = engine.constructionKey(key);
+        if (every > 0) stepTimer = setInterval(stepTick, every);
+        paintStep();
     });
     const setOffset = guarded(() => {
         engine.setOffset($("ring").selectedIndex, $("offset").valueAsNumber);
@@ -402,6 +479,18 @@
             });
         }
         $("headButton").addEventListener("click", toggleHead);
+        $("constructionButton").addEventListener("click", toggleConstruction);
+        for (const [id, key] of [["stepBack", 0], ["stepForward", 1], ["playButton", 4]]) {
+            $(id).addEventListener("click", () => constructionKey(key));
+        }
+        // Anywhere in the panel; taken before a focused button would act on Space itself.
+        const stepKeys = { ArrowLeft: 0, ArrowRight: 1, Home: 2, End: 3, " ": 4 };
+        $("constructionPanel").addEventListener("keydown", (event) => {
+            const modified = event.ctrlKey || event.altKey || event.metaKey;
+            if (!Object.hasOwn(stepKeys, event.key) || modified) return;
+            event.preventDefault();
+            constructionKey(stepKeys[event.key]);
+        });
         $("turnButton").addEventListener("click", turn);
         $("ring").addEventListener("change", setOffset);
         $("offset").addEventListener("input", setOffset);
@@ -422,7 +511,8 @@
                 : ctrl && event.key.toLowerCase() === "i" ? "aboutButton"
                 : ctrl && event.key.toLowerCase() === "s" ? "saveButton"
                 : ctrl && event.key.toLowerCase() === "p" ? "printButton"
-                : ctrl && event.key.toLowerCase() === "l" ? "headButton" : null;
+                : ctrl && event.key.toLowerCase() === "l" ? "headButton"
+                : ctrl && event.key.toLowerCase() === "k" ? "constructionButton" : null;
             if (action === null || $(action).disabled) return;
             event.preventDefault();
             $(action).click();
@@ -432,13 +522,27 @@
             side = Math.max(16, Math.floor(Math.min(box.width, box.height)));
             paint();
         }).observe(disk.parentElement);
-        matchMedia(`(resolution: ${devicePixelRatio}dppx)`).addEventListener("change", paint);
+        new ResizeObserver(([entry]) => {
+            stepSide = entry.contentRect.width;
+            paintStep();
+        }).observe(stepDisk);
+        matchMedia(`(resolution: ${devicePixelRatio}dppx)`).addEventListener("change", () => {
+            paint();
+            paintStep();
+        });
     };
 
-    const start = () => {
+    // The module, gzipped in the page (see bundle.mjs).
+    const moduleBytes = () => {
+        const packed = Uint8Array.from(atob($("engine").textContent), (c) => c.charCodeAt(0));
+        const stream = new Blob([packed]).stream().pipeThrough(new DecompressionStream("gzip"));
+        return new Response(stream).arrayBuffer();
+    };
+
+    const start = async () => {
         const style = getComputedStyle(document.documentElement);
         face = style.getPropertyValue("--face").trim() || face;
-        const bytes = Uint8Array.from(atob($("engine").textContent), (c) => c.charCodeAt(0));
+        const bytes = await moduleBytes();
         const instance = new WebAssembly.Instance(new WebAssembly.Module(bytes),
             { zyklora: { ...canvasCalls, ...pageCalls }, wasi_snapshot_preview1: wasiCalls });
         engine = instance.exports;
@@ -446,10 +550,7 @@
         engine.colours();
         wire();
         ok();
+        performance.mark("zyklora-ready");  // awaited by the tests
     };
-    try {
-        start();
-    } catch (error) {
-        fail(error);
-    }
+    start().catch(fail);
 })();
