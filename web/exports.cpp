@@ -59,8 +59,6 @@ namespace {
 // The size of disk the page may ask for, in device pixels.
 constexpr std::int32_t kMinDiskSide = 16;
 constexpr std::int32_t kMaxDiskSide = 8192;
-// The marked block's outline on the construction's disk is at least this share of its side.
-constexpr double kMinStepOutlineShare = 60;
 
 TWebCanvas& diskCanvas() {
     static TWebCanvas canvas;
@@ -287,11 +285,8 @@ __attribute__((export_name("paintStep"))) void paintStep(std::int32_t side) {
     stepCanvas().resize(side);
     player.paintStepDisk(stepCanvas());
     if (const auto mark = player.markedSectors(side)) {
-        // Scaled from the window's large disk, the outline would be thinner than a pixel on the
-        // panel's small one.
-        const double outline = std::fmax(mark->outlineWidth, side / kMinStepOutlineShare);
         jsMarkSector(mark->centre, mark->outerRadius, mark->innerRadius, mark->startAngle,
-                     mark->endAngle, outline);
+                     mark->endAngle, mark->outlineWidth);
     }
 }
 
