@@ -3,11 +3,13 @@
 // they are; texts as a pointer into the module's memory and a length in bytes (UTF-8). Every
 // input is checked here, so that the engine never throws: the module has no exception support.
 
+#include <algorithm>
 #include <cmath>
 #include <cstddef>
 #include <iterator>
 #include <numbers>
 #include <string>
+#include <vector>
 
 #include "gray/GrayUnit.h"
 #include "gray/grayCycle.h"
@@ -52,6 +54,12 @@ __attribute__((import_module("zyklora"), import_name("drawSensor"))) void jsDraw
 __attribute__((import_module("zyklora"), import_name("showConstruction"))) void jsShowConstruction(
     std::int32_t shown, const char* lines, std::size_t length, const char* rows,
     std::size_t rowsLength, std::int32_t playing);
+__attribute__((import_module("zyklora"), import_name("showPractice"))) void jsShowPractice(
+    std::int32_t shown, const char* lines, std::size_t length, const char* choices,
+    std::size_t choicesLength, std::int32_t picked, std::int32_t typed, std::int32_t checked,
+    std::int32_t verdict, std::int32_t finished);
+__attribute__((import_module("zyklora"), import_name("saveMoodle"))) void jsSaveMoodle(
+    const char* name, std::size_t nameLength, const char* text, std::size_t length);
 }
 
 namespace {
@@ -114,13 +122,48 @@ void showConstruction() {
                        rows.size(), player.playing() ? 1 : 0);
 }
 
-// After a panel beside the disk opened or closed: both panels, and the selection's texts,
-// which follow the disk shown.
+// The practice panel: its texts one a line (progress, question, button, feedback, score, then
+// the text typed, which may hold line breaks of its own); its choices one a line, each as its
+// label ("1   0110"), a tab and the word; the choice picked or -1; whether the task wants a
+// typed answer, whether it is checked, the verdict (0 none yet, 1 right, 2 wrong) and whether
+// the round is over.
+void showPractice() {
+    const TPracticeRound& round = page().practice();
+    const bool running = round.started() && !round.finished();
+    std::string lines;
+    std::string choices;
+    bool typed = false;
+    if (round.started()) {
+        lines = (running ? round.progress() : "Runde beendet") + '\n' +
+                (running ? round.task().question : "") + '\n' + round.buttonText() + '\n' +
+                round.feedback() + '\n' + (running ? "" : round.score()) + '\n' +
+                page().typedAnswer();
+    }
+    if (running) {
+        const std::vector<std::string>& words = round.task().choices;
+        for (std::size_t i = 0; i < words.size(); ++i) {
+            choices += std::to_string(i + 1) + "   " + words[i] + '\t' + words[i] + '\n';
+        }
+        typed = words.empty();
+    }
+    const std::int32_t verdict = !round.checked() ? 0 : round.feedback() == "Richtig!" ? 1 : 2;
+    jsShowPractice(page().practiceShown() ? 1 : 0, lines.data(), lines.size(), choices.data(),
+                   choices.size(), round.picked().value_or(-1), typed ? 1 : 0,
+                   round.checked() ? 1 : 0, verdict, round.started() && round.finished() ? 1 : 0);
+}
+
+// After a panel beside the disk opened or closed: the lesson panels, and the selection's
+// texts, which follow the disk shown and stay hidden while practising.
 void showPanels() {
     showHead();
     showConstruction();
+    showPractice();
     showSelection();
 }
+
+// What the practice's answer field holds, written here by the page's script.
+constexpr std::size_t kAnswerCapacity = 256;
+char answerBytes[kAnswerCapacity];
 
 void showRings() {
     const TReadHeadModel& head = page().readHead();
@@ -188,6 +231,7 @@ __attribute__((export_name("ok"))) std::int32_t ok(double typed) {
     showRings();
     showHead();
     showConstruction();
+    showPractice();
     return built;
 }
 
@@ -343,5 +387,59 @@ __attribute__((export_name("rowOfWord"))) std::int32_t rowOfWord(std::int32_t wo
 __attribute__((export_name("diskSvg"))) void diskSvg(std::int32_t face) {
     const std::string svg = page().diskSvg(face & 0xFFFFFF);
     jsShowSvg(svg.data(), svg.size());
+}
+
+// "Üben": shows the practice panel (shown 1) in place of the table and the listing, closing the
+// read head and the construction, or hides it, bringing back the selection.
+__attribute__((export_name("practice"))) void practice(std::int32_t shown) {
+    page().showPractice(shown != 0);
+    showPanels();
+}
+
+// The seed of the round that the next OK starts.
+__attribute__((export_name("practiceSeed"))) void practiceSeed(std::uint32_t seed) {
+    page().setPracticeSeed(seed);
+}
+
+// A choice clicked (0-based).
+__attribute__((export_name("practicePick"))) void practicePick(std::int32_t choice) {
+    page().pickChoice(choice);
+    showPractice();
+}
+
+// The key of a digit in the panel: picks choice digit (1-based) and returns 1, else 0, so that
+// the digit is typed.
+__attribute__((export_name("practiceDigit"))) std::int32_t practiceDigit(std::int32_t digit) {
+    if (!page().practiceShown() || !page().pickByDigit(digit)) return 0;
+    showPractice();
+    return 1;
+}
+
+// Where the script writes the answer field's text (UTF-8), and how many bytes fit.
+__attribute__((export_name("answerBuffer"))) char* answerBuffer() { return answerBytes; }
+__attribute__((export_name("answerCapacity"))) std::int32_t answerCapacity() {
+    return static_cast<std::int32_t>(kAnswerCapacity);
+}
+
+// The answer field now holds the first length bytes of the buffer.
+__attribute__((export_name("practiceType"))) void practiceType(std::int32_t length) {
+    const auto kept = static_cast<std::size_t>(
+        std::clamp<std::int32_t>(length, 0, static_cast<std::int32_t>(kAnswerCapacity)));
+    page().typeAnswer(std::string(answerBytes, kept));
+}
+
+// "Prüfen", "Weiter" or "Neue Runde", or Enter in the panel.
+__attribute__((export_name("practiceConfirm"))) void practiceConfirm() {
+    if (page().practiceShown()) page().confirmPractice();
+    showPractice();
+}
+
+// "Für Moodle speichern…": hands the question bank of the table's count, drawn from seed, to
+// the page as a file to download.
+__attribute__((export_name("moodle"))) void moodle(std::uint32_t seed) {
+    if (page().gray() == nullptr) return;
+    const std::string name = page().moodleFileName();
+    const std::string xml = page().moodleXml(seed);
+    jsSaveMoodle(name.data(), name.size(), xml.data(), xml.size());
 }
 }

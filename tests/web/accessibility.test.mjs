@@ -46,6 +46,18 @@ test("axe finds nothing against WCAG 2.1 A and AA in any of the page's states", 
             assert.ok(!(await isOpen(box)), `Escape closes #${box}`);
         },
     });
+    // Answers the practice task shown anyhow and goes on, until one with a field (typed) or
+    // with choices, or the score (finished).
+    const practiceUntil = async (typed, finished = false) => {
+        const at = async () => (finished ? (await page.textContent("#practiceProgress")) ===
+            "Runde beendet" : (await page.isVisible("#answer")) === typed);
+        while (!(await at())) {
+            await (await page.isVisible("#answer") ? page.fill("#answer", "1")
+                : page.keyboard.press("1"));
+            await page.keyboard.press("Enter");
+            await page.keyboard.press("Enter");
+        }
+    };
     // Each state starts from the one before it.
     const states = [
         ["at start", {}],
@@ -75,6 +87,17 @@ test("axe finds nothing against WCAG 2.1 A and AA in any of the page's states", 
             assert.equal(await page.textContent("#stepCounter"), "Schritt 5 von 6");
             assert.equal(await page.locator("#stepTable .stepMarked").count(), 6);
         } }],
+        ["with practice open at a task with choices", { enter: async () => {
+            await page.keyboard.press("Control+U");
+            await practiceUntil(false);
+        } }],
+        ["with practice at a task to type", { enter: () => practiceUntil(true) }],
+        ["with practice after checking", { enter: async () => {
+            await page.keyboard.type("9");
+            await page.keyboard.press("Enter");
+            assert.match(await page.textContent("#practiceFeedback"), /^Leider falsch/);
+        }, leave: () => page.keyboard.press("Enter") }],
+        ["with practice at the score", { enter: () => practiceUntil(false, true) }],
     ];
     for (const [name, { enter, leave }] of states) {
         await enter?.();
@@ -100,6 +123,7 @@ test("the count field has the focus at start, and Tab walks the window's order, 
         ["copyButton", "button", "Tabelle kopieren"],
         ["headButton", "button", "Lesekopf"],
         ["constructionButton", "button", "Konstruktion"],
+        ["practiceButton", "button", "Üben"],
     ];
     const focused = [];
     for (let i = 0; i < stops.length; ++i) {

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "gray/GrayUnit.h"
+#include "gray/practice.h"
 #include "tests/support/recordingCanvas.h"
 
 namespace {
@@ -174,6 +175,88 @@ TEST(TGrayPage, ReadHeadAndConstructionExcludeEachOther) {
         EXPECT_EQ(page.constructionShown(), script[i].construction) << i;
         EXPECT_EQ(page.construction().playing(), played && script[i].construction) << i;
     }
+}
+
+}  // namespace
+
+namespace {
+
+// While practising, the selection stays but is neither shown nor changed, and the disk outlines
+// the task's sector without the changing ring, which would answer a task; closing brings the
+// selection back. Each OK starts a round of its count from the seed given.
+TEST(TGrayPage, PracticeHidesTheSelectionAndFollowsOk) {
+    RecordingCanvas disk(700, 700);
+    TGrayPage page(disk);
+    page.showPractice(true);
+    EXPECT_FALSE(page.practiceShown());  // nothing to practise before the first OK
+    page.setPracticeSeed(7);
+    page.ok(10);
+    page.select(3);
+    const std::string status = page.statusLine();
+    page.showPractice(true);
+    ASSERT_TRUE(page.practiceShown());
+    EXPECT_EQ(page.practice().task().question, practiceTasks(10, 7, 10).front().question);
+    EXPECT_EQ(page.statusLine(), "");
+    EXPECT_EQ(page.diskDescription(), "n = 10 Codewörter, 4 Ringe");
+    EXPECT_FALSE(page.select(5));
+    EXPECT_FALSE(page.pointAt(700, 350, 100, false));
+    const TSectorMark mark = page.mark(700).value();
+    EXPECT_NEAR(mark.startAngle, page.practice().task().sector * std::numbers::pi / 5, 1e-12);
+    EXPECT_TRUE(mark.changes.empty());
+    page.showPractice(false);
+    EXPECT_EQ(page.statusLine(), status);
+    EXPECT_EQ(page.mark(700)->changes.size(), 1u);
+
+    page.showPractice(true);
+    page.pickChoice(0);
+    page.typeAnswer("1");
+    page.confirmPractice();
+    page.confirmPractice();
+    ASSERT_EQ(page.practice().progress(), "Aufgabe 2 von 10");
+    page.setPracticeSeed(8);
+    page.ok(11);
+    EXPECT_TRUE(page.practiceShown());
+    EXPECT_EQ(page.practice().progress(), "Aufgabe 1 von 10");
+    EXPECT_EQ(page.practice().task().question, practiceTasks(12, 8, 10).front().question);
+    EXPECT_EQ(page.typedAnswer(), "");
+}
+
+// The read head, the construction and the practice: showing one hides the other two.
+TEST(TGrayPage, LessonPanelsExcludeEachOther) {
+    RecordingCanvas disk(700, 700);
+    TGrayPage page(disk);
+    page.ok(10);
+    using TShow = void (TGrayPage::*)(bool);
+    const TShow head = &TGrayPage::showReadHead;
+    const TShow construction = &TGrayPage::showConstruction;
+    const TShow practice = &TGrayPage::showPractice;
+    const struct {
+        TShow show;
+        bool shown;
+        const char* expected;  // head, construction, practice
+    } script[] = {
+        {practice, true, "001"},      {head, true, "100"},      {practice, true, "001"},
+        {construction, true, "010"},  {practice, true, "001"},  {head, false, "001"},
+        {construction, false, "001"}, {practice, false, "000"}, {construction, true, "010"},
+        {practice, false, "010"},
+    };
+    for (std::size_t i = 0; i < std::size(script); ++i) {
+        (page.*script[i].show)(script[i].shown);
+        const std::string shown{page.readHead().shown() ? '1' : '0',
+                                page.constructionShown() ? '1' : '0',
+                                page.practiceShown() ? '1' : '0'};
+        EXPECT_EQ(shown, script[i].expected) << i;
+    }
+}
+
+// "Für Moodle speichern…": twenty tasks of the table's count, named after it.
+TEST(TGrayPage, MoodleBankIsOfTheTablesCount) {
+    RecordingCanvas disk(700, 700);
+    TGrayPage page(disk);
+    EXPECT_EQ(page.moodleXml(1) + page.moodleFileName(), "");
+    page.ok(14);
+    EXPECT_EQ(page.moodleFileName(), "zyklora-gray-code-14.xml");
+    EXPECT_EQ(page.moodleXml(3), moodleXml(practiceTasks(14, 3, 20), "Zyklora/Gray-Code n=14"));
 }
 
 }  // namespace

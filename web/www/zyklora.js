@@ -17,6 +17,7 @@
     let turnTimer = 0;
     let stepTimer = 0;  // the construction playing
     let colours = null;  // the engine's colours for what is drawn over the disk
+    let practiceState = { typed: 0, checked: 0, finished: 0, picked: -1 };  // the task shown
 
     const text = (at, length) => decoder.decode(new Uint8Array(engine.memory.buffer, at, length));
     // TColor is 0x00BBGGRR, or a system colour (top byte 0xFF): the button face.
@@ -249,6 +250,43 @@
             const end = marked[marked.length - 1].getBoundingClientRect().bottom - top;
             box.scrollTop = Math.min(start, Math.max(0, end - box.clientHeight));
         },
+        // The practice panel; choices are "label, word", the last of lines what is typed.
+        showPractice: (shown, at, length, choicesAt, choicesLength, picked, typed, checked,
+            verdict, finished) => {
+            const [progress, question, button, feedback, score, ...typedText] =
+                text(at, length).split("\n");
+            $("practicePanel").hidden = shown === 0;
+            $("practiceButton").setAttribute("aria-pressed", String(shown !== 0));
+            document.body.classList.toggle("practiceShown", shown !== 0);
+            $("practiceProgress").textContent = progress ?? "";
+            $("practiceQuestion").textContent = question ?? "";
+            const choices = text(choicesAt, choicesLength).split("\n").slice(0, -1);
+            $("practiceChoices").hidden = choices.length === 0;
+            for (let i = 0; i < 4; ++i) {
+                const [label, word] = (choices[i] ?? "\t").split("\t");
+                const radio = $(`choice${i}`);
+                radio.closest("label").hidden = i >= choices.length;
+                radio.nextElementSibling.textContent = label;
+                radio.setAttribute("aria-label", word);
+                radio.checked = i === picked;
+                radio.disabled = checked !== 0;
+            }
+            $("answerRow").hidden = typed === 0;
+            const answer = $("answer");
+            answer.disabled = checked !== 0;
+            if (answer.value !== typedText.join("\n")) answer.value = typedText.join("\n");
+            $("practiceConfirm").textContent = button ?? "";
+            $("practiceFeedback").textContent = feedback ?? "";
+            $("practiceFeedback").classList.toggle("right", verdict === 1);
+            $("practiceFeedback").classList.toggle("wrong", verdict === 2);
+            $("practiceScore").textContent = score ?? "";
+            practiceState = { typed, checked, finished, picked };
+        },
+        // The question bank, as a download.
+        saveMoodle: (nameAt, nameLength, at, length) => {
+            const bytes = new Uint8Array(engine.memory.buffer, at, length).slice();
+            download(new Blob([bytes], { type: "application/xml" }), text(nameAt, nameLength));
+        },
         // A stretch of the turn that misreads, tinted across all rings.
         tintStretch: (centre, outer, inner, start, end) => {
             drawWedges();
@@ -346,12 +384,17 @@
         $("sheetDisk").src = `data:image/svg+xml;charset=utf-8,${encodeURIComponent(lastSvg)}`;
     };
 
+    // A new seed for each round and question bank, so that a class does not see the same tasks
+    // twice.
+    const freshSeed = () => crypto.getRandomValues(new Uint32Array(1))[0];
+
     const ok = guarded(() => {
+        engine.practiceSeed(freshSeed());
         $("count").value = engine.ok(Number($("count").value));
         paint();
         paintStep();
         for (const id of ["saveButton", "printButton", "copyButton", "headButton",
-            "constructionButton"]) {
+            "constructionButton", "practiceButton"]) {
             $(id).disabled = false;
         }
         setTimeout(guarded(refreshWorksheet));
@@ -391,6 +434,44 @@
             disk.focus();
         }
     });
+    // The control that the task shown wants: the button once checked or over, else the field
+    // or the choice picked (the first when none is).
+    const focusPractice = () => {
+        const { typed, checked, finished, picked } = practiceState;
+        const target = checked !== 0 || finished !== 0 ? "practiceConfirm"
+            : typed !== 0 ? "answer" : `choice${Math.max(picked, 0)}`;
+        $(target).focus();
+    };
+    const togglePractice = guarded(() => {
+        const panel = $("practicePanel");
+        const hadFocus = panel.contains(document.activeElement);
+        engine.practice(panel.hidden ? 1 : 0);
+        paint();  // the task's sector marked, or the selection back
+        if (!panel.hidden) {
+            focusPractice();
+        } else if (hadFocus) {
+            disk.focus();
+        }
+    });
+    const practiceConfirm = guarded(() => {
+        engine.practiceConfirm();
+        paint();
+        focusPractice();
+    });
+    const practicePick = guarded((choice) => engine.practicePick(choice));
+    // Digits pick a choice; where the task has none, they are typed.
+    const practiceDigit = guarded((digit) => {
+        if (engine.practiceDigit(digit) === 0) return false;
+        focusPractice();
+        return true;
+    });
+    const encoder = new TextEncoder();
+    const practiceType = guarded(() => {
+        const buffer = new Uint8Array(engine.memory.buffer, engine.answerBuffer(),
+            engine.answerCapacity());
+        engine.practiceType(encoder.encodeInto($("answer").value, buffer).written);
+    });
+    const saveMoodle = guarded(() => engine.moodle(freshSeed()));
     const stepTick = guarded(() => {
         engine.constructionTick();
         paintStep();
@@ -491,6 +572,24 @@
             event.preventDefault();
             constructionKey(stepKeys[event.key]);
         });
+        $("practiceButton").addEventListener("click", togglePractice);
+        $("practiceConfirm").addEventListener("click", practiceConfirm);
+        for (let i = 0; i < 4; ++i) {
+            $(`choice${i}`).addEventListener("change", () => practicePick(i));
+        }
+        $("answer").addEventListener("input", practiceType);
+        $("moodleButton").addEventListener("click", saveMoodle);
+        // Anywhere in the panel: Enter checks and goes on (other buttons keep their own Enter),
+        // digits pick.
+        $("practicePanel").addEventListener("keydown", (event) => {
+            if (event.ctrlKey || event.altKey || event.metaKey) return;
+            if (event.key === "Enter" && !event.target.matches("button:not(#practiceConfirm)")) {
+                event.preventDefault();
+                practiceConfirm();
+            } else if (/^[0-9]$/.test(event.key) && practiceDigit(Number(event.key))) {
+                event.preventDefault();
+            }
+        });
         $("turnButton").addEventListener("click", turn);
         $("ring").addEventListener("change", setOffset);
         $("offset").addEventListener("input", setOffset);
@@ -512,7 +611,8 @@
                 : ctrl && event.key.toLowerCase() === "s" ? "saveButton"
                 : ctrl && event.key.toLowerCase() === "p" ? "printButton"
                 : ctrl && event.key.toLowerCase() === "l" ? "headButton"
-                : ctrl && event.key.toLowerCase() === "k" ? "constructionButton" : null;
+                : ctrl && event.key.toLowerCase() === "k" ? "constructionButton"
+                : ctrl && event.key.toLowerCase() === "u" ? "practiceButton" : null;
             if (action === null || $(action).disabled) return;
             event.preventDefault();
             $(action).click();
