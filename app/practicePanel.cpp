@@ -186,7 +186,7 @@ void TPracticePanel::showTask() {
     m_choiceGroup->setExclusive(true);
     if (choices && !m_round.checked() && !m_round.picked()) m_choices.front()->setFocus();
     if (m_round.checked() || finished) m_button->setFocus();
-    const bool right = m_round.feedback() == "Richtig!";
+    const bool right = m_round.wasRight();
     m_feedback->setText(QString::fromStdString(m_round.feedback()));
     m_feedback->setStyleSheet(right ? QStringLiteral("color: #006e00;")
                                     : QStringLiteral("color: #c80000;"));

@@ -28,6 +28,8 @@ public:
     void pick(int choice);
     void type(const std::string& text);
     std::optional<int> picked() const { return m_picked; }
+    // What is typed for the task shown; "" on a new task.
+    const std::string& typed() const { return m_typed; }
     // The key of a choice, 1 .. 4: picks it; false for any other digit or without choices.
     bool pickByDigit(int digit);
 
@@ -37,6 +39,8 @@ public:
     void next();
     void confirm();
     bool checked() const { return m_checked; }
+    // Whether the checked answer was right; false before the check.
+    bool wasRight() const { return m_checked && m_wasRight; }
     // "Richtig!" or "Leider falsch – richtig ist 0110", once checked; else "".
     std::string feedback() const;
     // The button's caption: "Prüfen", "Weiter", or after the last task "Neue Runde".

@@ -137,7 +137,7 @@ void showPractice() {
         lines = (running ? round.progress() : "Runde beendet") + '\n' +
                 (running ? round.task().question : "") + '\n' + round.buttonText() + '\n' +
                 round.feedback() + '\n' + (running ? "" : round.score()) + '\n' +
-                page().typedAnswer();
+                page().practice().typed();
     }
     if (running) {
         const std::vector<std::string>& words = round.task().choices;
@@ -146,7 +146,7 @@ void showPractice() {
         }
         typed = words.empty();
     }
-    const std::int32_t verdict = !round.checked() ? 0 : round.feedback() == "Richtig!" ? 1 : 2;
+    const std::int32_t verdict = !round.checked() ? 0 : round.wasRight() ? 1 : 2;
     jsShowPractice(page().practiceShown() ? 1 : 0, lines.data(), lines.size(), choices.data(),
                    choices.size(), round.picked().value_or(-1), typed ? 1 : 0,
                    round.checked() ? 1 : 0, verdict, round.started() && round.finished() ? 1 : 0);

@@ -23,7 +23,6 @@ std::int32_t TGrayPage::ok(std::int64_t typed) {
     m_readHead.setGray(*m_gray);
     m_construction.setCount(m_gray->codeCount());
     m_practice.start(m_gray->codeCount(), m_practiceSeed);
-    m_typed.clear();
     return m_gray->codeCount();
 }
 
@@ -148,14 +147,9 @@ void TGrayPage::typeAnswer(const std::string& text) {
         return;
     }
     m_practice.type(text);
-    m_typed = text;
 }
 
-void TGrayPage::confirmPractice() {
-    // Going on shows another task, whose field starts empty.
-    if (m_practice.checked() || m_practice.finished()) m_typed.clear();
-    m_practice.confirm();
-}
+void TGrayPage::confirmPractice() { m_practice.confirm(); }
 
 std::string TGrayPage::moodleXml(unsigned seed) const {
     if (!m_gray) return "";

@@ -113,8 +113,6 @@ public:
     void pickChoice(std::int32_t choice) { m_practice.pick(choice); }
     bool pickByDigit(std::int32_t digit) { return m_practice.pickByDigit(digit); }
     void typeAnswer(const std::string& text);
-    // What is typed for the task shown; "" once the round goes on to another task.
-    const std::string& typedAnswer() const { return m_typed; }
     // The panel's button or Enter: checks the answer, or goes on to the next task, the score,
     // or a new round.
     void confirmPractice();
@@ -139,5 +137,4 @@ private:
     TPracticeRound m_practice;
     bool m_practiceShown = false;
     unsigned m_practiceSeed = 0;
-    std::string m_typed;
 };

@@ -218,7 +218,7 @@ TEST(TGrayPage, PracticeHidesTheSelectionAndFollowsOk) {
     EXPECT_TRUE(page.practiceShown());
     EXPECT_EQ(page.practice().progress(), "Aufgabe 1 von 10");
     EXPECT_EQ(page.practice().task().question, practiceTasks(12, 8, 10).front().question);
-    EXPECT_EQ(page.typedAnswer(), "");
+    EXPECT_EQ(page.practice().typed(), "");
 }
 
 // The read head, the construction and the practice: showing one hides the other two.
