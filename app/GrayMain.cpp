@@ -23,6 +23,7 @@
 #include "app/platform/spinEdit.h"
 #include "app/platform/stringGrid.h"
 #include "app/platform/zoomArea.h"
+#include "app/practicePanel.h"
 #include "app/readHeadTool.h"
 #include "app/teachingTools.h"
 #include "app/windowZoom.h"
@@ -99,6 +100,8 @@ TFormMain::TFormMain(QWidget* parent) : QWidget(parent) {
     SpeedButtonBeenden = m_tools->button(TTeachingTools::TTool::Exit);
     m_readHead = new TReadHeadTool(m_shownDisk, *m_tools, *m_zoomArea, *ImageScheibe);
     m_construction = new TConstructionView(*m_tools, *m_zoomArea);
+    m_practice =
+        new TPracticePanel(*m_tools, *m_zoomArea, *ImageScheibe, {StringGrid, Memo, LabelMemo});
     new TWorksheetTool(*this, *m_tools);
     m_zoom = new TWindowZoom(*this, *m_zoomArea);
     m_focusRing = new TFocusRing(content);
@@ -172,6 +175,7 @@ void TFormMain::BitBtnClick() {
     m_readHead->setGray(*CurrentGray);
     m_construction->setCount(CurrentGray->codeCount());
     m_tools->showTable(*CurrentGray);
+    m_practice->setGray(*CurrentGray);
     // A new table is read from its start.
     StringGrid->scrollToTop();
     Memo->moveCursor(QTextCursor::Start);

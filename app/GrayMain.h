@@ -10,6 +10,7 @@ class QLabel;
 class QPushButton;
 class QToolButton;
 class TConstructionView;
+class TPracticePanel;
 class TFocusRing;
 class TImageControl;
 class TMemo;
@@ -67,6 +68,7 @@ public:
     TTeachingTools& teachingTools() { return *m_tools; }
     TReadHeadTool& readHead() { return *m_readHead; }
     TConstructionView& construction() { return *m_construction; }
+    TPracticePanel& practice() { return *m_practice; }
     TWindowZoom& windowZoom() { return *m_zoom; }
     TZoomArea& zoomArea() { return *m_zoomArea; }
 
@@ -84,6 +86,7 @@ private:
     TTeachingTools* m_tools;
     TReadHeadTool* m_readHead;
     TConstructionView* m_construction;
+    TPracticePanel* m_practice;
     TWindowZoom* m_zoom;
 };
 

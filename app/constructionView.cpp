@@ -14,6 +14,7 @@
 #include <algorithm>
 #include <cmath>
 #include <numbers>
+#include <utility>
 
 #include "app/diskGeometry.h"
 #include "app/platform/glyphs.h"
@@ -80,11 +81,7 @@ TConstructionView::TConstructionView(TTeachingTools& tools, TZoomArea& zoom)
     tools.addToolButton(m_action)->setObjectName(QStringLiteral("constructionButton"));
 
     const auto label = [&](const QString& text, const QRect& designed) {
-        auto* made = new QLabel(text, this);
-        made->setWordWrap(true);
-        made->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        zoom.place(made, designed);
-        return made;
+        return zoom.placeLabel(this, text, designed);
     };
     QFont bold;
     bold.setBold(true);
@@ -171,25 +168,18 @@ void TConstructionView::tick() {
 
 void TConstructionView::keyPressEvent(QKeyEvent* event) {
     using TKey = TConstructionPlayer::TKey;
-    switch (event->key()) {
-        case Qt::Key_Left:
-            act(TKey::Left);
-            break;
-        case Qt::Key_Right:
-            act(TKey::Right);
-            break;
-        case Qt::Key_Home:
-            act(TKey::Home);
-            break;
-        case Qt::Key_End:
-            act(TKey::End);
-            break;
-        case Qt::Key_Space:
-            act(TKey::Space);
-            break;
-        default:
-            QWidget::keyPressEvent(event);
+    static constexpr std::pair<int, TKey> kKeys[] = {{Qt::Key_Left, TKey::Left},
+                                                     {Qt::Key_Right, TKey::Right},
+                                                     {Qt::Key_Home, TKey::Home},
+                                                     {Qt::Key_End, TKey::End},
+                                                     {Qt::Key_Space, TKey::Space}};
+    for (const auto& [key, action] : kKeys) {
+        if (event->key() == key) {
+            act(action);
+            return;
+        }
     }
+    QWidget::keyPressEvent(event);
 }
 
 void TConstructionView::followPlaying() {

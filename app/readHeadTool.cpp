@@ -66,11 +66,7 @@ void TReadHeadTool::buildPanel(TZoomArea& zoom) {
     m_panel = new QWidget(zoom.content());
     m_panel->setObjectName(QStringLiteral("readHeadPanel"));
     const auto label = [&](const QString& text, const QRect& designed) {
-        auto* made = new QLabel(text, m_panel);
-        made->setWordWrap(true);
-        made->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        zoom.place(made, designed);
-        return made;
+        return zoom.placeLabel(m_panel, text, designed);
     };
     QFont bold;
     bold.setBold(true);

@@ -22,7 +22,16 @@ TSidePanels::TSidePanels(TZoomArea& zoom)
 void TSidePanels::add(QAction* action, QWidget* panel, int width) {
     m_zoom.place(panel, {kLeft, kTop, width, kHeight});
     panel->hide();
-    m_panels.push_back({action, panel, width});
+    m_panels.push_back({action, panel, width + kMargin});
+    connect(action, &QAction::toggled, this,
+            [this, action](bool shown) { toggled(action, shown); });
+}
+
+void TSidePanels::addOver(QAction* action, QWidget* panel, const QRect& designed) {
+    m_zoom.place(panel, designed);
+    panel->hide();
+    panel->setAutoFillBackground(true);  // the controls underneath stay out of sight
+    m_panels.push_back({action, panel, 0});
     connect(action, &QAction::toggled, this,
             [this, action](bool shown) { toggled(action, shown); });
 }
@@ -32,7 +41,10 @@ void TSidePanels::toggled(QAction* action, bool shown) {
     for (const TPanel& entry : m_panels) {
         if (entry.action == action) {
             entry.panel->setVisible(shown);
-            if (shown) growth = entry.width + kMargin;
+            if (shown) {
+                entry.panel->raise();
+                growth = entry.growth;
+            }
         } else if (shown && entry.action->isChecked()) {
             entry.action->setChecked(false);  // its own tool hides what belongs to it
         }
@@ -43,7 +55,9 @@ void TSidePanels::toggled(QAction* action, bool shown) {
     if (shown) {
         QTimer::singleShot(0, this, [this, action] {
             for (const TPanel& entry : m_panels) {
-                if (entry.action != action || !entry.panel->isVisible()) continue;
+                if (entry.action != action || entry.growth == 0 || !entry.panel->isVisible()) {
+                    continue;
+                }
                 QScrollBar* sideways = m_zoom.horizontalScrollBar();
                 const int right = entry.panel->geometry().right() + 1;
                 sideways->setValue(std::max(sideways->value(), right - m_zoom.viewport()->width()));

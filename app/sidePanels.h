@@ -10,9 +10,9 @@ class QAction;
 class QWidget;
 class TZoomArea;
 
-// The panels that lesson tools show beside the disk, one at a time: each belongs to a checkable
-// action, checking one unchecks the others, and the window's content grows by the shown
-// panel's width while it is shown.
+// The panels that lesson tools show, one at a time: each belongs to a checkable action, and
+// checking one unchecks the others. A panel beside the disk widens the window's content while
+// it is shown; a panel may also stand over other controls, which it then hides.
 class TSidePanels : public QObject {
     Q_OBJECT
 
@@ -26,6 +26,8 @@ public:
 
     // Places panel beside the disk, width wide, hidden until action is checked.
     void add(QAction* action, QWidget* panel, int width);
+    // Places panel at designed over the controls there, hidden until action is checked.
+    void addOver(QAction* action, QWidget* panel, const QRect& designed);
 
 private:
     void toggled(QAction* action, bool shown);
@@ -33,7 +35,7 @@ private:
     struct TPanel {
         QAction* action;
         QWidget* panel;
-        int width;
+        int growth;  // how much wider the content is while it is shown
     };
     TZoomArea& m_zoom;
     QSize m_designedWithoutPanel;

@@ -5,6 +5,13 @@
 
 #include "gray/GrayUnit.h"
 
+namespace {
+
+// The marked block's outline is at least this share of the disk's width.
+constexpr double kMinOutlineShare = 60;
+
+}  // namespace
+
 void TConstructionPlayer::setCount(int n) {
     m_steps = constructionSteps(n);
     m_shown = 0;
@@ -32,6 +39,9 @@ std::optional<TSectorMark> TConstructionPlayer::markedSectors(std::int32_t width
     TSectorMark block = sectorMark(width, step().words, {}, step().marked.front());
     block.endAngle = sectorMark(width, step().words, {}, step().marked.back()).endAngle;
     block.changes.clear();
+    // The view's disk is small: scaled from the window's large one, the outline would be
+    // thinner than a pixel there.
+    block.outlineWidth = std::max(block.outlineWidth, width / kMinOutlineShare);
     return block;
 }
 

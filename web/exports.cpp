@@ -3,10 +3,13 @@
 // they are; texts as a pointer into the module's memory and a length in bytes (UTF-8). Every
 // input is checked here, so that the engine never throws: the module has no exception support.
 
+#include <algorithm>
 #include <cmath>
 #include <cstddef>
+#include <iterator>
 #include <numbers>
 #include <string>
+#include <vector>
 
 #include "gray/GrayUnit.h"
 #include "gray/grayCycle.h"
@@ -27,7 +30,8 @@ __attribute__((import_module("zyklora"), import_name("showSelection"))) void jsS
     std::int32_t word, const char* status, std::size_t statusLength, const char* disk,
     std::size_t diskLength);
 __attribute__((import_module("zyklora"), import_name("useColours"))) void jsUseColours(
-    TColor selectionMark, TColor head, TColor misread, TColor tint, std::int32_t tintAlpha);
+    TColor selectionMark, TColor head, TColor misread, TColor tint, std::int32_t tintAlpha,
+    TColor stepMarkedRow, TColor prefixBit);
 __attribute__((import_module("zyklora"), import_name("markSector"))) void jsMarkSector(
     double centre, double outerRadius, double innerRadius, double startAngle, double endAngle,
     double width);
@@ -50,6 +54,15 @@ __attribute__((import_module("zyklora"), import_name("drawHead"))) void jsDrawHe
     TColor color);
 __attribute__((import_module("zyklora"), import_name("drawSensor"))) void jsDrawSensor(
     double x, double y, double radius, std::int32_t one, TColor rim);
+__attribute__((import_module("zyklora"), import_name("showConstruction"))) void jsShowConstruction(
+    std::int32_t shown, const char* lines, std::size_t length, const char* rows,
+    std::size_t rowsLength, std::int32_t playing);
+__attribute__((import_module("zyklora"), import_name("showPractice"))) void jsShowPractice(
+    std::int32_t shown, const char* lines, std::size_t length, const char* choices,
+    std::size_t choicesLength, std::int32_t picked, std::int32_t typed, std::int32_t checked,
+    std::int32_t verdict, std::int32_t finished);
+__attribute__((import_module("zyklora"), import_name("saveMoodle"))) void jsSaveMoodle(
+    const char* name, std::size_t nameLength, const char* text, std::size_t length);
 }
 
 namespace {
@@ -59,6 +72,12 @@ constexpr std::int32_t kMinDiskSide = 16;
 constexpr std::int32_t kMaxDiskSide = 8192;
 
 TWebCanvas& diskCanvas() {
+    static TWebCanvas canvas;
+    return canvas;
+}
+
+// The construction panel's disk of the step shown.
+TWebCanvas& stepCanvas() {
     static TWebCanvas canvas;
     return canvas;
 }
@@ -76,16 +95,78 @@ void showSelection() {
 }
 
 // The head's panel: its texts one a line (angle, word read, sector's word, verdict, offset,
-// count line, turn button).
+// count line, turn button, the reading's decoding).
 void showHead() {
     const TReadHeadModel& head = page().readHead();
     const TReadHeadPanel panel = head.panel();
     const std::string lines = panel.angle + '\n' + panel.word + '\n' + panel.sectorWord + '\n' +
                               panel.verdict + '\n' + head.offsetText() + '\n' + head.countLine() +
-                              '\n' + head.turnButtonText();
+                              '\n' + head.turnButtonText() + '\n' + head.readingDecoding();
     jsShowHead(head.shown() ? 1 : 0, lines.data(), lines.size(), panel.misread ? 1 : 0,
                head.turning() ? 1 : 0);
 }
+
+// The construction panel: its texts one a line (counter, play button, step's text, what a screen
+// reader announces), and its table's rows one a line (number, prefix bit, rest of the word, 1
+// for a marked row, separated by tabs).
+void showConstruction() {
+    const TConstructionPlayer& player = page().construction();
+    std::string lines;
+    if (player.hasSteps()) {
+        lines = player.counter() + '\n' + player.playButtonText() + '\n' + player.step().text +
+                '\n' + player.announcement();
+    }
+    std::string rows;
+    for (const TGrayPage::TStepRow& row : page().stepRows()) {
+        rows += row.number + '\t' + row.prefix + '\t' + row.rest + '\t' + (row.marked ? '1' : '0') +
+                '\n';
+    }
+    jsShowConstruction(page().constructionShown() ? 1 : 0, lines.data(), lines.size(), rows.data(),
+                       rows.size(), player.playing() ? 1 : 0);
+}
+
+// The practice panel: its texts one a line (progress, question, button, feedback, score, then
+// the text typed, which may hold line breaks of its own); its choices one a line, each as its
+// label ("1   0110"), a tab and the word; the choice picked or -1; whether the task wants a
+// typed answer, whether it is checked, the verdict (0 none yet, 1 right, 2 wrong) and whether
+// the round is over.
+void showPractice() {
+    const TPracticeRound& round = page().practice();
+    const bool running = round.started() && !round.finished();
+    std::string lines;
+    std::string choices;
+    bool typed = false;
+    if (round.started()) {
+        lines = (running ? round.progress() : "Runde beendet") + '\n' +
+                (running ? round.task().question : "") + '\n' + round.buttonText() + '\n' +
+                round.feedback() + '\n' + (running ? "" : round.score()) + '\n' +
+                page().practice().typed();
+    }
+    if (running) {
+        const std::vector<std::string>& words = round.task().choices;
+        for (std::size_t i = 0; i < words.size(); ++i) {
+            choices += std::to_string(i + 1) + "   " + words[i] + '\t' + words[i] + '\n';
+        }
+        typed = words.empty();
+    }
+    const std::int32_t verdict = !round.checked() ? 0 : round.wasRight() ? 1 : 2;
+    jsShowPractice(page().practiceShown() ? 1 : 0, lines.data(), lines.size(), choices.data(),
+                   choices.size(), round.picked().value_or(-1), typed ? 1 : 0,
+                   round.checked() ? 1 : 0, verdict, round.started() && round.finished() ? 1 : 0);
+}
+
+// After a panel beside the disk opened or closed: the lesson panels, and the selection's
+// texts, which follow the disk shown and stay hidden while practising.
+void showPanels() {
+    showHead();
+    showConstruction();
+    showPractice();
+    showSelection();
+}
+
+// What the practice's answer field holds, written here by the page's script.
+constexpr std::size_t kAnswerCapacity = 256;
+char answerBytes[kAnswerCapacity];
 
 void showRings() {
     const TReadHeadModel& head = page().readHead();
@@ -152,13 +233,16 @@ __attribute__((export_name("ok"))) std::int32_t ok(double typed) {
     showSelection();
     showRings();
     showHead();
+    showConstruction();
+    showPractice();
     return built;
 }
 
-// The colours drawn over the disk and of the misread verdict; called once at start.
+// The colours drawn over the disk, of the misread verdict and of the construction's table;
+// called once at start.
 __attribute__((export_name("colours"))) void colours() {
     jsUseColours(kSelectionMarkColor, kHeadColor, kMisreadColor, kMisreadTintColor,
-                 kMisreadTintAlpha);
+                 kMisreadTintAlpha, kStepMarkedRowColor, kPrefixBitColor);
 }
 
 // The side of the disk the page saves as a picture.
@@ -205,11 +289,52 @@ __attribute__((export_name("diskPointer"))) std::int32_t diskPointer(std::int32_
     return 1;
 }
 
-// "Lesekopf": shows the head (shown 1) or hides it; the selection's texts follow the disk shown.
+// "Lesekopf": shows the head (shown 1), closing the construction, or hides it; the selection's
+// texts follow the disk shown.
 __attribute__((export_name("readHead"))) void readHead(std::int32_t shown) {
-    page().readHead().setShown(shown != 0);
-    showHead();
-    showSelection();
+    page().showReadHead(shown != 0);
+    showPanels();
+}
+
+// "Konstruktion": shows the construction panel (shown 1), closing the read head, or hides it.
+__attribute__((export_name("construction"))) void construction(std::int32_t shown) {
+    page().showConstruction(shown != 0);
+    showPanels();
+}
+
+// A button or key of the construction panel: 0 Left ("Zurück"), 1 Right ("Weiter"), 2 Home,
+// 3 End, 4 Space ("Abspielen" or "Anhalten"); anything else does nothing. Returns the
+// milliseconds between steps while playing, else 0.
+__attribute__((export_name("constructionKey"))) std::int32_t constructionKey(std::int32_t key) {
+    using TKey = TConstructionPlayer::TKey;
+    constexpr TKey kKeys[] = {TKey::Left, TKey::Right, TKey::Home, TKey::End, TKey::Space};
+    TConstructionPlayer& player = page().construction();
+    if (page().constructionShown() && key >= 0 &&
+        key < static_cast<std::int32_t>(std::size(kKeys))) {
+        player.press(kKeys[key]);
+    }
+    showConstruction();
+    return player.playing() ? TConstructionPlayer::kStepMilliseconds : 0;
+}
+
+// One step of playing; returns 0 once playing has stopped.
+__attribute__((export_name("constructionTick"))) std::int32_t constructionTick() {
+    page().construction().tick();
+    showConstruction();
+    return page().construction().playing() ? 1 : 0;
+}
+
+// Draws the step's disk on a side x side canvas, with the outline of the block that the step
+// marks.
+__attribute__((export_name("paintStep"))) void paintStep(std::int32_t side) {
+    const TConstructionPlayer& player = page().construction();
+    if (!player.hasSteps() || side < kMinDiskSide || side > kMaxDiskSide) return;
+    stepCanvas().resize(side);
+    player.paintStepDisk(stepCanvas());
+    if (const auto mark = player.markedSectors(side)) {
+        jsMarkSector(mark->centre, mark->outerRadius, mark->innerRadius, mark->startAngle,
+                     mark->endAngle, mark->outlineWidth);
+    }
 }
 
 // "Versatz": the ring turned (0 = the outermost) and its offset in hundredths of a degree.
@@ -265,6 +390,60 @@ __attribute__((export_name("rowOfWord"))) std::int32_t rowOfWord(std::int32_t wo
 __attribute__((export_name("diskSvg"))) void diskSvg(std::int32_t face) {
     const std::string svg = page().diskSvg(face & 0xFFFFFF);
     jsShowSvg(svg.data(), svg.size());
+}
+
+// "Üben": shows the practice panel (shown 1) in place of the table and the listing, closing the
+// read head and the construction, or hides it, bringing back the selection.
+__attribute__((export_name("practice"))) void practice(std::int32_t shown) {
+    page().showPractice(shown != 0);
+    showPanels();
+}
+
+// The seed of the round that the next OK starts.
+__attribute__((export_name("practiceSeed"))) void practiceSeed(std::uint32_t seed) {
+    page().setPracticeSeed(seed);
+}
+
+// A choice clicked (0-based).
+__attribute__((export_name("practicePick"))) void practicePick(std::int32_t choice) {
+    page().pickChoice(choice);
+    showPractice();
+}
+
+// The key of a digit in the panel: picks choice digit (1-based) and returns 1, else 0, so that
+// the digit is typed.
+__attribute__((export_name("practiceDigit"))) std::int32_t practiceDigit(std::int32_t digit) {
+    if (!page().practiceShown() || !page().pickByDigit(digit)) return 0;
+    showPractice();
+    return 1;
+}
+
+// Where the script writes the answer field's text (UTF-8), and how many bytes fit.
+__attribute__((export_name("answerBuffer"))) char* answerBuffer() { return answerBytes; }
+__attribute__((export_name("answerCapacity"))) std::int32_t answerCapacity() {
+    return static_cast<std::int32_t>(kAnswerCapacity);
+}
+
+// The answer field now holds the first length bytes of the buffer.
+__attribute__((export_name("practiceType"))) void practiceType(std::int32_t length) {
+    const auto kept = static_cast<std::size_t>(
+        std::clamp<std::int32_t>(length, 0, static_cast<std::int32_t>(kAnswerCapacity)));
+    page().typeAnswer(std::string(answerBytes, kept));
+}
+
+// "Prüfen", "Weiter" or "Neue Runde", or Enter in the panel.
+__attribute__((export_name("practiceConfirm"))) void practiceConfirm() {
+    if (page().practiceShown()) page().confirmPractice();
+    showPractice();
+}
+
+// "Für Moodle speichern…": hands the question bank of the table's count, drawn from seed, to
+// the page as a file to download.
+__attribute__((export_name("moodle"))) void moodle(std::uint32_t seed) {
+    if (page().gray() == nullptr) return;
+    const std::string name = page().moodleFileName();
+    const std::string xml = page().moodleXml(seed);
+    jsSaveMoodle(name.data(), name.size(), xml.data(), xml.size());
 }
 
 // The count a worksheet is drawn for, from the typed number, as OK reads its count field.

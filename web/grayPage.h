@@ -7,9 +7,11 @@
 #include <string>
 #include <vector>
 
+#include "gray/constructionPlayer.h"
 #include "gray/diskLayout.h"
 #include "gray/grayCycle.h"
 #include "gray/grayWindow.h"
+#include "gray/practiceRound.h"
 #include "gray/readHeadModel.h"
 #include "lib/colors.h"
 
@@ -32,7 +34,8 @@ public:
     TCanvas& diskImage() override { return m_disk; }
 
     // The OK button for a typed count: builds the table of shownCount(typed) words, fills the
-    // listing, checks the cycle and clears the selection. Returns the count built.
+    // listing, checks the cycle, clears the selection, shows the construction of the new
+    // count from Start and starts a practice round about it. Returns the count built.
     std::int32_t ok(std::int64_t typed);
     // The table shown, or nullptr before the first OK.
     const TGray* gray() const { return m_gray.get(); }
@@ -43,17 +46,22 @@ public:
     void paintDisk();
 
     // Selects the word at cycle position word (0-based); false, selecting nothing, when there
-    // is no such word.
+    // is no such word or while practising.
     bool select(std::int32_t word);
-    // Selects the word step positions on along the cycle, or the first when none is selected.
+    // Selects the word step positions on along the cycle, or the first when none is selected;
+    // nothing while practising.
     void step(std::int32_t step);
+    // The selected word; it stays selected, though not shown, while practising.
     std::optional<std::int32_t> selected() const { return m_selected; }
-    // The selected word's explanation on one line, or "".
+    // The selected word's explanation on one line, or "" (always while practising, as it would
+    // give answers away).
     std::string statusLine() const;
-    // What a screen reader says of the disk: its size, then the selected word's explanation.
+    // What a screen reader says of the disk: its size, then the selected word's explanation
+    // unless practising.
     std::string diskDescription() const;
 
-    // The selection's mark on the disk shown, width pixels wide.
+    // The selection's mark on the disk shown, width pixels wide; while practising the outline
+    // of the task's sector instead, without the changing ring, which would answer a task.
     std::optional<TSectorMark> mark(std::int32_t width) const;
     // The sector under (x, y) on a disk of width pixels, or nothing.
     std::optional<std::int32_t> sectorAt(std::int32_t width, double x, double y) const;
@@ -65,12 +73,55 @@ public:
     // selection's texts follow the disk it shows.
     TReadHeadModel& readHead() { return m_readHead; }
     const TReadHeadModel& readHead() const { return m_readHead; }
+    // The panels beside the disk, the read head's and the construction's ("Konstruktion"):
+    // at most one of them and the practice panel is shown, so showing one hides the others.
+    // Hiding the construction stops its playing.
+    void showReadHead(bool shown);
+    void showConstruction(bool shown);
+    bool constructionShown() const { return m_constructionShown; }
+    // The construction of the last OK's count: its step shown, buttons, keys and ticks.
+    TConstructionPlayer& construction() { return m_construction; }
+    const TConstructionPlayer& construction() const { return m_construction; }
+
+    // A row of the construction panel's table ("Nr.", "Codewort"): the word's number in the
+    // step's list, counted from 0 as the table's "Nummer"; on a mirror step the word's
+    // prefix bit apart from the rest; and whether the step marks the row.
+    struct TStepRow {
+        std::string number;
+        std::string prefix;
+        std::string rest;
+        bool marked;
+    };
+    std::vector<TStepRow> stepRows() const;
     // Left (-1) or Right (+1) on the disk: turns the shown head by a fine step, else walks
     // the selection.
     void stepOnDisk(std::int32_t step);
     // A press or drag at (x, y) of a disk of width pixels: moves the shown head there, else a
     // press selects the sector under it. Returns whether anything changed.
     bool pointAt(std::int32_t width, double x, double y, bool dragged);
+
+    // "Üben": the practice panel in place of the table and the listing, the third lesson panel
+    // beside the read head's and the construction's; showing one of the three hides the others.
+    // Shown only after the first OK.
+    void showPractice(bool shown);
+    bool practiceShown() const { return m_practiceShown; }
+    // The round of the last OK; its answers go through the calls below.
+    const TPracticeRound& practice() const { return m_practice; }
+    // The seed of the round that the next OK starts; "Neue Runde" goes on from there.
+    void setPracticeSeed(unsigned seed) { m_practiceSeed = seed; }
+    // A choice picked by the mouse (0-based) or by its key (1 .. 4; false for any other
+    // digit or a task without choices), and the text typed for a task without choices.
+    void pickChoice(std::int32_t choice) { m_practice.pick(choice); }
+    bool pickByDigit(std::int32_t digit) { return m_practice.pickByDigit(digit); }
+    void typeAnswer(const std::string& text);
+    // The panel's button or Enter: checks the answer, or goes on to the next task, the score,
+    // or a new round.
+    void confirmPractice();
+    static constexpr int kMoodleTasks = 20;
+    // "Für Moodle speichern…": kMoodleTasks tasks drawn from seed about the table's count as a
+    // Moodle XML question bank, and the file's name; both "" before the first OK.
+    std::string moodleXml(unsigned seed) const;
+    std::string moodleFileName() const;
 
 private:
     TCanvas& m_disk;
@@ -81,6 +132,12 @@ private:
     std::optional<std::int32_t> m_selected;
 
     TReadHeadModel m_readHead;
+    TConstructionPlayer m_construction;
+    bool m_constructionShown = false;
+
+    TPracticeRound m_practice;
+    bool m_practiceShown = false;
+    unsigned m_practiceSeed = 0;
 };
 
 // A worksheet page as the page prints and saves it: an A4 SVG drawing in millimetres, vector and

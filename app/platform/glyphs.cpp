@@ -213,6 +213,18 @@ QIcon constructionGlyph(const QColor& prefix) {
     });
 }
 
+QIcon practiceGlyph() {
+    return glyph([](QPainter& painter, const QColor& ink) {
+        // A card with a question and a green tick.
+        painter.setPen(QPen(ink, 1));
+        painter.setBrush(Qt::white);
+        painter.drawRect(QRectF(1.5, 1.5, 13, 13));
+        drawQuestionMark(painter, QRectF(2.5, 2, 6, 8), QColor(220, 0, 0), ink);
+        painter.setPen(QPen(QColor(0, 140, 0), 2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        painter.drawPolyline(QPolygonF({QPointF(8, 10), QPointF(10, 12.5), QPointF(14, 6)}));
+    });
+}
+
 QIcon worksheetGlyph() {
     return glyph([](QPainter& painter, const QColor& ink) {
         painter.setPen(QPen(ink, 1));

@@ -26,6 +26,8 @@ QIcon readHeadGlyph(const QColor& head);
 // A list and its mirror image under a dashed line, prefix bits in colour prefix: the
 // construction of the code.
 QIcon constructionGlyph(const QColor& prefix);
+// A card with a question mark and a green tick: practice.
+QIcon practiceGlyph();
 // A sheet with a small disk and lines to write on: the worksheets.
 QIcon worksheetGlyph();
 // A door with a green arrow leading out: the close button's picture.

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/platform/spinEdit.h"
 
+#include <QAction>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QProxyStyle>
@@ -67,6 +68,20 @@ void TSpinEdit::focusInEvent(QFocusEvent* event) {
 void TSpinEdit::focusOutEvent(QFocusEvent* event) {
     clampIntoRange();
     QAbstractSpinBox::focusOutEvent(event);
+}
+
+bool TSpinEdit::event(QEvent* event) {
+    if (event->type() == QEvent::ShortcutOverride) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const QKeySequence pressed(key->keyCombination());
+        for (const QAction* action : window()->actions()) {
+            if (action->isEnabled() && action->shortcuts().contains(pressed)) {
+                event->ignore();  // the window's action, not the field's editing key
+                return true;
+            }
+        }
+    }
+    return QAbstractSpinBox::event(event);
 }
 
 void TSpinEdit::keyPressEvent(QKeyEvent* event) {

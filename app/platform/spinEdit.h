@@ -14,7 +14,8 @@
 // - Like the classic spin edit, the whole text is selected when the field gets the focus (but
 //   for a mouse click, which places the cursor) and after a value is written, so that digits
 //   typed next replace it. Every step is one increment, with or without Ctrl.
-// Enter is left to the window, which activates its default button.
+// Enter is left to the window, which activates its default button, and so are the shortcuts of
+// the window's actions, even where a text field would take them for editing (Ctrl+U, Ctrl+K).
 class TSpinEdit : public QAbstractSpinBox {
     Q_OBJECT
     // Read by screen readers, which announce "value [minimum..maximum]".
@@ -44,6 +45,7 @@ protected:
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    bool event(QEvent* event) override;
 
 private:
     std::int32_t m_minValue = 0;

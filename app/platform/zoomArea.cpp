@@ -82,6 +82,14 @@ void TZoomArea::applyTo(QWidget* widget, const QRect& designed) const {
     widget->setGeometry(shown);
 }
 
+QLabel* TZoomArea::placeLabel(QWidget* parent, const QString& text, const QRect& designed) {
+    auto* made = new QLabel(text, parent);
+    made->setWordWrap(true);
+    made->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    place(made, designed);
+    return made;
+}
+
 void TZoomArea::setDesignedSize(QSize designed) {
     m_designedSize = designed;
     content()->resize(scaledSize(m_zoom));

@@ -6,6 +6,8 @@
 #include <QPointer>
 #include <QRect>
 #include <QScrollArea>
+
+class QLabel;
 #include <vector>
 
 // The zoom factors that Ctrl+Plus and Ctrl+Minus step through, from 50 % to 300 %.
@@ -40,6 +42,9 @@ public:
     void setZoom(double zoom);
     // The content's size at zoom.
     QSize scaledSize(double zoom) const;
+    // A label of text on parent, wrapped to its designed width and aligned top left, placed at
+    // designed; the panels' labels.
+    QLabel* placeLabel(QWidget* parent, const QString& text, const QRect& designed);
     // Changes the content's size at 100 %, as when a panel joins it.
     void setDesignedSize(QSize designed);
     QSize designedSize() const { return m_designedSize; }

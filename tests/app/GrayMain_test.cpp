@@ -32,16 +32,14 @@
 #include "app/wordSelection.h"
 #include "gray/GrayUnit.h"
 #include "gray/grayCycle.h"
+#include "tests/app/shownForm.h"
 #include "tests/support/infoMessageCapture.h"
 
 namespace {
 
-class FormMainTest : public ::testing::Test {
+class FormMainTest : public ShownForm {
 protected:
     FormMainTest() {
-        form.show();
-        QApplication::setActiveWindow(&form);
-        EXPECT_TRUE(QTest::qWaitForWindowActive(&form));
         m_previousShell = setShellOpenHandler(
             [this](const QString& fileName) { openedFiles.push_back(fileName); });
     }
@@ -78,7 +76,6 @@ protected:
     }
 
     InfoMessageCapture messages;
-    TFormMain form;
     std::vector<QString> openedFiles;
 
 private:

@@ -13,18 +13,12 @@
 #include "app/platform/spinEdit.h"
 #include "app/platform/stringGrid.h"
 #include "app/readHeadTool.h"
+#include "tests/app/shownForm.h"
 
 namespace {
 
-class ConstructionView : public ::testing::Test {
+class ConstructionView : public ShownForm {
 protected:
-    ConstructionView() {
-        form.show();
-        QApplication::setActiveWindow(&form);
-        EXPECT_TRUE(QTest::qWaitForWindowActive(&form));
-    }
-
-    QString shown(const char* name) const { return form.findChild<QLabel*>(name)->text(); }
     // The rows of the step's table drawn in the marked colour.
     std::vector<int> highlighted() const {
         const auto* table = form.findChild<QTableWidget*>("stepTable");
@@ -36,8 +30,6 @@ protected:
         }
         return rows;
     }
-
-    TFormMain form;
 };
 
 std::vector<int> range(int from, int to) {
@@ -75,24 +67,24 @@ TEST_F(ConstructionView, KeysWalkTheStepsOfTenAndHighlightWhatEachAddsOrDrops) {
     };
     for (const auto& [key, step, rows, marked] : walk) {
         if (key != Qt::Key_unknown) QTest::keyClick(QApplication::focusWidget(), key);
-        EXPECT_EQ(shown("stepCounter"), QStringLiteral("Schritt %1 von 6").arg(step));
+        EXPECT_EQ(labelText("stepCounter"), QStringLiteral("Schritt %1 von 6").arg(step));
         EXPECT_EQ(table->rowCount(), rows) << step;
         EXPECT_EQ(highlighted(), marked) << step;
         EXPECT_TRUE(QApplication::focusWidget()->accessibleDescription().startsWith(
             QStringLiteral("Schritt %1 von 6: ").arg(step)));
     }
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_End);
-    EXPECT_TRUE(shown("stepText").endsWith("Zyklisch: alle 10 Übergänge ändern genau ein Bit"));
+    EXPECT_TRUE(labelText("stepText").endsWith("Zyklisch: alle 10 Übergänge ändern genau ein Bit"));
 
     // Space on the last step plays from Start, a tick steps on; OK for another count starts
     // again at Start.
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
     EXPECT_EQ(form.findChild<QPushButton*>("playButton")->text(), "Anhalten");
     form.construction().tick();
-    EXPECT_EQ(shown("stepCounter"), "Schritt 2 von 6");
+    EXPECT_EQ(labelText("stepCounter"), "Schritt 2 von 6");
     form.SpinEdit->setValue(20);
     QTest::mouseClick(form.BitBtn, Qt::LeftButton);
-    EXPECT_EQ(shown("stepCounter"), "Schritt 1 von 7");
+    EXPECT_EQ(labelText("stepCounter"), "Schritt 1 von 7");
 
     // One panel beside the disk at a time.
     form.readHead().action()->trigger();

@@ -16,7 +16,7 @@ for program in zyklora zyklora-tree; do
 done
 help="$prefix/share/zyklora/zyklora.chm"
 pages=$(enum_chmLib "$help")
-for page in index.html zyklisch.html entstehung.html ablesen.html warum.html bedienung.html; do
+for page in index.html zyklisch.html entstehung.html ablesen.html warum.html ueben.html bedienung.html; do
     grep -q "/$page\$" <<<"$pages" || fail "$page missing from the help file"
 done
 entry="$prefix/share/applications/$app_id.desktop"

@@ -4,7 +4,7 @@
 import assert from "node:assert/strict";
 import { fileURLToPath } from "node:url";
 import { after, before, test } from "node:test";
-import { openBrowser, pageUrl } from "./browser.mjs";
+import { openBrowser, openPage } from "./browser.mjs";
 
 const axeScript = fileURLToPath(import.meta.resolve("axe-core/axe.min.js"));
 const wcagTags = ["wcag2a", "wcag2aa", "wcag21a", "wcag21aa"];
@@ -20,12 +20,7 @@ after(async () => {
     await browser.close();
 });
 
-const freshPage = async () => {
-    const page = await browser.context.newPage();
-    page.on("pageerror", (error) => errors.push(error.message));
-    await page.goto(pageUrl);
-    return page;
-};
+const freshPage = () => openPage(browser.context, errors);
 
 // What axe finds violated, and what it leaves for a person to review (an aria-label on a <p>
 // with text, for one), as "rule (impact): element"; both should stay empty.
@@ -51,6 +46,18 @@ test("axe finds nothing against WCAG 2.1 A and AA in any of the page's states", 
             assert.ok(!(await isOpen(box)), `Escape closes #${box}`);
         },
     });
+    // Answers the practice task shown anyhow and goes on, until one with a field (typed) or
+    // with choices, or the score (finished).
+    const practiceUntil = async (typed, finished = false) => {
+        const at = async () => (finished ? (await page.textContent("#practiceProgress")) ===
+            "Runde beendet" : (await page.isVisible("#answer")) === typed);
+        while (!(await at())) {
+            await (await page.isVisible("#answer") ? page.fill("#answer", "1")
+                : page.keyboard.press("1"));
+            await page.keyboard.press("Enter");
+            await page.keyboard.press("Enter");
+        }
+    };
     // Each state starts from the one before it.
     const states = [
         ["at start", {}],
@@ -65,6 +72,32 @@ test("axe finds nothing against WCAG 2.1 A and AA in any of the page's states", 
         ["with the help open", dialog("helpButton", "helpBox")],
         ["with the about box open", dialog("aboutButton", "aboutBox")],
         ["with the save box open", dialog("saveButton", "saveBox")],
+        // For 10 words, whose Drop step marks a block: marked rows and prefix bits in colour.
+        ["with the construction open at a Mirror step", { enter: async () => {
+            await page.getByLabel("Codeanzahl - gerade Zahl von 4 bis 64").fill("10");
+            await page.keyboard.press("Enter");
+            await page.keyboard.press("Control+K");
+            await page.keyboard.press("ArrowRight");
+            assert.equal(await page.textContent("#stepCounter"), "Schritt 2 von 6");
+            assert.equal(await page.locator("#stepTable .prefixBit").count(), 4);
+        } }],
+        ["with the construction at the Drop step", { enter: async () => {
+            await page.keyboard.press("End");
+            await page.keyboard.press("ArrowLeft");
+            assert.equal(await page.textContent("#stepCounter"), "Schritt 5 von 6");
+            assert.equal(await page.locator("#stepTable .stepMarked").count(), 6);
+        } }],
+        ["with practice open at a task with choices", { enter: async () => {
+            await page.keyboard.press("Control+U");
+            await practiceUntil(false);
+        } }],
+        ["with practice at a task to type", { enter: () => practiceUntil(true) }],
+        ["with practice after checking", { enter: async () => {
+            await page.keyboard.type("9");
+            await page.keyboard.press("Enter");
+            assert.match(await page.textContent("#practiceFeedback"), /^Leider falsch/);
+        }, leave: () => page.keyboard.press("Enter") }],
+        ["with practice at the score", { enter: () => practiceUntil(false, true) }],
         ["with the worksheet dialog open", dialog("sheetButton", "sheetBox")],
     ];
     for (const [name, { enter, leave }] of states) {
@@ -90,6 +123,8 @@ test("the count field has the focus at start, and Tab walks the window's order, 
         ["printButton", "button", "Drucken"],
         ["copyButton", "button", "Tabelle kopieren"],
         ["headButton", "button", "Lesekopf"],
+        ["constructionButton", "button", "Konstruktion"],
+        ["practiceButton", "button", "Üben"],
         ["sheetButton", "button", "Arbeitsblatt"],
     ];
     const focused = [];

@@ -29,3 +29,13 @@ export async function openBrowser({ width = 1024, height = 768, scale = 1 } = {}
         },
     };
 }
+
+// A new page of context with zyklora.html open, once the module has started and made its
+// first OK: the page unpacks the module asynchronously.
+export async function openPage(context, errors) {
+    const page = await context.newPage();
+    page.on("pageerror", (error) => errors.push(error.message));
+    await page.goto(pageUrl);
+    await page.waitForFunction(() => performance.getEntriesByName("zyklora-ready").length > 0);
+    return page;
+}

@@ -4,9 +4,13 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <iterator>
 #include <numbers>
+#include <string>
+#include <vector>
 
 #include "gray/GrayUnit.h"
+#include "gray/practice.h"
 #include "tests/support/recordingCanvas.h"
 
 namespace {
@@ -104,6 +108,155 @@ TEST(TGrayPage, DiskPictureAndTextsFollowTheReadHead) {
     EXPECT_TRUE(page.pointAt(700, 350, 100, true));  // dragged to 12 o'clock
     EXPECT_DOUBLE_EQ(page.readHead().angle(), 90);
     EXPECT_EQ(page.selected(), 7);
+}
+
+}  // namespace
+
+namespace {
+
+// Every OK shows the construction of the new count from Start, stopped, and the panel stays open.
+TEST(TGrayPage, ConstructionFollowsOkFromStart) {
+    RecordingCanvas disk(700, 700);
+    TGrayPage page(disk);
+    page.showConstruction(true);
+    EXPECT_FALSE(page.constructionShown());  // nothing to show before the first OK
+    EXPECT_TRUE(page.stepRows().empty());
+    page.ok(4);
+    const struct {
+        std::int64_t typed;
+        int steps;
+    } counts[] = {{10, 6}, {10, 6}, {3, 4}, {64, 8}, {19, 7}};
+    for (const auto& [typed, steps] : counts) {
+        page.construction().last();
+        page.construction().startOrStopPlaying();  // from the last step: plays from Start
+        page.construction().tick();
+        ASSERT_TRUE(page.construction().playing());
+        ASSERT_EQ(page.construction().stepIndex(), 1);
+        page.ok(typed);
+        page.showConstruction(true);
+        EXPECT_EQ(page.construction().stepIndex(), 0) << typed;
+        EXPECT_FALSE(page.construction().playing()) << typed;
+        EXPECT_EQ(page.construction().stepCount(), steps) << typed;
+        EXPECT_TRUE(page.constructionShown()) << typed;
+    }
+    EXPECT_EQ(page.construction().counter(), "Schritt 1 von 7");
+    const std::vector<TGrayPage::TStepRow> start = page.stepRows();
+    ASSERT_EQ(start.size(), 2u);  // Start: 0 and 1, nothing marked
+    EXPECT_EQ(start[1].number + " " + start[1].prefix + start[1].rest, "1 1");
+    EXPECT_FALSE(start[0].marked || start[1].marked);
+}
+
+// Opening either panel beside the disk closes the other; closing the construction stops it.
+TEST(TGrayPage, ReadHeadAndConstructionExcludeEachOther) {
+    RecordingCanvas disk(700, 700);
+    TGrayPage page(disk);
+    page.ok(10);
+    const struct {
+        void (TGrayPage::*show)(bool);
+        bool shown;
+        bool head;
+        bool construction;
+    } script[] = {
+        {&TGrayPage::showReadHead, true, true, false},
+        {&TGrayPage::showConstruction, true, false, true},
+        {&TGrayPage::showReadHead, false, false, true},  // closing one opens nothing
+        {&TGrayPage::showReadHead, true, true, false},
+        {&TGrayPage::showReadHead, false, false, false},
+        {&TGrayPage::showConstruction, true, false, true},
+        {&TGrayPage::showConstruction, false, false, false},
+    };
+    for (std::size_t i = 0; i < std::size(script); ++i) {
+        if (page.constructionShown() && !page.construction().playing()) {
+            page.construction().startOrStopPlaying();
+        }
+        const bool played = page.construction().playing();
+        (page.*script[i].show)(script[i].shown);
+        EXPECT_EQ(page.readHead().shown(), script[i].head) << i;
+        EXPECT_EQ(page.constructionShown(), script[i].construction) << i;
+        EXPECT_EQ(page.construction().playing(), played && script[i].construction) << i;
+    }
+}
+
+}  // namespace
+
+namespace {
+
+// While practising, the selection stays but is neither shown nor changed, and the disk outlines
+// the task's sector without the changing ring, which would answer a task; closing brings the
+// selection back. Each OK starts a round of its count from the seed given.
+TEST(TGrayPage, PracticeHidesTheSelectionAndFollowsOk) {
+    RecordingCanvas disk(700, 700);
+    TGrayPage page(disk);
+    page.showPractice(true);
+    EXPECT_FALSE(page.practiceShown());  // nothing to practise before the first OK
+    page.setPracticeSeed(7);
+    page.ok(10);
+    page.select(3);
+    const std::string status = page.statusLine();
+    page.showPractice(true);
+    ASSERT_TRUE(page.practiceShown());
+    EXPECT_EQ(page.practice().task().question, practiceTasks(10, 7, 10).front().question);
+    EXPECT_EQ(page.statusLine(), "");
+    EXPECT_EQ(page.diskDescription(), "n = 10 Codewörter, 4 Ringe");
+    EXPECT_FALSE(page.select(5));
+    EXPECT_FALSE(page.pointAt(700, 350, 100, false));
+    const TSectorMark mark = page.mark(700).value();
+    EXPECT_NEAR(mark.startAngle, page.practice().task().sector * std::numbers::pi / 5, 1e-12);
+    EXPECT_TRUE(mark.changes.empty());
+    page.showPractice(false);
+    EXPECT_EQ(page.statusLine(), status);
+    EXPECT_EQ(page.mark(700)->changes.size(), 1u);
+
+    page.showPractice(true);
+    page.pickChoice(0);
+    page.typeAnswer("1");
+    page.confirmPractice();
+    page.confirmPractice();
+    ASSERT_EQ(page.practice().progress(), "Aufgabe 2 von 10");
+    page.setPracticeSeed(8);
+    page.ok(11);
+    EXPECT_TRUE(page.practiceShown());
+    EXPECT_EQ(page.practice().progress(), "Aufgabe 1 von 10");
+    EXPECT_EQ(page.practice().task().question, practiceTasks(12, 8, 10).front().question);
+    EXPECT_EQ(page.practice().typed(), "");
+}
+
+// The read head, the construction and the practice: showing one hides the other two.
+TEST(TGrayPage, LessonPanelsExcludeEachOther) {
+    RecordingCanvas disk(700, 700);
+    TGrayPage page(disk);
+    page.ok(10);
+    using TShow = void (TGrayPage::*)(bool);
+    const TShow head = &TGrayPage::showReadHead;
+    const TShow construction = &TGrayPage::showConstruction;
+    const TShow practice = &TGrayPage::showPractice;
+    const struct {
+        TShow show;
+        bool shown;
+        const char* expected;  // head, construction, practice
+    } script[] = {
+        {practice, true, "001"},      {head, true, "100"},      {practice, true, "001"},
+        {construction, true, "010"},  {practice, true, "001"},  {head, false, "001"},
+        {construction, false, "001"}, {practice, false, "000"}, {construction, true, "010"},
+        {practice, false, "010"},
+    };
+    for (std::size_t i = 0; i < std::size(script); ++i) {
+        (page.*script[i].show)(script[i].shown);
+        const std::string shown{page.readHead().shown() ? '1' : '0',
+                                page.constructionShown() ? '1' : '0',
+                                page.practiceShown() ? '1' : '0'};
+        EXPECT_EQ(shown, script[i].expected) << i;
+    }
+}
+
+// "Für Moodle speichern…": twenty tasks of the table's count, named after it.
+TEST(TGrayPage, MoodleBankIsOfTheTablesCount) {
+    RecordingCanvas disk(700, 700);
+    TGrayPage page(disk);
+    EXPECT_EQ(page.moodleXml(1) + page.moodleFileName(), "");
+    page.ok(14);
+    EXPECT_EQ(page.moodleFileName(), "zyklora-gray-code-14.xml");
+    EXPECT_EQ(page.moodleXml(3), moodleXml(practiceTasks(14, 3, 20), "Zyklora/Gray-Code n=14"));
 }
 
 }  // namespace

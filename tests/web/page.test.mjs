@@ -1,18 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // In Chromium: the page from file://, driven as a user drives it.
 import assert from "node:assert/strict";
-import { readFileSync } from "node:fs";
+import { readFileSync, statSync } from "node:fs";
+import { join } from "node:path";
 import { after, before, test } from "node:test";
-import { openBrowser, pageUrl } from "./browser.mjs";
-
-// The kept words of the cyclic Gray code of n words, computed here independently of the engine.
-function keptWords(n) {
-    const bits = Math.ceil(Math.log2(n));
-    const full = 2 ** bits;
-    const lowEnd = (bits >= 2 ? full / 4 : 0) + n / 2 - 1;
-    const indices = [...Array(full).keys()].filter((i) => i <= lowEnd || i > lowEnd + full - n);
-    return indices.map((i) => (i ^ (i >> 1)).toString(2).padStart(bits, "0"));
-}
+import { openBrowser, openPage, pageUrl, webDir } from "./browser.mjs";
+import { keptWords } from "./grayCode.mjs";
 
 let browser;
 let page;
@@ -21,9 +14,7 @@ const errors = [];
 before(async () => {
     browser = await openBrowser({ scale: 2 });
     await browser.context.grantPermissions(["clipboard-read", "clipboard-write"]);
-    page = await browser.context.newPage();
-    page.on("pageerror", (error) => errors.push(error.message));
-    await page.goto(pageUrl);
+    page = await openPage(browser.context, errors);
 });
 after(async () => {
     assert.deepEqual(errors, []);
@@ -34,6 +25,13 @@ const okWith = async (typed) => {
     await page.getByLabel("Codeanzahl - gerade Zahl von 4 bis 64").fill(String(typed));
     await page.keyboard.press("Enter");
 };
+
+test("the page is one file below 250 000 bytes that loads nothing else", () => {
+    const file = join(webDir, "zyklora.html");
+    assert.ok(statSync(file).size < 250000, `${statSync(file).size} bytes`);
+    const html = readFileSync(file, "utf8");
+    assert.deepEqual(html.match(/<(script|img|link|iframe)\b[^>]*\b(src|href)=/g), null);
+});
 
 test("OK shows the even count, its listing and its table", async () => {
     for (const [typed, shown] of [[11, 12], [3, 4], [100, 64], [34, 34]]) {
@@ -135,6 +133,7 @@ test("a module that traps leaves a German message with a reload button", async (
         };
     });
     await failing.goto(pageUrl);
+    await failing.getByRole("alert").waitFor();
     assert.match(await failing.getByRole("alert").textContent(), /auf einen internen Fehler gestoßen/);
     assert.equal(await failing.evaluate(() => document.activeElement.textContent),
         "Seite neu laden");

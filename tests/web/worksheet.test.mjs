@@ -6,7 +6,7 @@ import { mkdtempSync, readFileSync, rmSync, writeFileSync } from "node:fs";
 import { tmpdir } from "node:os";
 import { join } from "node:path";
 import { after, before, test } from "node:test";
-import { openBrowser, pageUrl } from "./browser.mjs";
+import { openBrowser, openPage } from "./browser.mjs";
 
 let browser;
 let page;
@@ -16,10 +16,7 @@ const errors = [];
 before(async () => {
     dir = mkdtempSync(join(tmpdir(), "zyklora-sheets-"));
     browser = await openBrowser();
-    page = await browser.context.newPage();
-    page.on("pageerror", (error) => errors.push(error.message));
-    await page.goto(pageUrl);
-    await page.waitForSelector("#listing li");
+    page = await openPage(browser.context, errors);
     // Printing is caught here; page.pdf prints what the print stylesheet shows.
     await page.evaluate(() => {
         window.print = () => { window.printed = (window.printed ?? 0) + 1; };

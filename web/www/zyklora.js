@@ -16,7 +16,9 @@
     let lastSvg = "";
     let sheetPage = null;  // the worksheet page the engine drew last: { svg, name }
     let turnTimer = 0;
+    let stepTimer = 0;  // the construction playing
     let colours = null;  // the engine's colours for what is drawn over the disk
+    let practiceState = { typed: 0, checked: 0, finished: 0, picked: -1 };  // the task shown
 
     const text = (at, length) => decoder.decode(new Uint8Array(engine.memory.buffer, at, length));
     // TColor is 0x00BBGGRR, or a system colour (top byte 0xFF): the button face.
@@ -115,6 +117,8 @@
     const listing = $("listing");
     const tableBody = $("table").tBodies[0];
     const disk = $("disk");
+    const stepDisk = $("stepDisk");
+    const stepBody = $("stepTable").tBodies[0];
 
     // Markup from the engine's texts; built as one string, which is quicker than node by node.
     const escaped = (plain) => plain.replace(/[&<>"]/g, (c) => `&#${c.charCodeAt(0)};`);
@@ -162,10 +166,13 @@
             row.classList.add("selected");
             row.scrollIntoView({ block: "nearest" });
         },
-        useColours: (mark, head, misread, tint, alpha) => {
+        useColours: (mark, head, misread, tint, alpha, stepMarked, prefixBit) => {
             colours = { mark: css(mark), head: css(head), misread: css(misread),
                 tint: `rgb(${tint & 255} ${(tint >> 8) & 255} ${(tint >> 16) & 255} / ${alpha / 255})` };
-            document.documentElement.style.setProperty("--misread", colours.misread);
+            const style = document.documentElement.style;
+            style.setProperty("--misread", colours.misread);
+            style.setProperty("--step-marked", css(stepMarked));
+            style.setProperty("--prefix-bit", css(prefixBit));
         },
         markSector: (centre, outer, inner, start, end, width) => {
             drawWedges();
@@ -200,7 +207,7 @@
             $("offset").value = offset;
         },
         showHead: (shown, at, length, misread, turning) => {
-            const [angle, word, sectorWord, verdict, offset, countLine, turnText] =
+            const [angle, word, sectorWord, verdict, offset, countLine, turnText, decoding] =
                 text(at, length).split("\n");
             $("headPanel").hidden = shown === 0;
             $("headButton").setAttribute("aria-pressed", String(shown !== 0));
@@ -209,11 +216,80 @@
             $("readWord").textContent = word;
             $("sectorWord").textContent = sectorWord;
             $("verdict").textContent = verdict;
+            $("readDecoding").textContent = decoding;
             $("offsetValue").textContent = offset;
             $("countLine").textContent = countLine;
             $("turnButton").textContent = turnText;
             for (const id of ["readWord", "verdict"]) $(id).classList.toggle("misread", misread !== 0);
             if (turning === 0) clearInterval(turnTimer);
+        },
+        // The construction panel; rows are "number, prefix bit, rest of the word, marked".
+        showConstruction: (shown, at, length, rowsAt, rowsLength, playing) => {
+            const [counter, playText, stepText, announcement] = text(at, length).split("\n");
+            $("constructionPanel").hidden = shown === 0;
+            $("constructionButton").setAttribute("aria-pressed", String(shown !== 0));
+            document.body.classList.toggle("constructionShown", shown !== 0);
+            $("stepCounter").textContent = counter;
+            $("playButton").textContent = playText;
+            $("stepText").textContent = stepText;
+            $("stepAnnouncement").textContent = announcement;
+            stepBody.innerHTML = text(rowsAt, rowsLength).split("\n").slice(0, -1).map((row) => {
+                const [number, prefix, rest, marked] = row.split("\t").map(escaped);
+                return `<tr${marked === "1" ? ' class="stepMarked"' : ""}><td>${number}</td><td>${
+                    prefix && `<span class="prefixBit">${prefix}</span>`}${rest}</td></tr>`;
+            }).join("");
+            if (playing === 0) clearInterval(stepTimer);
+            // The marked block in view, its start first, else the list from its top. Only the
+            // list's box scrolls, not the panel with the buttons; and only while shown, as
+            // scrolling waits for the page's layout, which would slow every OK down.
+            if (shown === 0) return;
+            const box = $("stepTableBox");
+            const marked = stepBody.querySelectorAll(".stepMarked");
+            if (marked.length === 0) {
+                box.scrollTop = 0;
+                return;
+            }
+            const top = box.getBoundingClientRect().top + box.clientTop - box.scrollTop;
+            const start = marked[0].getBoundingClientRect().top - top;
+            const end = marked[marked.length - 1].getBoundingClientRect().bottom - top;
+            box.scrollTop = Math.min(start, Math.max(0, end - box.clientHeight));
+        },
+        // The practice panel; choices are "label, word", the last of lines what is typed.
+        showPractice: (shown, at, length, choicesAt, choicesLength, picked, typed, checked,
+            verdict, finished) => {
+            const [progress, question, button, feedback, score, ...typedText] =
+                text(at, length).split("\n");
+            $("practicePanel").hidden = shown === 0;
+            $("practiceButton").setAttribute("aria-pressed", String(shown !== 0));
+            document.body.classList.toggle("practiceShown", shown !== 0);
+            $("practiceProgress").textContent = progress ?? "";
+            $("practiceQuestion").textContent = question ?? "";
+            const choices = text(choicesAt, choicesLength).split("\n").slice(0, -1);
+            $("practiceChoices").hidden = choices.length === 0;
+            for (let i = 0; i < 4; ++i) {
+                const [label, word] = (choices[i] ?? "\t").split("\t");
+                const radio = $(`choice${i}`);
+                radio.closest("label").hidden = i >= choices.length;
+                radio.nextElementSibling.textContent = label;
+                radio.setAttribute("aria-label", word);
+                radio.checked = i === picked;
+                radio.disabled = checked !== 0;
+            }
+            $("answerRow").hidden = typed === 0;
+            const answer = $("answer");
+            answer.disabled = checked !== 0;
+            if (answer.value !== typedText.join("\n")) answer.value = typedText.join("\n");
+            $("practiceConfirm").textContent = button ?? "";
+            $("practiceFeedback").textContent = feedback ?? "";
+            $("practiceFeedback").classList.toggle("right", verdict === 1);
+            $("practiceFeedback").classList.toggle("wrong", verdict === 2);
+            $("practiceScore").textContent = score ?? "";
+            practiceState = { typed, checked, finished, picked };
+        },
+        // The question bank, as a download.
+        saveMoodle: (nameAt, nameLength, at, length) => {
+            const bytes = new Uint8Array(engine.memory.buffer, at, length).slice();
+            download(new Blob([bytes], { type: "application/xml" }), text(nameAt, nameLength));
         },
         // A stretch of the turn that misreads, tinted across all rings.
         tintStretch: (centre, outer, inner, start, end) => {
@@ -290,6 +366,20 @@
         }
     });
 
+    // The construction's disk of the step shown, at its size in the panel (from its resize
+    // observer, as side), while that is shown.
+    let stepSide = 0;
+    const paintStep = guarded(() => {
+        if ($("constructionPanel").hidden || stepSide === 0) return;
+        const pixels = Math.round(stepSide * devicePixelRatio);
+        if (stepDisk.width !== pixels) stepDisk.width = stepDisk.height = pixels;
+        const shown = context;
+        context = stepDisk.getContext("2d");
+        engine.paintStep(pixels);
+        drawWedges();
+        context = shown;
+    });
+
     // The printed page, made after OK has shown its table.
     const refreshWorksheet = () => {
         $("sheetHeading").textContent = sheetHeading;
@@ -298,10 +388,17 @@
         $("sheetDisk").src = `data:image/svg+xml;charset=utf-8,${encodeURIComponent(lastSvg)}`;
     };
 
+    // A new seed for each round and question bank, so that a class does not see the same tasks
+    // twice.
+    const freshSeed = () => crypto.getRandomValues(new Uint32Array(1))[0];
+
     const ok = guarded(() => {
+        engine.practiceSeed(freshSeed());
         $("count").value = engine.ok(Number($("count").value));
         paint();
-        for (const id of ["saveButton", "printButton", "copyButton", "headButton"]) {
+        paintStep();
+        for (const id of ["saveButton", "printButton", "copyButton", "headButton",
+            "constructionButton", "practiceButton"]) {
             $(id).disabled = false;
         }
         setTimeout(guarded(refreshWorksheet));
@@ -328,6 +425,67 @@
         engine.readHead($("headButton").getAttribute("aria-pressed") === "true" ? 0 : 1);
         paint();
         disk.focus();  // Left and Right turn the head at once
+    });
+    const toggleConstruction = guarded(() => {
+        const panel = $("constructionPanel");
+        const hadFocus = panel.contains(document.activeElement);
+        engine.construction(panel.hidden ? 1 : 0);
+        paint();  // the read head closed
+        paintStep();
+        if (!panel.hidden) {
+            panel.focus();  // its keys work at once
+        } else if (hadFocus) {
+            disk.focus();
+        }
+    });
+    // The control that the task shown wants: the button once checked or over, else the field
+    // or the choice picked (the first when none is).
+    const focusPractice = () => {
+        const { typed, checked, finished, picked } = practiceState;
+        const target = checked !== 0 || finished !== 0 ? "practiceConfirm"
+            : typed !== 0 ? "answer" : `choice${Math.max(picked, 0)}`;
+        $(target).focus();
+    };
+    const togglePractice = guarded(() => {
+        const panel = $("practicePanel");
+        const hadFocus = panel.contains(document.activeElement);
+        engine.practice(panel.hidden ? 1 : 0);
+        paint();  // the task's sector marked, or the selection back
+        if (!panel.hidden) {
+            focusPractice();
+        } else if (hadFocus) {
+            disk.focus();
+        }
+    });
+    const practiceConfirm = guarded(() => {
+        engine.practiceConfirm();
+        paint();
+        focusPractice();
+    });
+    const practicePick = guarded((choice) => engine.practicePick(choice));
+    // Digits pick a choice; where the task has none, they are typed.
+    const practiceDigit = guarded((digit) => {
+        if (engine.practiceDigit(digit) === 0) return false;
+        focusPractice();
+        return true;
+    });
+    const encoder = new TextEncoder();
+    const practiceType = guarded(() => {
+        const buffer = new Uint8Array(engine.memory.buffer, engine.answerBuffer(),
+            engine.answerCapacity());
+        engine.practiceType(encoder.encodeInto($("answer").value, buffer).written);
+    });
+    const saveMoodle = guarded(() => engine.moodle(freshSeed()));
+    const stepTick = guarded(() => {
+        engine.constructionTick();
+        paintStep();
+    });
+    // A button or key of the construction: 0 Zurück, 1 Weiter, 2 Pos1, 3 Ende, 4 Abspielen.
+    const constructionKey = guarded((key) => {
+        clearInterval(stepTimer);
+        const every = engine.constructionKey(key);
+        if (every > 0) stepTimer = setInterval(stepTick, every);
+        paintStep();
     });
     const setOffset = guarded(() => {
         engine.setOffset($("ring").selectedIndex, $("offset").valueAsNumber);
@@ -438,6 +596,36 @@
             });
         }
         $("headButton").addEventListener("click", toggleHead);
+        $("constructionButton").addEventListener("click", toggleConstruction);
+        for (const [id, key] of [["stepBack", 0], ["stepForward", 1], ["playButton", 4]]) {
+            $(id).addEventListener("click", () => constructionKey(key));
+        }
+        // Anywhere in the panel; taken before a focused button would act on Space itself.
+        const stepKeys = { ArrowLeft: 0, ArrowRight: 1, Home: 2, End: 3, " ": 4 };
+        $("constructionPanel").addEventListener("keydown", (event) => {
+            const modified = event.ctrlKey || event.altKey || event.metaKey;
+            if (!Object.hasOwn(stepKeys, event.key) || modified) return;
+            event.preventDefault();
+            constructionKey(stepKeys[event.key]);
+        });
+        $("practiceButton").addEventListener("click", togglePractice);
+        $("practiceConfirm").addEventListener("click", practiceConfirm);
+        for (let i = 0; i < 4; ++i) {
+            $(`choice${i}`).addEventListener("change", () => practicePick(i));
+        }
+        $("answer").addEventListener("input", practiceType);
+        $("moodleButton").addEventListener("click", saveMoodle);
+        // Anywhere in the panel: Enter checks and goes on (other buttons keep their own Enter),
+        // digits pick.
+        $("practicePanel").addEventListener("keydown", (event) => {
+            if (event.ctrlKey || event.altKey || event.metaKey) return;
+            if (event.key === "Enter" && !event.target.matches("button:not(#practiceConfirm)")) {
+                event.preventDefault();
+                practiceConfirm();
+            } else if (/^[0-9]$/.test(event.key) && practiceDigit(Number(event.key))) {
+                event.preventDefault();
+            }
+        });
         $("turnButton").addEventListener("click", turn);
         $("ring").addEventListener("change", setOffset);
         $("offset").addEventListener("input", setOffset);
@@ -467,7 +655,9 @@
                 : ctrl && event.key.toLowerCase() === "s" ? "saveButton"
                 : ctrl && event.shiftKey && event.key.toLowerCase() === "p" ? "sheetButton"
                 : ctrl && event.key.toLowerCase() === "p" ? "printButton"
-                : ctrl && event.key.toLowerCase() === "l" ? "headButton" : null;
+                : ctrl && event.key.toLowerCase() === "l" ? "headButton"
+                : ctrl && event.key.toLowerCase() === "k" ? "constructionButton"
+                : ctrl && event.key.toLowerCase() === "u" ? "practiceButton" : null;
             if (action === null || $(action).disabled) return;
             event.preventDefault();
             $(action).click();
@@ -477,13 +667,27 @@
             side = Math.max(16, Math.floor(Math.min(box.width, box.height)));
             paint();
         }).observe(disk.parentElement);
-        matchMedia(`(resolution: ${devicePixelRatio}dppx)`).addEventListener("change", paint);
+        new ResizeObserver(([entry]) => {
+            stepSide = entry.contentRect.width;
+            paintStep();
+        }).observe(stepDisk);
+        matchMedia(`(resolution: ${devicePixelRatio}dppx)`).addEventListener("change", () => {
+            paint();
+            paintStep();
+        });
     };
 
-    const start = () => {
+    // The module, gzipped in the page (see bundle.mjs).
+    const moduleBytes = () => {
+        const packed = Uint8Array.from(atob($("engine").textContent), (c) => c.charCodeAt(0));
+        const stream = new Blob([packed]).stream().pipeThrough(new DecompressionStream("gzip"));
+        return new Response(stream).arrayBuffer();
+    };
+
+    const start = async () => {
         const style = getComputedStyle(document.documentElement);
         face = style.getPropertyValue("--face").trim() || face;
-        const bytes = Uint8Array.from(atob($("engine").textContent), (c) => c.charCodeAt(0));
+        const bytes = await moduleBytes();
         const instance = new WebAssembly.Instance(new WebAssembly.Module(bytes),
             { zyklora: { ...canvasCalls, ...pageCalls }, wasi_snapshot_preview1: wasiCalls });
         engine = instance.exports;
@@ -491,10 +695,7 @@
         engine.colours();
         wire();
         ok();
+        performance.mark("zyklora-ready");  // awaited by the tests
     };
-    try {
-        start();
-    } catch (error) {
-        fail(error);
-    }
+    start().catch(fail);
 })();

@@ -1,0 +1,248 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/practicePanel.h"
+
+#include <QAction>
+#include <QButtonGroup>
+#include <QFileDialog>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QToolButton>
+#include <numbers>
+#include <random>
+#include <span>
+
+#include "app/diskGeometry.h"
+#include "app/platform/glyphs.h"
+#include "app/platform/imageControl.h"
+#include "app/platform/qtCanvas.h"
+#include "app/platform/zoomArea.h"
+#include "app/sidePanels.h"
+#include "app/teachingTools.h"
+#include "app/wordSelection.h"
+#include "gray/GrayUnit.h"
+#include "gray/grayCycle.h"
+#include "gray/sectorMark.h"
+#include "lib/errors.h"
+#include "lib/fileAccess.h"
+#include "lib/infoMessage.h"
+
+namespace {
+
+// Over the table and the listing, at 100 %.
+constexpr QRect kOverTableAndListing{8, 112, 497, 665};
+constexpr int kMoodleTasks = 20;
+constexpr double kDegrees = 180 / std::numbers::pi;
+
+// A new seed for each round, so that a class does not see the same tasks twice.
+unsigned freshSeed() { return std::random_device{}(); }
+
+}  // namespace
+
+TPracticePanel::TPracticePanel(TTeachingTools& tools, TZoomArea& zoom, TImageControl& disk,
+                               const QList<QWidget*>& covered)
+    : QWidget(zoom.content()), m_tools(tools), m_disk(disk), m_covered(covered) {
+    setObjectName(QStringLiteral("practicePanel"));
+    setAccessibleName(QStringLiteral("Üben"));
+    setFocusPolicy(Qt::StrongFocus);
+    m_action = new QAction(practiceGlyph(), QStringLiteral("Üben"), this);
+    m_action->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_U));
+    m_action->setCheckable(true);
+    m_action->setEnabled(false);  // until there is a table
+    tools.addToolButton(m_action)->setObjectName(QStringLiteral("practiceButton"));
+
+    const auto label = [&](const QString& text, const QRect& designed, const char* name) {
+        QLabel* made = zoom.placeLabel(this, text, designed);
+        made->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        made->setObjectName(QLatin1String(name));
+        return made;
+    };
+    QFont bold;
+    bold.setBold(true);
+    label(QStringLiteral("Üben"), {8, 8, 480, 18}, "practiceTitle")->setFont(bold);
+    m_progress = label(QString(), {8, 30, 480, 16}, "practiceProgress");
+    m_question = label(QString(), {8, 52, 480, 64}, "practiceQuestion");
+    m_question->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_choiceGroup = new QButtonGroup(this);
+    for (int i = 0; i < 4; ++i) {
+        m_choices[static_cast<std::size_t>(i)] = new QRadioButton(this);
+        m_choices[static_cast<std::size_t>(i)]->setObjectName(QStringLiteral("choice%1").arg(i));
+        m_choiceGroup->addButton(m_choices[static_cast<std::size_t>(i)], i);
+        zoom.place(m_choices[static_cast<std::size_t>(i)], {8, 122 + i * 28, 480, 24});
+    }
+    connect(m_choiceGroup, &QButtonGroup::idClicked, this, [this](int id) { m_round.pick(id); });
+    m_answerLabel = label(QStringLiteral("Antwort:"), {8, 122, 60, 24}, "answerLabel");
+    m_answer = new QLineEdit(this);
+    m_answer->setObjectName(QStringLiteral("answerField"));
+    m_answer->setAccessibleName(QStringLiteral("Antwort"));
+    m_answerLabel->setBuddy(m_answer);
+    zoom.place(m_answer, {70, 122, 150, 24});
+    connect(m_answer, &QLineEdit::textEdited, this,
+            [this](const QString& text) { m_round.type(text.toStdString()); });
+    m_button = new QPushButton(this);
+    m_button->setObjectName(QStringLiteral("checkButton"));
+    zoom.place(m_button, {8, 240, 140, 28});
+    connect(m_button, &QPushButton::clicked, this, &TPracticePanel::confirm);
+    m_feedback = label(QString(), {160, 240, 328, 28}, "practiceFeedback");
+    m_feedback->setFont(bold);
+    m_score = label(QString(), {8, 122, 480, 28}, "practiceScore");
+    m_score->setFont(bold);
+    label(QStringLiteral("Eine Auswahl mit den Tasten 1 bis 4 treffen oder die Antwort eintippen; "
+                         "Enter prüft und geht weiter."),
+          {8, 284, 480, 40}, "practiceHint");
+    auto* moodle = new QPushButton(QStringLiteral("Für Moodle speichern…"), this);
+    moodle->setObjectName(QStringLiteral("moodleButton"));
+    zoom.place(moodle, {8, 620, 220, 28});
+    connect(moodle, &QPushButton::clicked, this, &TPracticePanel::chooseFileForMoodle);
+
+    // The panel is shown first, so that its controls can take the focus.
+    tools.sidePanels().addOver(m_action, this, kOverTableAndListing);
+    connect(m_action, &QAction::toggled, this, &TPracticePanel::setShown);
+}
+
+void TPracticePanel::setGray(TGray& gray) {
+    m_gray = &gray;
+    m_selectedBefore.reset();
+    m_action->setEnabled(true);
+    m_round.start(gray.codeCount(), freshSeed());
+    if (m_action->isChecked()) setShown(true);
+}
+
+void TPracticePanel::setShown(bool shown) {
+    // While practising, the table, the listing, a selected word's explanation and the tooltips
+    // would give answers away; the covered controls leave the Tab order too.
+    for (QWidget* covered : m_covered) covered->setVisible(!shown);
+    TWordSelection& selection = m_tools.wordSelection();
+    if (shown) {
+        if (selection.selected()) m_selectedBefore = selection.selected();
+        selection.setGray(nullptr);
+        showTask();
+        return;
+    }
+    m_disk.setOverlay(this, {});
+    selection.setGray(m_gray);
+    if (m_selectedBefore) selection.select(*m_selectedBefore);
+    m_selectedBefore.reset();
+}
+
+void TPracticePanel::keyPressEvent(QKeyEvent* event) {
+    const int key = event->key();
+    if (key >= Qt::Key_1 && key <= Qt::Key_4 && m_round.pickByDigit(key - Qt::Key_0)) {
+        m_choices[static_cast<std::size_t>(*m_round.picked())]->setChecked(true);
+        m_choices[static_cast<std::size_t>(*m_round.picked())]->setFocus();
+        return;
+    }
+    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+        confirm();  // not the window's OK
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void TPracticePanel::confirm() {
+    if (!m_round.started()) return;
+    const bool checking = !m_round.checked() && !m_round.finished();
+    m_round.confirm();
+    showTask();
+    if (checking && m_round.checked()) {
+        m_tools.announce(QString::fromStdString(m_round.feedback()));
+    } else if (m_round.finished()) {
+        m_tools.announce(QString::fromStdString(m_round.score()));
+    }
+}
+
+void TPracticePanel::showTask() {
+    if (!m_round.started()) return;
+    const bool finished = m_round.finished();
+    m_progress->setText(finished ? QStringLiteral("Runde beendet")
+                                 : QString::fromStdString(m_round.progress()));
+    m_button->setText(QString::fromStdString(m_round.buttonText()));
+    m_score->setVisible(finished);
+    m_score->setText(QString::fromStdString(m_round.score()));
+    const bool choices = !finished && !m_round.task().choices.empty();
+    const bool typed = !finished && !choices;
+    m_question->setText(finished ? QString() : QString::fromStdString(m_round.task().question));
+    m_answerLabel->setVisible(typed);
+    m_answer->setVisible(typed);
+    m_answer->setEnabled(!m_round.checked());
+    if (typed && !m_round.checked()) {
+        m_answer->clear();
+        m_answer->setFocus();
+    }
+    m_choiceGroup->setExclusive(false);  // so that no choice stays picked for the next task
+    for (std::size_t i = 0; i < m_choices.size(); ++i) {
+        QRadioButton* choice = m_choices[i];
+        choice->setVisible(choices);
+        if (!choices) continue;
+        const std::string& text = m_round.task().choices[i];
+        choice->setText(QStringLiteral("%1   %2").arg(i + 1).arg(QString::fromStdString(text)));
+        choice->setAccessibleName(QString::fromStdString(text));
+        choice->setChecked(m_round.picked() == static_cast<int>(i));
+        choice->setEnabled(!m_round.checked());
+    }
+    m_choiceGroup->setExclusive(true);
+    if (choices && !m_round.checked() && !m_round.picked()) m_choices.front()->setFocus();
+    if (m_round.checked() || finished) m_button->setFocus();
+    const bool right = m_round.wasRight();
+    m_feedback->setText(QString::fromStdString(m_round.feedback()));
+    m_feedback->setStyleSheet(right ? QStringLiteral("color: #006e00;")
+                                    : QStringLiteral("color: #c80000;"));
+    markSector();
+}
+
+void TPracticePanel::markSector() {
+    if (m_round.finished() || m_gray == nullptr) {
+        m_disk.setOverlay(this, {});
+        return;
+    }
+    const std::vector<std::string> words = keptWords(*m_gray);
+    const TSectorMark mark = sectorMark(m_disk.width(), words, {}, m_round.task().sector);
+    const QPainterPath outline =
+        TDiskGeometry(m_disk.width(), m_gray->bitCount(), m_gray->codeCount())
+            .wedge(mark.startAngle * kDegrees, mark.endAngle * kDegrees);
+    const QPen pen(rgbToQColor(mark.color), mark.outlineWidth);
+    m_disk.setOverlay(this, [outline, pen](QPainter& painter) {
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setBrush(Qt::NoBrush);
+        painter.setPen(pen);
+        painter.drawPath(outline);
+    });
+}
+
+void TPracticePanel::chooseFileForMoodle() {
+    if (m_gray == nullptr) return;
+    QString fileName = QFileDialog::getSaveFileName(
+        this, QStringLiteral("Für Moodle speichern"),
+        QStringLiteral("zyklora-gray-code-%1.xml").arg(m_gray->codeCount()),
+        QStringLiteral("Moodle-XML (*.xml)"));
+    if (fileName.isEmpty()) return;
+    if (!fileName.endsWith(QStringLiteral(".xml"), Qt::CaseInsensitive)) {
+        fileName += QStringLiteral(".xml");
+    }
+    saveForMoodle(fileName);
+}
+
+void TPracticePanel::saveForMoodle(const QString& fileName) {
+    if (m_gray == nullptr) return;
+    const int n = m_gray->codeCount();
+    const std::string xml = moodleXml(practiceTasks(n, freshSeed(), kMoodleTasks),
+                                      "Zyklora/Gray-Code n=" + std::to_string(n));
+    const std::string failed =
+        "Die Datei " + fileName.toStdString() + " konnte nicht geschrieben werden";
+    try {
+        // The library's save: the old file stays whole until the new one is complete.
+        TReplacingFile file(fileName.toStdString());
+        const std::span<const std::uint8_t> bytes(reinterpret_cast<const std::uint8_t*>(xml.data()),
+                                                  xml.size());
+        if (file.stream().write(bytes) != bytes.size()) {
+            showInfoMessage(failed);
+            return;
+        }
+        file.commit();
+    } catch (const EStreamError& error) {
+        showInfoMessage(failed + ": " + error.what());
+    }
+}

@@ -1,0 +1,74 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QList>
+#include <QWidget>
+#include <array>
+#include <optional>
+
+#include "gray/practiceRound.h"
+
+class QAction;
+class QButtonGroup;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class TGray;
+class TImageControl;
+class TTeachingTools;
+class TZoomArea;
+
+// Practice with feedback. The toolbar action "Üben" (Strg+U) lays this panel over the table and
+// the listing, which would give the answers away, and keeps the disk, on which it marks the
+// sector that a task is about. One task of a round of ten at a time: choices to pick (also with
+// the keys 1 to 4) or a field to type in, "Prüfen", "Richtig!" or "Leider falsch – richtig ist
+// 0110", "Weiter", and after the tenth the score with "Neue Runde"; Enter checks, then goes on,
+// and the feedback is announced to screen readers. "Für Moodle speichern…" writes 20 tasks of
+// the count as a Moodle XML question bank. What it asks and answers is the round's
+// (TPracticeRound), which the browser page drives too.
+class TPracticePanel : public QWidget {
+    Q_OBJECT
+
+public:
+    // Adds the action to tools' toolbar and lays the panel over the table and listing of zoom's
+    // content, which are the controls in covered; disk is the window's disk.
+    TPracticePanel(TTeachingTools& tools, TZoomArea& zoom, TImageControl& disk,
+                   const QList<QWidget*>& covered);
+
+    QAction* action() const { return m_action; }
+    // The table of an OK: a new round about its count. gray must stay alive until the next call.
+    void setGray(TGray& gray);
+    const TPracticeRound& round() const { return m_round; }
+    // Writes the question bank of 20 tasks about the table's count to fileName; shows why when
+    // it cannot.
+    void saveForMoodle(const QString& fileName);
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void setShown(bool shown);
+    void confirm();
+    void showTask();
+    void markSector();
+    void chooseFileForMoodle();
+
+    TTeachingTools& m_tools;
+    TImageControl& m_disk;
+    QList<QWidget*> m_covered;
+    TGray* m_gray = nullptr;
+    // The word selected before practice began, selected again after it.
+    std::optional<int> m_selectedBefore;
+    TPracticeRound m_round;
+    QAction* m_action;
+    QLabel* m_progress;
+    QLabel* m_question;
+    std::array<QRadioButton*, 4> m_choices{};
+    QButtonGroup* m_choiceGroup;
+    QLabel* m_answerLabel;
+    QLineEdit* m_answer;
+    QPushButton* m_button;
+    QLabel* m_feedback;
+    QLabel* m_score;
+};

@@ -1,0 +1,258 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "gray/practice.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cstdint>
+#include <stdexcept>
+
+#include "gray/construction.h"
+#include "gray/grayCycle.h"
+
+namespace {
+
+// A small generator of its own (splitmix64): the same seed gives the same tasks in the window
+// and in the browser, where the standard distributions may differ.
+class TDraw {
+public:
+    explicit TDraw(unsigned seed) : m_state(seed) {}
+    // A number in 0 .. bound - 1.
+    int below(int bound) {
+        m_state += 0x9E3779B97F4A7C15u;
+        std::uint64_t z = m_state;
+        z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9u;
+        z = (z ^ (z >> 27)) * 0x94D049BB133111EBu;
+        return static_cast<int>((z ^ (z >> 31)) % static_cast<std::uint64_t>(bound));
+    }
+    template <typename T>
+    void shuffle(std::vector<T>& items) {
+        for (std::size_t i = items.size(); i > 1; --i) {
+            std::swap(items[i - 1], items[static_cast<std::size_t>(below(static_cast<int>(i)))]);
+        }
+    }
+
+private:
+    std::uint64_t m_state;
+};
+
+std::string flipped(std::string word, std::size_t first, std::size_t second) {
+    for (const std::size_t i : {first, second}) word[i] = word[i] == '0' ? '1' : '0';
+    return word;
+}
+
+// The answer and three plausible wrong choices from candidates (in order of preference), each
+// once, in an order drawn from draw.
+std::vector<std::string> choicesFrom(const std::string& answer,
+                                     const std::vector<std::string>& candidates, TDraw& draw) {
+    std::vector<std::string> choices{answer};
+    for (const std::string& candidate : candidates) {
+        if (choices.size() == 4) break;
+        if (std::find(choices.begin(), choices.end(), candidate) == choices.end()) {
+            choices.push_back(candidate);
+        }
+    }
+    draw.shuffle(choices);
+    return choices;
+}
+
+// Wrong words near word: the given neighbours first, then words two bits away from word, and
+// for the shortest codes, whose words are few, every word of its length.
+std::vector<std::string> nearWords(const std::string& word, std::vector<std::string> neighbours) {
+    for (std::size_t first = 0; first < word.size(); ++first) {
+        for (std::size_t second = first + 1; second < word.size(); ++second) {
+            neighbours.push_back(flipped(word, first, second));
+        }
+    }
+    for (std::size_t value = 0; value < (std::size_t{1} << word.size()); ++value) {
+        std::string other(word.size(), '0');
+        for (std::size_t bit = 0; bit < word.size(); ++bit) {
+            if ((value >> bit) & 1) other[word.size() - 1 - bit] = '1';
+        }
+        neighbours.push_back(other);
+    }
+    return neighbours;
+}
+
+TTask taskAbout(TTaskKind kind, int n, int sector, const std::vector<std::string>& words,
+                TDraw& draw) {
+    const auto at = [&](int position) -> const std::string& {
+        return words[static_cast<std::size_t>(((position % n) + n) % n)];
+    };
+    const std::string count = std::to_string(n);
+    const std::string& word = at(sector);
+    TTask task{kind, n, sector, "", {}, ""};
+    switch (kind) {
+        case TTaskKind::NextWord:
+            task.question = "Welches Codewort folgt im zyklischen Code mit " + count +
+                            " Wörtern auf " + word + "?";
+            task.answer = at(sector + 1);
+            task.choices = choicesFrom(
+                task.answer, nearWords(task.answer, {at(sector - 1), at(sector + 2)}), draw);
+            break;
+        case TTaskKind::ChangingRing:
+            task.question = "Vom Wort " + word + " zum nächsten Wort im zyklischen Code mit " +
+                            count +
+                            " Wörtern ändert sich ein Bit. In welchem Ring der Scheibe liegt es? "
+                            "Ring 1 ist der äußerste.";
+            task.answer = std::to_string(*singleChangedBit(word, at(sector + 1)) + 1);
+            break;
+        case TTaskKind::ReadSector:
+            task.question = "Welches Codewort steht auf der Scheibe mit " + count +
+                            " Wörtern im markierten Sektor " + std::to_string(sector + 1) +
+                            "? Die Sektoren zählen von 3 Uhr an gegen den Uhrzeigersinn.";
+            task.answer = word;
+            task.choices =
+                choicesFrom(task.answer, nearWords(word, {at(sector + 1), at(sector - 1)}), draw);
+            break;
+        case TTaskKind::Decode: {
+            task.question = "Ein Drehgeber liest das Wort " + word + " von der Scheibe mit " +
+                            count +
+                            " Wörtern. Das wievielte Wort des Zyklus ist es? Das erste Wort ist 1.";
+            task.answer = std::to_string(sector + 1);
+            // The number in the full code instead of the place in the cycle, and the places
+            // beside it.
+            const int index = decodeWord(n, word).index;
+            task.choices = choicesFrom(
+                task.answer,
+                {std::to_string(index + 1), std::to_string(index), std::to_string(sector),
+                 std::to_string(sector + 2), std::to_string(sector + 3)},
+                draw);
+            break;
+        }
+    }
+    return task;
+}
+
+// text without any white space.
+std::string withoutSpaces(const std::string& text) {
+    std::string kept;
+    for (const char c : text) {
+        if (!std::isspace(static_cast<unsigned char>(c))) kept += c;
+    }
+    return kept;
+}
+
+// A decimal number without leading zeros, or "" when text is not one.
+std::string number(const std::string& text) {
+    if (text.empty() || text.find_first_not_of("0123456789") != std::string::npos) return "";
+    const std::size_t first = text.find_first_not_of('0');
+    return first == std::string::npos ? "0" : text.substr(first);
+}
+
+std::string xmlEscaped(const std::string& text) {
+    std::string escaped;
+    for (const char c : text) {
+        switch (c) {
+            case '&':
+                escaped += "&amp;";
+                break;
+            case '<':
+                escaped += "&lt;";
+                break;
+            case '>':
+                escaped += "&gt;";
+                break;
+            case '"':
+                escaped += "&quot;";
+                break;
+            case '\'':
+                escaped += "&apos;";
+                break;
+            default:
+                escaped += c;
+        }
+    }
+    return escaped;
+}
+
+std::string textElement(const std::string& text) { return "<text>" + xmlEscaped(text) + "</text>"; }
+
+const char* kindName(TTaskKind kind) {
+    switch (kind) {
+        case TTaskKind::NextWord:
+            return "Nächstes Wort";
+        case TTaskKind::ChangingRing:
+            return "Welcher Ring ändert sich";
+        case TTaskKind::ReadSector:
+            return "Sektor ablesen";
+        case TTaskKind::Decode:
+            return "Dekodieren";
+    }
+    return "";
+}
+
+}  // namespace
+
+std::vector<TTask> practiceTasks(int n, unsigned seed, int count) {
+    if (count < 1 || count > 200) {
+        throw std::invalid_argument("practice: 1..200 tasks, not " + std::to_string(count));
+    }
+    // constructionSteps refuses a count that is no even number from 4 to 64.
+    const std::vector<std::string> words = constructionSteps(n).back().words;
+    TDraw draw(seed);
+    std::vector<TTaskKind> kinds;
+    std::vector<TTask> tasks;
+    for (int i = 0; i < count; ++i) {
+        // Every four tasks hold each kind once, in an order of their own.
+        if (kinds.empty()) {
+            kinds = {TTaskKind::NextWord, TTaskKind::ChangingRing, TTaskKind::ReadSector,
+                     TTaskKind::Decode};
+            draw.shuffle(kinds);
+        }
+        const TTaskKind kind = kinds.back();
+        kinds.pop_back();
+        tasks.push_back(taskAbout(kind, n, draw.below(n), words, draw));
+    }
+    return tasks;
+}
+
+bool isRightAnswer(const TTask& task, const std::string& given) {
+    std::string compact = withoutSpaces(given);
+    switch (task.kind) {
+        case TTaskKind::NextWord:
+        case TTaskKind::ReadSector:
+            return compact == task.answer;
+        case TTaskKind::ChangingRing: {
+            std::string lower;
+            for (const char c : compact) {
+                lower += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+            }
+            if (lower.starts_with("ring")) compact = compact.substr(4);
+            return number(compact) == task.answer;
+        }
+        case TTaskKind::Decode:
+            return number(compact) == task.answer;
+    }
+    return false;
+}
+
+std::string moodleXml(const std::vector<TTask>& tasks, const std::string& category) {
+    std::string xml =
+        "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<quiz>\n"
+        "  <question type=\"category\">\n    <category>" +
+        textElement(category) + "</category>\n  </question>\n";
+    for (std::size_t i = 0; i < tasks.size(); ++i) {
+        const TTask& task = tasks[i];
+        const bool choices = !task.choices.empty();
+        xml += "  <question type=\"" + std::string(choices ? "multichoice" : "shortanswer") +
+               "\">\n    <name>" +
+               textElement("Aufgabe " + std::to_string(i + 1) + ": " + kindName(task.kind)) +
+               "</name>\n    <questiontext format=\"plain_text\">" + textElement(task.question) +
+               "</questiontext>\n    <defaultgrade>1</defaultgrade>\n";
+        if (choices) {
+            xml +=
+                "    <single>true</single>\n    <shuffleanswers>1</shuffleanswers>\n"
+                "    <answernumbering>abc</answernumbering>\n";
+            for (const std::string& choice : task.choices) {
+                xml += "    <answer fraction=\"" +
+                       std::string(choice == task.answer ? "100" : "0") + "\">" +
+                       textElement(choice) + "</answer>\n";
+            }
+        } else {
+            xml += "    <usecase>0</usecase>\n    <answer fraction=\"100\">" +
+                   textElement(task.answer) + "</answer>\n";
+        }
+        xml += "  </question>\n";
+    }
+    return xml + "</quiz>\n";
+}
