@@ -6,10 +6,17 @@
 #include <cstdint>
 #include <stdexcept>
 
+#include "gray/GrayUnit.h"
 #include "gray/construction.h"
+#include "gray/diskLayout.h"
 #include "gray/grayCycle.h"
+#include "gray/sectorMark.h"
+#include "lib/svgCanvas.h"
 
 namespace {
+
+// The button face of a disk drawn for paper, as the page's light face.
+constexpr TColor kPaperFace = rgbColor(0xEF, 0xEF, 0xEF);
 
 // A small generator of its own (splitmix64): the same seed gives the same tasks in the window
 // and in the browser, where the standard distributions may differ.
@@ -139,33 +146,54 @@ std::string number(const std::string& text) {
     return first == std::string::npos ? "0" : text.substr(first);
 }
 
-std::string xmlEscaped(const std::string& text) {
-    std::string escaped;
-    for (const char c : text) {
-        switch (c) {
-            case '&':
-                escaped += "&amp;";
-                break;
-            case '<':
-                escaped += "&lt;";
-                break;
-            case '>':
-                escaped += "&gt;";
-                break;
-            case '"':
-                escaped += "&quot;";
-                break;
-            case '\'':
-                escaped += "&apos;";
-                break;
-            default:
-                escaped += c;
+std::string textElement(const std::string& text) { return "<text>" + xmlEscaped(text) + "</text>"; }
+
+std::string base64(const std::string& bytes) {
+    static constexpr char kDigits[] =
+        "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
+    std::string encoded;
+    for (std::size_t i = 0; i < bytes.size(); i += 3) {
+        std::uint32_t group = 0;
+        for (std::size_t k = 0; k < 3; ++k) {
+            group =
+                group << 8 | (i + k < bytes.size() ? static_cast<unsigned char>(bytes[i + k]) : 0u);
+        }
+        for (std::size_t k = 0; k < 4; ++k) {
+            encoded += i + k <= bytes.size() ? kDigits[(group >> (18 - 6 * k)) & 63] : '=';
         }
     }
-    return escaped;
+    return encoded;
 }
 
-std::string textElement(const std::string& text) { return "<text>" + xmlEscaped(text) + "</text>"; }
+// The disk that a ReadSector task is about, as the window shows it: the code's disk with the
+// task's sector outlined in the selection's colour.
+std::string taskDiskSvg(const TTask& task) {
+    const std::vector<std::string> words = constructionSteps(task.n).back().words;
+    TSvgCanvas svg(kDesignedDiskSize, kDesignedDiskSize,
+                   "Codescheibe mit " + std::to_string(task.n) + " Wörtern", kPaperFace);
+    paintDisk(svg, words);
+    const TSectorMark mark = sectorMark(kDesignedDiskSize, words, {}, task.sector);
+    svg.outlineRingStretch(mark.centre, mark.centre, mark.outerRadius, mark.innerRadius,
+                           mark.startAngle, mark.endAngle, mark.color, mark.outlineWidth);
+    return svg.document();
+}
+
+// A question's text: plain, or for a ReadSector task with the disk it asks about as a picture
+// that the question bank carries along.
+std::string questionText(const TTask& task) {
+    if (task.kind != TTaskKind::ReadSector) {
+        return "<questiontext format=\"plain_text\">" + textElement(task.question) +
+               "</questiontext>";
+    }
+    const std::string picture = "sektor-" + std::to_string(task.sector + 1) + ".svg";
+    const std::string html =
+        "<p>" + xmlEscaped(task.question) + "</p><p><img src=\"@@PLUGINFILE@@/" + picture +
+        "\" alt=\"Codescheibe mit " + std::to_string(task.n) + " Wörtern, Sektor " +
+        std::to_string(task.sector + 1) + " rot umrandet\" width=\"350\" height=\"350\"></p>";
+    return "<questiontext format=\"html\">" + textElement(html) + "<file name=\"" + picture +
+           "\" path=\"/\" encoding=\"base64\">" + base64(taskDiskSvg(task)) +
+           "</file></questiontext>";
+}
 
 const char* kindName(TTaskKind kind) {
     switch (kind) {
@@ -237,8 +265,7 @@ std::string moodleXml(const std::vector<TTask>& tasks, const std::string& catego
         xml += "  <question type=\"" + std::string(choices ? "multichoice" : "shortanswer") +
                "\">\n    <name>" +
                textElement("Aufgabe " + std::to_string(i + 1) + ": " + kindName(task.kind)) +
-               "</name>\n    <questiontext format=\"plain_text\">" + textElement(task.question) +
-               "</questiontext>\n    <defaultgrade>1</defaultgrade>\n";
+               "</name>\n    " + questionText(task) + "\n    <defaultgrade>1</defaultgrade>\n";
         if (choices) {
             xml +=
                 "    <single>true</single>\n    <shuffleanswers>1</shuffleanswers>\n"

@@ -9,7 +9,7 @@
 #include "gray/grayTable.h"
 #include "gray/practice.h"
 #include "gray/worksheet.h"
-#include "web/svgCanvas.h"
+#include "lib/svgCanvas.h"
 
 TGrayPage::TGrayPage(TCanvas& disk) : m_disk(disk), m_previous(std::exchange(GrayWindow, this)) {}
 

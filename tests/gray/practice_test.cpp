@@ -13,6 +13,23 @@
 
 namespace {
 
+std::string fromBase64(const std::string& text) {
+    const std::string digits = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
+    std::string bytes;
+    unsigned group = 0;
+    int bits = 0;
+    for (const char c : text) {
+        if (c == '=') break;
+        group = (group << 6) | static_cast<unsigned>(digits.find(c));
+        bits += 6;
+        if (bits >= 8) {
+            bits -= 8;
+            bytes += static_cast<char>((group >> bits) & 0xFF);
+        }
+    }
+    return bytes;
+}
+
 bool sameTasks(const std::vector<TTask>& a, const std::vector<TTask>& b) {
     return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](const TTask& x, const TTask& y) {
         return x.kind == y.kind && x.sector == y.sector && x.question == y.question &&
@@ -100,6 +117,18 @@ TEST(Practice, MoodleBankHasOneFullMarkAnswerPerQuestionAndEscapesText) {
     EXPECT_EQ(occurrences("fraction=\"100\""), 8u);
     EXPECT_EQ(occurrences("<single>true</single>"), 6u);  // two tasks of each four are typed
     EXPECT_EQ(occurrences("type=\"shortanswer\""), 2u);
+
+    // Each sector to read comes with its disk, the sector outlined in the selection's red.
+    const auto reads = std::count_if(tasks.begin(), tasks.end(), [](const TTask& task) {
+        return task.kind == TTaskKind::ReadSector;
+    });
+    EXPECT_EQ(occurrences("<file name=\"sektor-"), static_cast<std::size_t>(reads));
+    EXPECT_EQ(occurrences("src=&quot;@@PLUGINFILE@@/sektor-"), static_cast<std::size_t>(reads));
+    const std::string opening = "encoding=\"base64\">";
+    const std::size_t from = xml.find(opening) + opening.size();
+    const std::string svg = fromBase64(xml.substr(from, xml.find("</file>", from) - from));
+    EXPECT_TRUE(svg.starts_with("<?xml")) << svg.substr(0, 40);
+    EXPECT_NE(svg.find("fill=\"none\" stroke=\"#dc0000\""), std::string::npos);
 }
 
 }  // namespace

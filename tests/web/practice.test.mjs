@@ -145,12 +145,18 @@ test("Für Moodle speichern… downloads twenty tasks of the count as Moodle XML
             errors: doc.getElementsByTagName("parsererror").length,
             questions: doc.getElementsByTagName("question").length,
             category: texts("question[type=category] > category > text"),
-            asked: texts("questiontext > text"),
+            // A sector to read is asked in HTML, with its disk as a picture.
+            asked: texts("questiontext > text").map((html) => html.replace(/<[^>]*>/g, "")),
+            pictures: texts('questiontext[format=html] > file[encoding=base64]').map(atob)
+                .filter((svg) => svg.includes("<svg")).length,
+            sectorsToRead: texts("questiontext > text")
+                .filter((text) => text.includes("Welches Codewort steht")).length,
             right: texts('answer[fraction="100"] > text'),
         };
     }, readFileSync(await file.path(), "utf8"));
     assert.deepEqual([bank.errors, bank.questions, bank.category],
         [0, 21, ["Zyklora/Gray-Code n=16"]]);
+    assert.equal(bank.pictures, bank.sectorsToRead);
     assert.deepEqual(bank.right, bank.asked.map((question) => solve(question, 16).answer));
     assert.equal(bank.right.length, 20);
 });

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "web/svgCanvas.h"
+#include "lib/svgCanvas.h"
 
 #include <cmath>
 #include <cstdio>
@@ -136,4 +136,24 @@ void TSvgCanvas::textOut(std::int32_t x, std::int32_t y, const std::string& text
               "\" dominant-baseline=\"text-before-edge\" font-family=\"" + xmlEscaped(m_font.name) +
               "\" font-size=\"" + size + weight + "\" fill=\"" + css(m_font.color) + "\">" +
               xmlEscaped(ansiToUtf8(text)) + "</text>\n";
+}
+
+void TSvgCanvas::outlineRingStretch(double centreX, double centreY, double outerRadius,
+                                    double innerRadius, double startRadians, double endRadians,
+                                    TColor color, double width) {
+    const auto point = [&](double radius, double angle) {
+        return number(centreX + radius * std::cos(angle)) + " " +
+               number(centreY - radius * std::sin(angle));
+    };
+    const std::string large = endRadians - startRadians > std::numbers::pi ? "1" : "0";
+    const auto arc = [&](double radius, bool counterClockwise) {
+        return " A" + number(radius) + " " + number(radius) + " 0 " + large +
+               (counterClockwise ? " 0 " : " 1 ");
+    };
+    // Counter-clockwise on screen is SVG's sweep flag 0.
+    m_text += "<path d=\"M" + point(outerRadius, startRadians) + arc(outerRadius, true) +
+              point(outerRadius, endRadians) + " L" + point(innerRadius, endRadians) +
+              arc(innerRadius, false) + point(innerRadius, startRadians) +
+              " Z\" fill=\"none\" stroke=\"" + css(color) + "\" stroke-width=\"" + number(width) +
+              "\"/>\n";
 }

@@ -37,6 +37,12 @@ public:
     void lineTo(std::int32_t x, std::int32_t y) override;
     void textOut(std::int32_t x, std::int32_t y, const std::string& text) override;
 
+    // Outlines the stretch of the ring between innerRadius and outerRadius around (centreX,
+    // centreY) from startRadians counter-clockwise on screen to endRadians, width wide in color,
+    // over what is drawn: a marked sector, beyond what the canvas calls can draw.
+    void outlineRingStretch(double centreX, double centreY, double outerRadius, double innerRadius,
+                            double startRadians, double endRadians, TColor color, double width);
+
     // The whole document, closed.
     std::string document() const { return m_text + "</svg>\n"; }
 

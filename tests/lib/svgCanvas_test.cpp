@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "web/svgCanvas.h"
+#include "lib/svgCanvas.h"
 
 #include <gtest/gtest.h>
 
