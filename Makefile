@@ -73,7 +73,7 @@ test-sanitize: deps
 		UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 $(CTEST)
 
 # The libFuzzer target with ASan and UBSan for 60 seconds (FUZZ_SECONDS), run as a CTest test.
-FUZZ_SECONDS := 60
+FUZZ_SECONDS ?= 60
 fuzz: deps
 	CXX=clang++ $(CMAKE_CONFIGURE) -S . -B $(FUZZ_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
 		-DZYKLORA_FUZZ=ON -DZYKLORA_SANITIZE=ON -DZYKLORA_FUZZ_SECONDS=$(FUZZ_SECONDS) >/dev/null

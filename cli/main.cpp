@@ -16,6 +16,7 @@
 #include "cli/treeJson.h"
 #include "lib/codePage.h"
 #include "lib/errors.h"
+#include "lib/fileAccess.h"
 #include "lib/libraryClasses.h"
 #include "lib/treeclss.h"
 
@@ -39,6 +40,8 @@ constexpr std::string_view kHelp =
     "  --help              zeigt diese Hilfe.\n"
     "\n"
     "DATEI darf auch eine Pipe sein, etwa /dev/stdin.\n"
+    "Eine leere Pipe, Wahrheitswerte außer 08 und 09 und Daten nach dem Ende des Baums\n"
+    "gelten als Beschädigung: show meldet sie mit Rückgabewert 1, copy schreibt nichts.\n"
     "Bei falschem Aufruf erscheint die Kurzbeschreibung auf der Fehlerausgabe, Rückgabewert 2.\n";
 
 // Messages quote at most this much of a class name read from a file.
@@ -70,15 +73,33 @@ std::string describe(const EStreamError& error) {
         message = error.what();
     }
     if (!error.fileName().empty()) message = error.fileName() + ": " + message;
-    if (error.systemError() != 0) message += std::string(" (") + std::strerror(error.systemError()) + ")";
+    if (error.systemError() != 0)
+        message += std::string(" (") + std::strerror(error.systemError()) + ")";
     return printable(message, kShownMessageLength);
+}
+
+// Reports what the load took although save never writes it; true when there was any.
+bool reportDamage(const std::string& fileName, const TBinTree::LoadFindings& findings) {
+    const std::string where = printable(fullPathOf(fileName), kShownMessageLength) + ": ";
+    if (findings.emptyStream) {
+        printError(where + "Keine Daten gelesen; eine leere Eingabe ist kein Baum");
+    }
+    if (findings.oddBoolean) {
+        printError(where + "Beschädigte Datei: ein Wahrheitswert ist weder 08 noch 09");
+    }
+    if (findings.trailingBytes) {
+        printError(where + "Beschädigte Datei: Daten nach dem Ende des Baums");
+    }
+    return findings.emptyStream || findings.oddBoolean || findings.trailingBytes;
 }
 
 int show(const std::string& fileName) {
     TBinTree tree;
     int status = 0;
     try {
-        tree.load(fileName);
+        TBinTree::LoadFindings findings;
+        tree.loadAndCheck(fileName, findings);
+        if (reportDamage(fileName, findings)) status = 1;
     } catch (const EStreamError& error) {
         printError(describe(error));
         status = 1;
@@ -99,7 +120,9 @@ int show(const std::string& fileName) {
 int copy(const std::string& from, const std::string& to) {
     try {
         TBinTree tree;
-        tree.load(from);
+        TBinTree::LoadFindings findings;
+        tree.loadAndCheck(from, findings);
+        if (reportDamage(from, findings)) return 1;
         tree.save(to);
         return 0;
     } catch (const EStreamError& error) {
@@ -133,6 +156,8 @@ int main(int argc, char* argv[]) {
     // Beyond the file size limit a write fails with EFBIG and is reported, instead of ending the
     // program before it can say why.
     std::signal(SIGXFSZ, SIG_IGN);
+    // A reader that goes away, as head does, is a failed write: status 1, not death by SIGPIPE.
+    std::signal(SIGPIPE, SIG_IGN);
     try {
         registerLibraryClasses();
         return run(argc, argv);

@@ -23,14 +23,22 @@ void writeJsonString(std::string_view ansi, const TJsonSink& out) {
     while (!ansi.empty()) {
         piece.clear();
         // Windows-1252 has one byte per character, so any cut is between characters.
-        for (const char c : ansiToUtf8(ansi.substr(0, kTextPiece))) {
+        const std::string utf8 = ansiToUtf8(ansi.substr(0, kTextPiece));
+        for (std::size_t i = 0; i < utf8.size(); ++i) {
+            const char c = utf8[i];
             const auto byte = static_cast<unsigned char>(c);
+            // Control characters reach a terminal as commands: C0, DEL and C1 (U+0080 to
+            // U+009F, in UTF-8 C2 80 to C2 9F) are escaped.
+            const bool c1 = byte == 0xC2 && i + 1 < utf8.size() &&
+                            static_cast<unsigned char>(utf8[i + 1]) >= 0x80 &&
+                            static_cast<unsigned char>(utf8[i + 1]) <= 0x9F;
             if (c == '"' || c == '\\') {
                 piece += '\\';
                 piece += c;
-            } else if (byte < 0x20) {
+            } else if (byte < 0x20 || byte == 0x7F || c1) {
+                const unsigned code = c1 ? static_cast<unsigned char>(utf8[++i]) : byte;
                 constexpr char kHex[] = "0123456789abcdef";
-                const char escaped[] = {'\\', 'u', '0', '0', kHex[byte >> 4], kHex[byte & 0xF]};
+                const char escaped[] = {'\\', 'u', '0', '0', kHex[code >> 4], kHex[code & 0xF]};
                 piece.append(escaped, sizeof escaped);
             } else {
                 piece += c;
@@ -81,7 +89,7 @@ void writeJson(const TTBruch& value, const TJsonSink& out) {
         ", \"denominator\": " + std::to_string(fraction.denominator) + "}");
 }
 template <typename Traits>
-    requires std::is_integral_v<typename Traits::Value>
+requires std::is_integral_v<typename Traits::Value>
 void writeJson(const TScalarValue<Traits>& value, const TJsonSink& out) {
     out(std::to_string(value.getValue()));
 }

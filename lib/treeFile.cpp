@@ -1,5 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The tree file: TBinTree's save and load.
+#include <sys/stat.h>
+
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -23,16 +26,25 @@ std::vector<std::uint8_t> encodedText(const std::string& text) {
     return bytes.takeBytes();
 }
 
+// Boolean items read any byte; a byte that save never writes is noted as damage.
+void noteBoolean(TValueTag tag, TBinTree::LoadFindings& findings) {
+    if (tag != TValueTag::tagTrue && tag != TValueTag::tagFalse) findings.oddBoolean = true;
+}
+
 // Reads a node's class name and value. Trees hold many values of one class: while the records
 // repeat the bytes of the last class name read, those bytes are skipped unread and the class
 // found for them is used again.
 class TValueReader {
 public:
-    explicit TValueReader(TReader& reader) : m_reader(reader) {}
+    TValueReader(TReader& reader, TBinTree::LoadFindings* findings)
+        : m_reader(reader), m_findings(findings) {}
 
     std::unique_ptr<TBase> read() {
         if (m_entry == nullptr || !m_reader.skipIfNext(m_encodedName)) readClass();
         std::unique_ptr<TBase> value = m_entry->createEmpty();
+        if (m_findings != nullptr && m_entry->name == TBoolean::kClassName) {
+            noteBoolean(m_reader.peekTag(), *m_findings);
+        }
         value->loadValue(m_reader);
         return value;
     }
@@ -49,6 +61,7 @@ private:
     }
 
     TReader& m_reader;
+    TBinTree::LoadFindings* m_findings;
     const TClassEntry* m_entry = nullptr;
     std::vector<std::uint8_t> m_encodedName;
 };
@@ -94,10 +107,17 @@ void TBinTree::saveToStream(TStream& stream) {
 
 void TBinTree::loadFromStream(TStream& stream) {
     TReader reader(stream, kBufferSize);
-    loadRecords(reader);
+    loadRecords(reader, nullptr);
 }
 
-void TBinTree::loadRecords(TReader& reader) {
+void TBinTree::loadFromStream(TStream& stream, LoadFindings& findings) {
+    findings = {};
+    TReader reader(stream, kBufferSize);
+    loadRecords(reader, &findings);
+    findings.trailingBytes = !reader.atEnd();
+}
+
+void TBinTree::loadRecords(TReader& reader, LoadFindings* findings) {
     // A position still to be read: the root (parent absent) or a subtree of parent.
     struct Position {
         TBinTreeNode* parent;
@@ -105,7 +125,7 @@ void TBinTree::loadRecords(TReader& reader) {
         int depth;
     };
     std::vector<Position> pending{{nullptr, false, 1}};
-    TValueReader values(reader);
+    TValueReader values(reader, findings);
     while (!pending.empty()) {
         const Position position = pending.back();
         pending.pop_back();
@@ -118,8 +138,14 @@ void TBinTree::loadRecords(TReader& reader) {
         } else {
             [[maybe_unused]] auto none = position.parent->setRight(std::move(stored));
         }
-        const bool leftPresent = reader.getBoolean();
-        const bool rightPresent = reader.getBoolean();
+        const TValueTag leftTag = reader.getTag();
+        const TValueTag rightTag = reader.getTag();
+        if (findings != nullptr) {
+            noteBoolean(leftTag, *findings);
+            noteBoolean(rightTag, *findings);
+        }
+        const bool leftPresent = leftTag == TValueTag::tagTrue;
+        const bool rightPresent = rightTag == TValueTag::tagTrue;
         if ((leftPresent || rightPresent) && position.depth >= kMaxLoadDepth) {
             throw EReadError("Ungültiger Eigenschaftswert");
         }
@@ -141,24 +167,63 @@ void onFile(const std::string& fileName, Work work) {
     }
 }
 
+// Whether some path from root holds more than limit nodes; stops at the first such node.
+bool deeperThan(const TBinTreeNode* root, int limit) {
+    struct Position {
+        const TBinTreeNode* node;
+        int depth;
+    };
+    std::vector<Position> pending;
+    if (root != nullptr) pending.push_back({root, 1});
+    while (!pending.empty()) {
+        const Position position = pending.back();
+        pending.pop_back();
+        if (position.depth > limit) return true;
+        if (position.node->getRight() != nullptr) {
+            pending.push_back({position.node->getRight(), position.depth + 1});
+        }
+        if (position.node->getLeft() != nullptr) {
+            pending.push_back({position.node->getLeft(), position.depth + 1});
+        }
+    }
+    return false;
+}
+
 }  // namespace
 
 void TBinTree::save(const std::string& fileName) {
     onFile(fileName, [&] {
+        if (deeperThan(m_root.get(), kMaxLoadDepth)) {
+            throw EWriteError("Der Baum ist zu tief zum Speichern (mehr als " +
+                              std::to_string(kMaxLoadDepth) + " Ebenen)");
+        }
         TReplacingFile file(fileName);
         saveToStream(file.stream());
         file.commit();
     });
 }
 
-void TBinTree::load(const std::string& fileName) {
+void TBinTree::load(const std::string& fileName) { loadFile(fileName, nullptr); }
+
+void TBinTree::loadAndCheck(const std::string& fileName, LoadFindings& findings) {
+    findings = {};
+    loadFile(fileName, &findings);
+}
+
+void TBinTree::loadFile(const std::string& fileName, LoadFindings* findings) {
     onFile(fileName, [&] {
         std::unique_ptr<TFileStream> file = openForReading(fileName);
         TReader reader(*file, kBufferSize);
         if (reader.atEnd()) {  // no bytes at all, from a file or a pipe: the empty tree
             m_root.reset();
+            struct stat status {};
+            if (findings != nullptr &&
+                (::fstat(file->descriptor(), &status) != 0 || !S_ISREG(status.st_mode))) {
+                findings->emptyStream = true;
+            }
             return;
         }
-        loadRecords(reader);
+        loadRecords(reader, findings);
+        if (findings != nullptr) findings->trailingBytes = !reader.atEnd();
     });
 }

@@ -19,18 +19,19 @@
 
 namespace {
 
-// Destroys a subtree in post-order: left subtree, right subtree, then the node with its value.
-void destroySubtree(std::unique_ptr<TBinTreeNode> subtree) {
-    std::vector<std::unique_ptr<TBinTreeNode>> pending;
-    if (subtree) pending.push_back(std::move(subtree));
-    while (!pending.empty()) {
-        TBinTreeNode& top = *pending.back();
-        if (top.getLeft() != nullptr) {
-            pending.push_back(top.setLeft(nullptr));
-        } else if (top.getRight() != nullptr) {
-            pending.push_back(top.setRight(nullptr));
+// Destroys a subtree node by node in order, without a stack: while the top node has a left
+// child, a right rotation lifts that child to the top; a top node without one has only a right
+// subtree left, which takes its place once it is gone.
+void destroySubtree(std::unique_ptr<TBinTreeNode> top) noexcept {
+    while (top) {
+        if (top->getLeft() != nullptr) {
+            std::unique_ptr<TBinTreeNode> left = top->setLeft(nullptr);
+            [[maybe_unused]] auto none = top->setLeft(left->setRight(nullptr));
+            none = left->setRight(std::move(top));
+            top = std::move(left);
         } else {
-            pending.pop_back();  // childless now: its destructor only destroys the value
+            std::unique_ptr<TBinTreeNode> right = top->setRight(nullptr);
+            top = std::move(right);  // the childless node's destructor only destroys its value
         }
     }
 }
@@ -101,7 +102,7 @@ TBinTreeNode::TBinTreeNode(std::unique_ptr<TBinTreeNode> left, std::unique_ptr<T
     if (!m_value) throw std::invalid_argument("TBinTreeNode: a value must be present");
 }
 
-TBinTreeNode::~TBinTreeNode() {
+TBinTreeNode::~TBinTreeNode() noexcept {
     destroySubtree(std::move(m_left));
     destroySubtree(std::move(m_right));
     m_value.reset();

@@ -12,15 +12,16 @@ class TReader;
 class TStream;
 
 // One node of a binary tree. Owns its two subtrees and its value. Destroying a node destroys its
-// left subtree, then its right subtree, then its value, without recursion, so that a chain of
-// any length can be destroyed.
+// subtrees' nodes in order (left subtree, node, right subtree), then its own value, without
+// recursion and without allocating, so that a tree of any shape can be destroyed, also while
+// an exception for lack of memory unwinds.
 class TBinTreeNode : public TBase {
 public:
     static constexpr std::string_view kClassName = "TBinTreeNode";
 
     TBinTreeNode(std::unique_ptr<TBinTreeNode> left, std::unique_ptr<TBase> value,
                  std::unique_ptr<TBinTreeNode> right);
-    ~TBinTreeNode() override;
+    ~TBinTreeNode() noexcept override;
 
     std::string_view className() const override { return kClassName; }
 
@@ -103,7 +104,9 @@ public:
     // Writes the tree file: nothing for an empty tree, else the node records in pre-order,
     // each the value's class name, its payload, and whether a left and a right subtree follow.
     // The new content replaces the file only once it is complete on disk; on failure the file
-    // is left as it was. Only regular files the caller may write are replaced (see
+    // is left as it was. A tree deeper than kMaxLoadDepth, which load would refuse, is refused
+    // before anything is opened, with EWriteError "Der Baum ist zu tief zum Speichern (mehr als
+    // 10000 Ebenen)". Only regular files the caller may write are replaced (see
     // TReplacingFile); in a folder that refuses the temporary file, a writable file is written
     // in place, which a failure while writing can leave cut. Raises EFCreateError, EWriteError.
     // Every EStreamError it raises carries fileName as a full path (made absolute, links not
@@ -119,16 +122,33 @@ public:
     // fileName's full path in EStreamError::fileName, as save's do.
     virtual void load(const std::string& fileName);
 
+    // What a load accepted although save never writes it, for callers that report damage.
+    struct LoadFindings {
+        bool emptyStream = false;    // no bytes at all from something that is no regular file
+        bool oddBoolean = false;     // a flag or TBoolean byte other than tagTrue and tagFalse
+        bool trailingBytes = false;  // bytes after the root's record (read to the end)
+    };
+    // load, which also fills in findings. Unlike load, it reads a successful load's input to its
+    // end to look for trailing bytes. Raises what load raises.
+    void loadAndCheck(const std::string& fileName, LoadFindings& findings);
+
+    // Records nested deeper than this fail to load: hostile input must not make a load's
+    // pending positions, and the deep walks of every later use, grow without bound. save
+    // refuses deeper trees, so every saved tree loads again.
     static constexpr int kMaxLoadDepth = 10000;
     // save and load on an open stream, with a 4000-byte buffer. loadFromStream reads at least
     // one record: an empty stream fails with "Stream-Lesefehler". They know no file name: their
     // errors leave EStreamError::fileName empty (save and load fill it in).
     void saveToStream(TStream& stream);
     void loadFromStream(TStream& stream);
+    // loadFromStream, which also fills in findings as loadAndCheck does (emptyStream stays false:
+    // an empty stream fails). A successful load leaves the stream behind the root's record.
+    void loadFromStream(TStream& stream, LoadFindings& findings);
 
 private:
     // The node records from the root's on; an empty stream fails.
-    void loadRecords(TReader& reader);
+    void loadRecords(TReader& reader, LoadFindings* findings);
+    void loadFile(const std::string& fileName, LoadFindings* findings);
 
     std::unique_ptr<TBinTreeNode> m_root;
 };

@@ -9,6 +9,8 @@
 #include <chrono>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
+#include <functional>
 #include <limits>
 #include <thread>
 
@@ -211,3 +213,97 @@ TEST(ZykloraTree, DeepTreesPrintWithoutRecursion) {
 }
 
 }  // namespace
+
+// CLI input and limits: damaged or empty input ends in status 1 with a message, and copy then
+// leaves its target as it was.
+TEST(ZykloraTree, InputAndLimits) {
+    TempDir dir;
+    const std::string worked = dir.file("worked.bin");
+    writeFile(worked, hexBytes(kWorkedTree));
+    const std::string flag = dir.file("flag.bin");
+    writeFile(flag, hexBytes(std::string(kWorkedTree).replace(39, 2, "00")));
+    const std::string trailing = dir.file("trailing.bin");
+    writeFile(trailing, hexBytes(std::string(kWorkedTree) + " 00"));
+    const std::string empty = dir.file("empty.bin");
+    writeFile(empty, {});
+    const std::string target = dir.file("target.bin");
+    const std::string damage = "Beschädigte Datei: ";
+    struct Case {
+        std::string arguments;
+        int status;
+        std::string out;          // the standard output, for show
+        std::string errContains;  // "" for none
+    };
+    const Case cases[] = {
+        {"show /dev/stdin </dev/null", 1, "null\n", "eine leere Eingabe ist kein Baum"},
+        {"copy /dev/stdin " + target + " </dev/null", 1, "", "eine leere Eingabe ist kein Baum"},
+        {"copy /dev/stdin " + target + " < " + empty, 0, "", ""},  // a regular file
+        {"show " + empty, 0, "null\n", ""},
+        {"show " + flag, 1,
+         "{\"class\": \"TInteger\", \"value\": 300, \"left\": null, \"right\": {\"class\": "
+         "\"TInteger\", \"value\": -1, \"left\": null, \"right\": null}}\n",
+         damage + "ein Wahrheitswert ist weder 08 noch 09"},
+        {"copy " + flag + " " + target, 1, "", damage + "ein Wahrheitswert"},
+        {"show " + trailing, 1, kWorkedJson, damage + "Daten nach dem Ende des Baums"},
+        {"copy " + trailing + " " + target, 1, "", damage + "Daten nach dem Ende"},
+        {"copy " + worked + " " + target, 0, "", ""},
+    };
+    for (const Case& c : cases) {
+        writeFile(target, hexBytes("41"));
+        const RunResult result = run(dir, c.arguments);
+        EXPECT_EQ(result.status, c.status) << c.arguments;
+        if (c.arguments.starts_with("show")) {
+            EXPECT_EQ(result.out, c.out) << c.arguments;
+        }
+        if (c.errContains.empty()) {
+            EXPECT_EQ(result.err, "") << c.arguments;
+        } else {
+            EXPECT_NE(result.err.find(c.errContains), std::string::npos) << result.err;
+        }
+        if (c.arguments.starts_with("copy") && c.status != 0) {
+            EXPECT_EQ(readFile(target), hexBytes("41")) << c.arguments;
+        }
+    }
+    // A reader that goes away is a failed write, status 1 as for any other, not SIGPIPE.
+    const std::string statusFile = dir.file("status.txt");
+    const std::string command = "{ " + std::string(ZYKLORA_TREE_PATH) + " show " +
+                                sparseTextTree(dir, 1 << 20) + " 2>/dev/null; echo $? >" +
+                                statusFile + "; } | head -c 1 >/dev/null";
+    ASSERT_EQ(std::system(command.c_str()), 0);
+    const Bytes status = readFile(statusFile);
+    EXPECT_EQ(std::string(status.begin(), status.end()), "1\n");
+}
+
+// Many small nodes that do not fit: a message and status 1, not an abort.
+TEST(ZykloraTree, ManyNodesBeyondMemory) {
+#if defined(__SANITIZE_ADDRESS__)
+    GTEST_SKIP() << "AddressSanitizer reserves far more address space than any such limit";
+#endif
+    TempDir dir;
+    const std::string many = dir.file("many.bin");
+    // A complete tree of 2^21 - 1 nodes in pre-order: inner nodes, then two leaves.
+    const Bytes record = hexBytes("06 08 54 49 6E 74 65 67 65 72 02 01");
+    Bytes bytes;
+    std::function<void(int)> add = [&](int levels) {
+        bytes.insert(bytes.end(), record.begin(), record.end());
+        bytes.push_back(levels > 1 ? 0x09 : 0x08);
+        bytes.push_back(levels > 1 ? 0x09 : 0x08);
+        if (levels > 1) {
+            add(levels - 1);
+            add(levels - 1);
+        }
+    };
+    add(21);
+    writeFile(many, bytes);
+    for (const std::string& arguments : {"show " + many, "copy " + many + " " + dir.file("c")}) {
+        const RunResult result = run(dir, arguments + " >/dev/null", "ulimit -v 60000;");
+        EXPECT_EQ(result.status, 1) << arguments;
+        EXPECT_EQ(result.err, "zyklora-tree: Nicht genug Arbeitsspeicher\n") << arguments;
+    }
+}
+
+// Control characters that steer a terminal are escaped: C0, DEL and C1.
+TEST(ZykloraTree, ControlCharactersInJson) {
+    EXPECT_EQ(valueToJson(TString("a\x7f\x81\x8d\x9d\x1b")),
+              "\"a\\u007f\\u0081\\u008d\\u009d\\u001b\"");
+}

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Feeds arbitrary bytes to TBinTree's load, the JSON printer and a run of TReader reads,
-// through the in-memory stream. Whatever is accepted must encode and decode to the same thing again.
+// through the in-memory stream. Whatever is accepted must encode and decode to the same thing
+// again.
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
@@ -60,6 +61,14 @@ void loadTree(const Bytes& bytes) {
         return;
     }
     printJson(tree);
+    // The checked load agrees, and one it finds no trailing bytes in consumed the whole input.
+    TBinTree checked;
+    TBinTree::LoadFindings findings;
+    TMemoryStream checkedStream(bytes);
+    checked.loadFromStream(checkedStream, findings);
+    check(checked.compare(&tree) == 0);
+    std::uint8_t next = 0;
+    check(findings.trailingBytes == (checkedStream.read({&next, 1}) == 1));
     const Bytes once = saved(tree);
     TBinTree again;
     TMemoryStream onceStream(once);

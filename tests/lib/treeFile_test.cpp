@@ -254,3 +254,109 @@ TEST_F(TreeFile, CodeWordsAreSavedButNotLoaded) {
 }
 
 }  // namespace
+
+// Loader strictness: what a load accepts although save never writes it. load keeps taking it;
+// loadAndCheck names it.
+TEST_F(TreeFile, LoaderStrictness) {
+    struct Case {
+        std::string hex;
+        bool oddBoolean;
+        bool trailingBytes;
+        const char* json;  // the tree that load makes, as nodes' values in pre-order
+    };
+    const std::string boolean = hexOf(encoded([](TWriter& w) { w.putString("TBoolean"); }));
+    const Case cases[] = {
+        {kWorkedTree, false, false, "300 -1 100000"},
+        // Byte 13, the root's left flag, as 00: -1 moves right, 100000 is left over.
+        {std::string(kWorkedTree).replace(39, 2, "00"), true, true, "300 -1"},
+        {std::string(kWorkedTree) + " 08", false, true, "300 -1 100000"},
+        {boolean + " 09 08 08", false, false, "1"},
+        {boolean + " 02 08 08", true, false, "0"},
+        {boolean + " 09 08 0A", true, false, "1"},
+        {boolean + " 09 08 08 " + boolean, false, true, "1"},
+    };
+    for (const Case& c : cases) {
+        const std::string file = dir.file("strict.bin");
+        writeFile(file, hexBytes(c.hex));
+        TBinTree plain;
+        plain.load(file);
+        TBinTree::LoadFindings findings;
+        TBinTree checked;
+        checked.loadAndCheck(file, findings);
+        EXPECT_EQ(findings.oddBoolean, c.oddBoolean) << c.hex;
+        EXPECT_EQ(findings.trailingBytes, c.trailingBytes) << c.hex;
+        EXPECT_FALSE(findings.emptyStream) << c.hex;
+        EXPECT_EQ(checked.compare(&plain), 0) << c.hex;
+        std::string values;
+        std::vector<TBinTreeNode*> pending{plain.root()};
+        while (!pending.empty()) {
+            TBinTreeNode* node = pending.back();
+            pending.pop_back();
+            if (node == nullptr) continue;
+            auto* value = node->getValue();
+            if (auto* integer = dynamic_cast<TInteger*>(value)) {
+                values += (values.empty() ? "" : " ") + std::to_string(integer->getValue());
+            } else {
+                values += std::to_string(static_cast<TBoolean*>(value)->getValue());
+            }
+            pending.push_back(node->getRight());
+            pending.push_back(node->getLeft());
+        }
+        EXPECT_EQ(values, c.json) << c.hex;
+    }
+
+    // A zero-byte file is the empty tree without damage; an empty pipe is damage.
+    const std::string empty = dir.file("empty.bin");
+    writeFile(empty, {});
+    for (const std::string& file : {empty, std::string("/dev/null")}) {
+        auto tree = oldTree();
+        TBinTree::LoadFindings findings;
+        tree->loadAndCheck(file, findings);
+        EXPECT_TRUE(tree->empty());
+        EXPECT_EQ(findings.emptyStream, file != empty) << file;
+    }
+}
+
+// A tree that load would refuse is not saved, and the file keeps its content.
+TEST_F(TreeFile, SaveRefusesTreesDeeperThanLoadAccepts) {
+    for (int levels : {TBinTree::kMaxLoadDepth, TBinTree::kMaxLoadDepth + 1}) {
+        std::unique_ptr<TBinTreeNode> chain;
+        for (int i = 0; i < levels; ++i) {
+            chain = std::make_unique<TBinTreeNode>(nullptr, std::make_unique<TInteger>(i),
+                                                   std::move(chain));
+        }
+        TBinTree tree;
+        EXPECT_EQ(tree.setRoot(std::move(chain)), nullptr);
+        const std::string file = dir.file("deep.bin");
+        writeFile(file, hexBytes("41"));
+        std::string error;
+        try {
+            tree.save(file);
+        } catch (const EWriteError& e) {
+            error = e.what();
+            EXPECT_EQ(e.fileName(), file);
+        }
+        if (levels == TBinTree::kMaxLoadDepth) {
+            EXPECT_EQ(error, "");
+            TBinTree loaded;
+            loaded.load(file);
+            EXPECT_EQ(loaded.compare(&tree), 0);
+        } else {
+            EXPECT_EQ(error, "Der Baum ist zu tief zum Speichern (mehr als 10000 Ebenen)");
+            EXPECT_EQ(readFile(file), hexBytes("41"));
+        }
+    }
+}
+
+// Destroying a tree moves no node into a container: a million nodes in any shape go.
+TEST_F(TreeFile, DestructionOfAnyShape) {
+    std::unique_ptr<TBinTreeNode> zigzag;
+    for (int i = 0; i < 1000000; ++i) {
+        zigzag = i % 2 == 0 ? std::make_unique<TBinTreeNode>(std::move(zigzag),
+                                                             std::make_unique<TInteger>(i), nullptr)
+                            : std::make_unique<TBinTreeNode>(nullptr, std::make_unique<TInteger>(i),
+                                                             std::move(zigzag));
+    }
+    zigzag.reset();
+    SUCCEED();
+}
