@@ -7,12 +7,15 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <chrono>
 #include <climits>
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
+#include <random>
 #include <system_error>
+#include <thread>
 #include <vector>
 
 #include "lib/errors.h"
@@ -52,12 +55,19 @@ int lockExclusively(int descriptor) {
     return ::flock(descriptor, LOCK_EX | LOCK_NB) == 0 ? 0 : errno;
 }
 
-// Takes the exclusive lock, waiting for another holder to let go.
-int lockWaiting(int descriptor) {
-    while (::flock(descriptor, LOCK_EX) != 0) {
-        if (errno != EINTR) return errno;
+// How long a load or the save of a new name waits for a lock that another holds.
+constexpr std::chrono::milliseconds kLockPatience{3000};
+
+// Takes the lock (LOCK_SH or LOCK_EX), waiting at most kLockPatience for another holder, which
+// may be another user's flock that never ends; returns 0 or the error number (EWOULDBLOCK).
+int lockWithin(int descriptor, int operation) {
+    const auto deadline = std::chrono::steady_clock::now() + kLockPatience;
+    for (;;) {
+        if (::flock(descriptor, operation | LOCK_NB) == 0) return 0;
+        if (errno != EWOULDBLOCK && errno != EINTR) return errno;
+        if (std::chrono::steady_clock::now() >= deadline) return EWOULDBLOCK;
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
     }
-    return 0;
 }
 
 bool sameFile(const struct stat& a, const struct stat& b) {
@@ -97,16 +107,19 @@ std::filesystem::path resolveTarget(const std::string& fileName) {
     failCreate(fileName, ELOOP);
 }
 
-// The name under which the temporary file of a target is linked just before its rename: short,
-// so that targets of the longest names fit, and the same for every save of that target, so that
-// a save killed at that moment leaves one file that the next save removes.
-std::string temporaryNameFor(const std::string& name) {
-    std::uint64_t hash = 14695981039346656037ull;  // FNV-1a
-    for (const char c : name) hash = (hash ^ static_cast<unsigned char>(c)) * 1099511628211ull;
+// A name for a temporary file in the target's folder that others cannot guess, so that a file
+// planted under it cannot block the save; callers retry another one on EEXIST.
+std::string randomTemporaryName() {
+    std::random_device device;
+    const std::uint64_t value = (std::uint64_t{device()} << 32) ^ device();
     char text[40];
-    std::snprintf(text, sizeof text, ".zyklora-%016llx.tmp", static_cast<unsigned long long>(hash));
+    std::snprintf(text, sizeof text, ".zyklora-%016llx.tmp",
+                  static_cast<unsigned long long>(value));
     return text;
 }
+
+// How many names are tried before EEXIST is given up on.
+constexpr int kNameAttempts = 100;
 
 // Blocks the signals that end a program politely while alive, so that a save is not stopped
 // between giving its temporary file a name and renaming it.
@@ -143,7 +156,7 @@ std::unique_ptr<TFileStream> openForReading(const std::string& fileName) {
     struct stat status {};
     if (::fstat(descriptor, &status) != 0) failOpen(fileName, errno);
     if (S_ISDIR(status.st_mode)) failOpen(fileName, EISDIR);
-    if (const int error = lockExclusively(descriptor); error != 0) failOpen(fileName, error);
+    if (const int error = lockWithin(descriptor, LOCK_SH); error != 0) failOpen(fileName, error);
     return stream;
 }
 
@@ -167,7 +180,9 @@ void TReplacingFile::lockTarget() {
         if (::fstatat(folder, m_name.c_str(), &status, AT_SYMLINK_NOFOLLOW) != 0) {
             if (errno != ENOENT) failCreate(m_fileName, errno);
             if (folderLocked) return;  // still new, and no other save can create it now
-            if (const int error = lockWaiting(folder); error != 0) failCreate(m_fileName, error);
+            if (const int error = lockWithin(folder, LOCK_EX); error != 0) {
+                failCreate(m_fileName, error);
+            }
             folderLocked = true;
             continue;
         }
@@ -208,13 +223,14 @@ void TReplacingFile::createTemporary() {
     m_unnamed = descriptor >= 0;
     int error = descriptor < 0 ? errno : 0;
     if (error == EOPNOTSUPP || error == EISDIR || error == EINVAL) {
-        // No unnamed files on this file system: a named one, whose leftover from a killed
-        // save is removed first.
-        m_temporaryName = temporaryNameFor(m_name);
-        ::unlinkat(folder, m_temporaryName.c_str(), 0);
-        descriptor = ::openat(folder, m_temporaryName.c_str(),
-                              O_CREAT | O_EXCL | O_WRONLY | O_NOFOLLOW | O_CLOEXEC, mode);
-        error = descriptor < 0 ? errno : 0;
+        // No unnamed files on this file system: a named one, under a name nobody can foresee.
+        for (int attempt = 0; attempt < kNameAttempts; ++attempt) {
+            m_temporaryName = randomTemporaryName();
+            descriptor = ::openat(folder, m_temporaryName.c_str(),
+                                  O_CREAT | O_EXCL | O_WRONLY | O_NOFOLLOW | O_CLOEXEC, mode);
+            error = descriptor < 0 ? errno : 0;
+            if (error != EEXIST) break;
+        }
         if (descriptor < 0) m_temporaryName.clear();
     }
     if (error == 0) {
@@ -266,12 +282,16 @@ void TReplacingFile::linkAndRename() {
     const int folder = m_folder->descriptor();
     const TSignalsDeferred deferred;
     if (m_unnamed) {
-        m_temporaryName = temporaryNameFor(m_name);
-        ::unlinkat(folder, m_temporaryName.c_str(), 0);
         const std::string self = "/proc/self/fd/" + std::to_string(m_temporary->descriptor());
-        if (::linkat(AT_FDCWD, self.c_str(), folder, m_temporaryName.c_str(), AT_SYMLINK_FOLLOW) !=
-            0) {
-            const int error = errno;
+        int error = EEXIST;
+        for (int attempt = 0; attempt < kNameAttempts && error == EEXIST; ++attempt) {
+            m_temporaryName = randomTemporaryName();
+            error = ::linkat(AT_FDCWD, self.c_str(), folder, m_temporaryName.c_str(),
+                             AT_SYMLINK_FOLLOW) == 0
+                        ? 0
+                        : errno;
+        }
+        if (error != 0) {
             m_temporaryName.clear();
             failCreate(m_fileName, error);
         }

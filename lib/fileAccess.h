@@ -9,15 +9,18 @@
 
 #include "lib/stream.h"
 
-// Files as the tree file needs them: no sharing while in use (an exclusive flock on the
-// caller's file), and a save that never loses the file that was there before.
+// Files as the tree file needs them: no sharing with a save while in use (a flock on the
+// caller's file: shared for loads, exclusive for saves), and a save that never loses the file that
+// was there before.
 
 // The caller's name as a full path, for messages.
 std::string fullPathOf(const std::string& fileName);
 
-// Opens an existing file for reading and locks it. Raises EFOpenError
+// Opens an existing file for reading and takes a shared lock, so that loads run side by side
+// but not beside a save. Raises EFOpenError
 // "Datei <full path> kann nicht geöffnet werden. <system message>" when it is missing, not
-// readable, a directory, or locked by another holder. The lock lasts as long as the stream.
+// readable, a directory, or still locked exclusively after a wait of a few seconds. The lock
+// lasts as long as the stream.
 // Pipes and FIFOs are read until their writer closes them; a FIFO without a writer yet is waited
 // for, in the open, until one opens it.
 std::unique_ptr<TFileStream> openForReading(const std::string& fileName);
@@ -37,7 +40,10 @@ std::unique_ptr<TFileStream> openForReading(const std::string& fileName);
 // a link in a sticky, world-writable folder that belongs neither to the saver nor to the
 // folder's owner. While this object lives the target is locked against other saves and loads;
 // a target that does not exist yet is kept apart from other saves by locking its folder, so a
-// second save of the same new name waits for the first.
+// second save of the same new name waits for the first, for a few seconds at most (a folder
+// lock that another holds longer fails as a locked target does). A named temporary file (a
+// file system without unnamed ones, and the moment before the rename) gets a random name,
+// another one when the name is taken.
 class TReplacingFile {
 public:
     // Raises EFCreateError "Datei "<full path>" kann nicht erstellt werden. <reason>" when the

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "lib/fileAccess.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/file.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -9,6 +11,7 @@
 
 #include <chrono>
 #include <csignal>
+#include <cstdio>
 #include <filesystem>
 #include <functional>
 #include <thread>
@@ -258,3 +261,68 @@ TEST_F(SafeSave, PipesAreReadToTheirEnd) {
 }
 
 }  // namespace
+
+// TReplacingFile and loads beside other holders of locks and names. Each case returns true
+// when all went as it should.
+TEST_F(SafeSave, PermissionsAndLocks) {
+    const std::pair<const char*, std::function<bool()>> cases[] = {
+        {"a folder lock that another holds ends a new name's save within seconds",
+         [&] {
+             const int folder = ::open(dir.path().c_str(), O_RDONLY | O_DIRECTORY);
+             ::flock(folder, LOCK_EX);
+             const int status = inChild(false, [&] {
+                 ::alarm(20);  // a save that waits for ever is killed
+                 return saveIn(dir.file("new.bin"));
+             });
+             ::close(folder);
+             return status == 1 && !fs::exists(dir.file("new.bin"));
+         }},
+        {"a file planted under the former temporary name neither blocks nor goes",
+         [&] {
+             std::uint64_t hash = 14695981039346656037ull;  // the former name's FNV-1a
+             for (const char c : std::string("planted.bin")) {
+                 hash = (hash ^ static_cast<unsigned char>(c)) * 1099511628211ull;
+             }
+             char name[40];
+             std::snprintf(name, sizeof name, ".zyklora-%016llx.tmp",
+                           static_cast<unsigned long long>(hash));
+             const std::string planted = file(name, {0x41});
+             if (::getuid() == 0 && ::chown(planted.c_str(), kNobody, kNobody) != 0) return false;
+             return saveIn(dir.file("planted.bin")) == 0 && readFile(planted) == Bytes{0x41};
+         }},
+        {"twenty loads of one file run side by side",
+         [&] {
+             const std::string shared = file("shared.bin");
+             std::vector<std::unique_ptr<TFileStream>> open;
+             for (int i = 0; i < 20; ++i) open.push_back(openForReading(shared));
+             return true;
+         }},
+        {"a load waits briefly for a save's lock",
+         [&] {
+             const std::string busy = file("busy.bin");
+             const int held = ::open(busy.c_str(), O_RDONLY);
+             ::flock(held, LOCK_EX);
+             std::thread release([held] {
+                 std::this_thread::sleep_for(std::chrono::milliseconds(300));
+                 ::close(held);
+             });
+             bool loaded = true;
+             try {
+                 openForReading(busy);
+             } catch (const EFOpenError&) {
+                 loaded = false;
+             }
+             release.join();
+             return loaded;
+         }},
+    };
+    for (const auto& [name, check] : cases) {
+        bool passed = false;
+        try {
+            passed = check();
+        } catch (const std::exception& error) {
+            ADD_FAILURE() << name << ": " << error.what();
+        }
+        EXPECT_TRUE(passed) << name;
+    }
+}
