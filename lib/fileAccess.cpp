@@ -121,6 +121,50 @@ std::string randomTemporaryName() {
 // How many names are tried before EEXIST is given up on.
 constexpr int kNameAttempts = 100;
 
+// The folder's path with every symbolic link on it resolved, as the kernel follows them, except
+// that a link which mayFollow forbids fails the save with EACCES: the kernel checks only the
+// last part of a path, but a link planted as a middle folder redirects a save as well.
+std::filesystem::path resolveFolder(const std::string& fileName, const std::string& folder) {
+    std::vector<std::filesystem::path> pending;  // the parts still to walk, the next one last
+    const auto push = [&pending](const std::filesystem::path& path) {
+        std::vector<std::filesystem::path> parts(path.begin(), path.end());
+        pending.insert(pending.end(), parts.rbegin(), parts.rend());
+    };
+    std::error_code error;
+    const std::filesystem::path absolute = std::filesystem::absolute(folder, error);
+    if (error) failCreate(fileName, error.value());
+    push(absolute.relative_path());
+    std::filesystem::path done = "/";
+    int hops = 0;
+    while (!pending.empty()) {
+        const std::filesystem::path part = pending.back();
+        pending.pop_back();
+        if (part.empty() || part == ".") continue;
+        if (part == "..") {
+            done = done.parent_path();
+            continue;
+        }
+        const std::filesystem::path next = done / part;
+        struct stat status {};
+        if (::lstat(next.c_str(), &status) != 0) failCreate(fileName, errno);
+        if (!S_ISLNK(status.st_mode)) {
+            done = next;
+            continue;
+        }
+        if (!mayFollow(next, status)) failCreate(fileName, EACCES);
+        if (++hops > kMaxLinkHops) failCreate(fileName, ELOOP);
+        std::vector<char> target(PATH_MAX);
+        const ssize_t length = ::readlink(next.c_str(), target.data(), target.size());
+        if (length < 0) failCreate(fileName, errno);
+        if (static_cast<std::size_t>(length) >= target.size()) failCreate(fileName, ENAMETOOLONG);
+        const std::filesystem::path link(
+            std::string(target.data(), static_cast<std::size_t>(length)));
+        if (link.is_absolute()) done = "/";
+        push(link.relative_path());
+    }
+    return done;
+}
+
 // Blocks the signals that end a program politely while alive, so that a save is not stopped
 // between giving its temporary file a name and renaming it.
 class TSignalsDeferred {
@@ -164,8 +208,9 @@ TReplacingFile::TReplacingFile(const std::string& fileName) : m_fileName(fileNam
     const std::filesystem::path target = resolveTarget(fileName);
     m_name = target.filename().string();
     if (m_name.empty() || m_name == "." || m_name == "..") failCreate(fileName, EISDIR);
-    const std::string folder = target.has_parent_path() ? target.parent_path().string() : ".";
-    const int descriptor = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    const std::string folder =
+        resolveFolder(fileName, target.has_parent_path() ? target.parent_path().string() : ".");
+    const int descriptor = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
     if (descriptor < 0) failCreate(fileName, errno);
     m_folder = std::make_unique<TFileStream>(descriptor);
     lockTarget();

@@ -290,6 +290,20 @@ TEST_F(SafeSave, PermissionsAndLocks) {
              if (::getuid() == 0 && ::chown(planted.c_str(), kNobody, kNobody) != 0) return false;
              return saveIn(dir.file("planted.bin")) == 0 && readFile(planted) == Bytes{0x41};
          }},
+        {"a link that nobody plants as a middle folder in a sticky folder is not followed",
+         [&] {
+             if (::getuid() != 0) return true;  // only root's save follows nobody's link
+             const fs::path sticky = dir.path() / "sticky";
+             const fs::path elsewhere = dir.path() / "elsewhere";
+             fs::create_directories(sticky);
+             fs::create_directories(elsewhere);
+             fs::permissions(sticky, fs::perms::all | fs::perms::sticky_bit);
+             const std::string victim = file("elsewhere/victim.bin", {0x41});
+             fs::create_directory_symlink(elsewhere, sticky / "mid");
+             if (::lchown((sticky / "mid").c_str(), kNobody, kNobody) != 0) return false;
+             return saveIn((sticky / "mid" / "victim.bin").string()) == 1 &&
+                    readFile(victim) == Bytes{0x41};
+         }},
         {"twenty loads of one file run side by side",
          [&] {
              const std::string shared = file("shared.bin");
