@@ -118,6 +118,16 @@ std::string randomTemporaryName() {
     return text;
 }
 
+bool unnamedTemporaryFiles = true;
+
+// The signals that end a program politely.
+sigset_t politeSignals() {
+    sigset_t signals;
+    sigemptyset(&signals);
+    for (const int signal : {SIGINT, SIGTERM, SIGHUP, SIGQUIT}) sigaddset(&signals, signal);
+    return signals;
+}
+
 // How many names are tried before EEXIST is given up on.
 constexpr int kNameAttempts = 100;
 
@@ -170,9 +180,7 @@ std::filesystem::path resolveFolder(const std::string& fileName, const std::stri
 class TSignalsDeferred {
 public:
     TSignalsDeferred() {
-        sigset_t deferred;
-        sigemptyset(&deferred);
-        for (const int signal : {SIGINT, SIGTERM, SIGHUP, SIGQUIT}) sigaddset(&deferred, signal);
+        const sigset_t deferred = politeSignals();
         ::pthread_sigmask(SIG_BLOCK, &deferred, &m_previous);
     }
     ~TSignalsDeferred() { ::pthread_sigmask(SIG_SETMASK, &m_previous, nullptr); }
@@ -184,6 +192,8 @@ private:
 };
 
 }  // namespace
+
+void useUnnamedTemporaryFiles(bool use) { unnamedTemporaryFiles = use; }
 
 std::string fullPathOf(const std::string& fileName) {
     std::error_code error;
@@ -264,11 +274,16 @@ void TReplacingFile::createTemporary() {
     const int folder = m_folder->descriptor();
     // A new file gets the usual permissions; a replacement gets the old file's in commit().
     const mode_t mode = m_previous ? 0600 : 0666;
-    int descriptor = ::openat(folder, ".", O_TMPFILE | O_WRONLY | O_CLOEXEC, mode);
+    int descriptor =
+        unnamedTemporaryFiles ? ::openat(folder, ".", O_TMPFILE | O_WRONLY | O_CLOEXEC, mode) : -1;
     m_unnamed = descriptor >= 0;
-    int error = descriptor < 0 ? errno : 0;
+    int error = descriptor < 0 ? (unnamedTemporaryFiles ? errno : EOPNOTSUPP) : 0;
     if (error == EOPNOTSUPP || error == EISDIR || error == EINVAL) {
-        // No unnamed files on this file system: a named one, under a name nobody can foresee.
+        // No unnamed files on this file system: a named one, under a name nobody can foresee,
+        // which no polite signal may leave behind.
+        const sigset_t deferred = politeSignals();
+        ::pthread_sigmask(SIG_BLOCK, &deferred, &m_signalsBefore);
+        m_signalsDeferred = true;
         for (int attempt = 0; attempt < kNameAttempts; ++attempt) {
             m_temporaryName = randomTemporaryName();
             descriptor = ::openat(folder, m_temporaryName.c_str(),
@@ -276,7 +291,11 @@ void TReplacingFile::createTemporary() {
             error = descriptor < 0 ? errno : 0;
             if (error != EEXIST) break;
         }
-        if (descriptor < 0) m_temporaryName.clear();
+        if (descriptor < 0) {
+            m_temporaryName.clear();
+            ::pthread_sigmask(SIG_SETMASK, &m_signalsBefore, nullptr);
+            m_signalsDeferred = false;
+        }
     }
     if (error == 0) {
         m_temporary = std::make_unique<TFileStream>(descriptor);
@@ -291,6 +310,7 @@ void TReplacingFile::createTemporary() {
 
 TReplacingFile::~TReplacingFile() {
     if (!m_temporaryName.empty()) ::unlinkat(m_folder->descriptor(), m_temporaryName.c_str(), 0);
+    if (m_signalsDeferred) ::pthread_sigmask(SIG_SETMASK, &m_signalsBefore, nullptr);
 }
 
 TStream& TReplacingFile::stream() {

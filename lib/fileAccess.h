@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <signal.h>
 #include <sys/stat.h>
 
 #include <memory>
@@ -43,7 +44,13 @@ std::unique_ptr<TFileStream> openForReading(const std::string& fileName);
 // second save of the same new name waits for the first, for a few seconds at most (a folder
 // lock that another holds longer fails as a locked target does). A named temporary file (a
 // file system without unnamed ones, and the moment before the rename) gets a random name,
-// another one when the name is taken.
+// another one when the name is taken. While a named temporary file holds unfinished content,
+// SIGINT, SIGTERM, SIGHUP and SIGQUIT wait until it is renamed or removed, so that they leave
+// nothing behind; a save that fails or is given up removes it.
+// For tests: false makes TReplacingFile act as on a file system without unnamed temporary files
+// (O_TMPFILE), as vfat and NFS are. Not thread-safe; true by default.
+void useUnnamedTemporaryFiles(bool use);
+
 class TReplacingFile {
 public:
     // Raises EFCreateError "Datei "<full path>" kann nicht erstellt werden. <reason>" when the
@@ -75,6 +82,8 @@ private:
     std::optional<struct stat> m_previous;     // the target's status, when it exists
     std::unique_ptr<TFileStream> m_temporary;  // unset when saving in place
     std::unique_ptr<TMemoryStream> m_content;  // the new content of an in-place save
-    std::string m_temporaryName;  // the temporary's name while it has one in the folder
-    bool m_unnamed = false;       // the temporary is an O_TMPFILE without a name yet
+    std::string m_temporaryName;     // the temporary's name while it has one in the folder
+    bool m_unnamed = false;          // the temporary is an O_TMPFILE without a name yet
+    bool m_signalsDeferred = false;  // the polite signals are blocked while it has a name
+    sigset_t m_signalsBefore{};      // the signal mask before they were
 };

@@ -304,6 +304,20 @@ TEST_F(SafeSave, PermissionsAndLocks) {
              return saveIn((sticky / "mid" / "victim.bin").string()) == 1 &&
                     readFile(victim) == Bytes{0x41};
          }},
+        {"SIGINT while a named temporary file is written leaves nothing behind",
+         [&] {
+             const fs::path folder = dir.path() / "interrupted";
+             fs::create_directories(folder);
+             const int status = inChild(false, [&] {
+                 useUnnamedTemporaryFiles(false);
+                 TReplacingFile replacing((folder / "tree.bin").string());
+                 const std::uint8_t bytes[] = {0x06, 0x00};
+                 replacing.stream().write(bytes);
+                 ::raise(SIGINT);
+                 return 0;  // the signal ends the child once the temporary file is gone
+             });
+             return status == -1 && fs::is_empty(folder);
+         }},
         {"twenty loads of one file run side by side",
          [&] {
              const std::string shared = file("shared.bin");
