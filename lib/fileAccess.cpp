@@ -4,6 +4,7 @@
 #include <fcntl.h>
 #include <signal.h>
 #include <sys/file.h>
+#include <sys/xattr.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -175,6 +176,43 @@ std::filesystem::path resolveFolder(const std::string& fileName, const std::stri
     return done;
 }
 
+// The extended attribute that holds a file's access ACL.
+constexpr const char* kAccessAcl = "system.posix_acl_access";
+
+// Gives to the extended attributes of from, the access ACL among them, copied unchanged. An
+// attribute that the saver may not set is left out, except the ACL, whose loss would widen
+// access: returns its error number, or 0.
+int copyExtendedAttributes(int from, int to) {
+    std::vector<char> names;
+    ssize_t size = 0;
+    do {  // the list may grow between asking for its size and reading it
+        size = ::flistxattr(from, nullptr, 0);
+        if (size < 0) return errno == ENOTSUP ? 0 : errno;
+        names.resize(static_cast<std::size_t>(size));
+        size = size == 0 ? 0 : ::flistxattr(from, names.data(), names.size());
+    } while (size < 0 && errno == ERANGE);
+    if (size < 0) return errno;
+    std::vector<char> value;
+    for (std::size_t at = 0; at < static_cast<std::size_t>(size);) {
+        const std::string name(names.data() + at);
+        at += name.size() + 1;
+        const bool acl = name == kAccessAcl;
+        const ssize_t length = ::fgetxattr(from, name.c_str(), nullptr, 0);
+        if (length < 0) {
+            if (errno == ENODATA) continue;
+            if (acl) return errno;
+            continue;
+        }
+        value.resize(static_cast<std::size_t>(length));
+        const ssize_t read = ::fgetxattr(from, name.c_str(), value.data(), value.size());
+        if (read < 0 ||
+            ::fsetxattr(to, name.c_str(), value.data(), static_cast<std::size_t>(read), 0) != 0) {
+            if (acl) return errno;
+        }
+    }
+    return 0;
+}
+
 // Blocks the signals that end a program politely while alive, so that a save is not stopped
 // between giving its temporary file a name and renaming it.
 class TSignalsDeferred {
@@ -332,6 +370,14 @@ void TReplacingFile::commit() {
         }
         constexpr mode_t kKeptBits = 07777 & ~mode_t{S_ISUID | S_ISGID};
         ::fchmod(temporary, m_previous->st_mode & kKeptBits);
+        // The ACL after the permission bits, which would change its mask.
+        if (const int error = copyExtendedAttributes(m_lock->descriptor(), temporary); error != 0) {
+            failCreate(
+                m_fileName,
+                std::string("Die Zugriffsliste (ACL) der Datei lässt sich nicht übernehmen: ") +
+                    std::strerror(error),
+                error);
+        }
     }
     if (::fsync(temporary) != 0) {
         EWriteError failure("Stream-Schreibfehler", errno);

@@ -28,7 +28,9 @@ std::unique_ptr<TFileStream> openForReading(const std::string& fileName);
 
 // Replaces a regular file's content durably: the new bytes go to an unnamed temporary file in
 // the target's folder, which commit() flushes to disk, gives the old file's owner, group and
-// permission bits (less setuid and setgid), and renames over the target. Without commit(),
+// permission bits (less setuid and setgid), its access ACL and the extended attributes that the
+// saver may set, and renames over the target. An ACL that cannot be given refuses the save, so
+// that access never widens. Without commit(),
 // nothing on disk changes, also when the process dies.
 //
 // When the folder refuses the temporary file (EACCES or EPERM, as in a class folder that only
@@ -66,7 +68,7 @@ public:
     TStream& stream();
     // fsync, then rename over the target; in place: truncate, write, fsync. Raises EWriteError
     // "Stream-Schreibfehler" when the data cannot be written or flushed, EFCreateError when the
-    // rename fails.
+    // old file's ACL cannot be given to the new one or the rename fails.
     void commit();
 
 private:

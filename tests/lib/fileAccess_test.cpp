@@ -318,6 +318,25 @@ TEST_F(SafeSave, PermissionsAndLocks) {
              });
              return status == -1 && fs::is_empty(folder);
          }},
+        {"a save keeps the old file's ACL, so that access does not widen",
+         [&] {
+             const std::string guarded = file("guarded.bin");
+             const std::string set = "setfacl -m group::---,user:nobody:r-- " + guarded;
+             if (std::system(("command -v setfacl >/dev/null && " + set).c_str()) != 0) {
+                 return true;  // no ACL tools (package acl) or no ACL support
+             }
+             const std::string get = "getfacl -cp " + guarded + " 2>/dev/null";
+             auto acl = [&get] {
+                 std::string text;
+                 FILE* pipe = ::popen(get.c_str(), "r");
+                 for (int c = std::fgetc(pipe); c != EOF; c = std::fgetc(pipe)) text += char(c);
+                 ::pclose(pipe);
+                 return text;
+             };
+             const std::string before = acl();
+             return saveIn(guarded) == 0 && acl() == before &&
+                    before.find("user:nobody:r--") != std::string::npos;
+         }},
         {"twenty loads of one file run side by side",
          [&] {
              const std::string shared = file("shared.bin");
