@@ -347,16 +347,3 @@ TEST_F(TreeFile, SaveRefusesTreesDeeperThanLoadAccepts) {
         }
     }
 }
-
-// Destroying a tree moves no node into a container: a million nodes in any shape go.
-TEST_F(TreeFile, DestructionOfAnyShape) {
-    std::unique_ptr<TBinTreeNode> zigzag;
-    for (int i = 0; i < 1000000; ++i) {
-        zigzag = i % 2 == 0 ? std::make_unique<TBinTreeNode>(std::move(zigzag),
-                                                             std::make_unique<TInteger>(i), nullptr)
-                            : std::make_unique<TBinTreeNode>(nullptr, std::make_unique<TInteger>(i),
-                                                             std::move(zigzag));
-    }
-    zigzag.reset();
-    SUCCEED();
-}
