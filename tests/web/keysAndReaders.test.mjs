@@ -2,6 +2,7 @@
 // In Chromium: what a keyboard or screen-reader user meets: Home and End, whole-sector turns,
 // no shortcuts behind a dialog, and what the accessibility tree is told.
 import assert from "node:assert/strict";
+import { readFileSync, readdirSync } from "node:fs";
 import { after, before, test } from "node:test";
 import { openBrowser, openPage } from "./browser.mjs";
 import { keptWords } from "./grayCode.mjs";
@@ -119,4 +120,24 @@ test("a finger drags the head a sixth of a turn, as far as it moves", async () =
     const angle = Number((await page.textContent("#headAngle")).match(/[\d,]+/)[0].replace(",", "."));
     assert.ok(Math.abs(angle - 70) < 1, `${angle}°`);
     await page.keyboard.press("Control+L");
+});
+
+test("the help describes the page, not the window, and says du", async () => {
+    await page.keyboard.press("F1");
+    const help = await page.locator("#helpBox .helpPages").innerText();
+    await page.keyboard.press("Escape");
+    for (const windowOnly of ["Strg+Q", "F11", "Mausrad", "Offene Tür", "Diskette", "Passt das Fenster"]) {
+        assert.ok(!help.includes(windowOnly), windowOnly);
+    }
+    for (const pageOnly of ["Die Knöpfe oben", "Bild\u00a0↑ und Bild\u00a0↓", "Pos1 und Ende",
+        "Scheibe speichern"]) {
+        assert.ok(help.includes(pageOnly), pageOnly);
+    }
+    // Both editions' pages address the student as du.
+    const helpDir = new URL("../../app/help/", import.meta.url);
+    for (const name of readdirSync(helpDir).filter((file) => file.endsWith(".html"))) {
+        const formal = readFileSync(new URL(name, helpDir), "utf8").match(/\b(Sie|Ihnen|Ihre?[mnrs]?)\b/);
+        assert.equal(formal, null, `${name}: ${formal?.[0]}`);
+    }
+    assert.match(help, /Klicke auf/);
 });
