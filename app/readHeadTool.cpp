@@ -58,6 +58,10 @@ TReadHeadTool::TReadHeadTool(TReadHeadModel& model, TTeachingTools& tools, TZoom
         m_model.step(step);
         showReading();
     });
+    connect(&m_disk, &TImageControl::handleSectorStepped, this, [this](int step) {
+        m_model.stepSector(step);
+        showReading();
+    });
     connect(this, &TReadHeadTool::shownDiskChanged, &tools.wordSelection(),
             &TWordSelection::shownDiskChanged);
 }

@@ -74,6 +74,25 @@ TEST_F(ReadHeadTool, DraggingAndLeftAndRightChangeTheWordShown) {
     EXPECT_NEAR(form.readHead().headAngle(), 5.5 * 22.5, 0.5);
 }
 
+// Page Up and Down, or Shift with Left and Right, turn the head by a whole sector.
+TEST_F(ReadHeadTool, PageKeysTurnByASector) {
+    showHead(16);
+    form.readHead().setHeadAngle(10);
+    const struct {
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+        double angle;
+    } presses[] = {
+        {Qt::Key_PageDown, Qt::NoModifier, 32.5}, {Qt::Key_Right, Qt::ShiftModifier, 55},
+        {Qt::Key_PageUp, Qt::NoModifier, 32.5},   {Qt::Key_Left, Qt::ShiftModifier, 10},
+        {Qt::Key_PageUp, Qt::NoModifier, 347.5},  {Qt::Key_Right, Qt::NoModifier, 347.75},
+    };
+    for (const auto& press : presses) {
+        QTest::keyClick(form.ImageScheibe, press.key, press.modifiers);
+        EXPECT_DOUBLE_EQ(form.readHead().headAngle(), press.angle) << press.key;
+    }
+}
+
 TEST_F(ReadHeadTool, BinaryDiskWithATurnedRingMisreadsWhereTheGrayDiskDoesNot) {
     showHead(16);
     const QImage grayDisk = form.ImageScheibe->picture();
