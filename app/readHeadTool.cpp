@@ -36,7 +36,7 @@ const QString kMisreadStyle = QStringLiteral("color: %1;").arg(rgbToQColor(kMisr
 
 TReadHeadTool::TReadHeadTool(TReadHeadModel& model, TTeachingTools& tools, TZoomArea& zoom,
                              TImageControl& disk)
-    : QObject(&disk), m_model(model), m_disk(disk) {
+    : QObject(&disk), m_model(model), m_tools(tools), m_disk(disk) {
     m_action =
         new QAction(readHeadGlyph(rgbToQColor(kHeadColor)), QStringLiteral("Lesekopf"), this);
     m_action->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
@@ -56,6 +56,10 @@ TReadHeadTool::TReadHeadTool(TReadHeadModel& model, TTeachingTools& tools, TZoom
             [this](QPointF at) { setHeadAngle(headAngleTowards(m_disk.width(), at.x(), at.y())); });
     connect(&m_disk, &TImageControl::handleStepped, this, [this](int step) {
         m_model.step(step);
+        showReading();
+    });
+    connect(&m_disk, &TImageControl::handleSectorStepped, this, [this](int step) {
+        m_model.stepSector(step);
         showReading();
     });
     connect(this, &TReadHeadTool::shownDiskChanged, &tools.wordSelection(),
@@ -214,7 +218,13 @@ void TReadHeadTool::showReading() {
     m_readWord->setText(QString::fromStdString(panel.word));
     m_readWord->setStyleSheet(panel.misread ? kMisreadStyle : QString());
     m_sectorWord->setText(QString::fromStdString(panel.sectorWord));
-    m_verdict->setText(QString::fromStdString(panel.verdict));
+    // A new verdict is told to screen readers, as the cycle check is; an unchanged one is not,
+    // so that a turn does not repeat it on every step.
+    const QString verdict = QString::fromStdString(panel.verdict);
+    if (m_verdict->text() != verdict) {
+        m_verdict->setText(verdict);
+        m_tools.announce(verdict);
+    }
     m_verdict->setStyleSheet(panel.misread ? kMisreadStyle : QString());
     const std::string decoding = m_model.readingDecoding();
     m_decoding->setText(decoding.empty()

@@ -76,6 +76,7 @@ private:
     void drawHead(QPainter& painter) const;
 
     TReadHeadModel& m_model;
+    TTeachingTools& m_tools;
     TImageControl& m_disk;
     QAction* m_action;
     QWidget* m_panel;

@@ -3,6 +3,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -20,6 +21,13 @@ inline constexpr std::int32_t kMaxShownCount = 64;
 // The count OK builds for a typed count: an odd one raised by one, then clamped into
 // kMinShownCount .. kMaxShownCount.
 std::int32_t shownCount(std::int64_t typed);
+
+// A field's text read as a whole number: decimal digits with an optional sign, blanks around
+// them allowed, within 32 bits; nothing for any other text ("", "abc", "1e3", "0x10", "2.5").
+std::optional<std::int32_t> parsedInteger(std::string_view text);
+// The count a count field's text stands for, in both editions: its number, or kMinShownCount
+// when it holds none. Not yet raised or clamped; shownCount does that.
+std::int32_t typedCount(std::string_view text);
 
 inline constexpr std::size_t kTableColumns = 5;
 using TTableRow = std::array<std::string, kTableColumns>;

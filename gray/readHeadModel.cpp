@@ -66,6 +66,12 @@ void TReadHeadModel::step(std::int32_t direction) {
     setAngle(m_angle + (direction < 0 ? -kHeadFineStepDegrees : kHeadFineStepDegrees));
 }
 
+void TReadHeadModel::stepSector(std::int32_t direction) {
+    if (!hasTable()) return;
+    const double sector = 360.0 / static_cast<double>(shownWords().size());
+    setAngle(m_angle + (direction < 0 ? -sector : sector));
+}
+
 void TReadHeadModel::setRing(std::int32_t ring) {
     if (!hasTable()) return;
     m_ring = std::clamp(ring, 0, static_cast<std::int32_t>(m_grayWords.front().size()) - 1);

@@ -38,6 +38,8 @@ public:
     double angle() const { return m_angle; }
     // Left (-1) or Right (+1) on the disk: turns the head by kHeadFineStepDegrees.
     void step(std::int32_t direction);
+    // Page Up (-1) or Page Down (+1): turns the head by one sector of the disk shown.
+    void stepSector(std::int32_t direction);
 
     // The ring that "Versatz" turns (0 = the outermost) and its offset in hundredths of a
     // degree, both clamped to the disk.

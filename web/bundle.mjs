@@ -18,9 +18,18 @@ const compactStyle = (text) => text.replace(/\/\*[\s\S]*?\*\/\n?/g, "").replace(
 // between pages become links within the page.
 const contents = readFileSync(join(helpDir, "toc.hhc"), "utf8");
 const pages = [...contents.matchAll(/value="([\w-]+)\.html"/g)].map((match) => match[1]);
+// The window's own parts (class "nurFenster") leave the page's help; the page's own parts
+// (hilfeBrowser.html) take the place of their marks.
+const browserParts = new Map([...read("hilfeBrowser.html")
+    .matchAll(/<!-- ([\w-]+) -->\n([\s\S]*?)<!-- \/\1 -->/g)].map((m) => [m[1], m[2]]));
 const help = pages.map((name) => {
     const page = readFileSync(join(helpDir, `${name}.html`), "utf8");
     const body = page.match(/<body>([\s\S]*)<\/body>/)[1]
+        .replace(/<(\w+) class="nurFenster">[\s\S]*?<\/\1>\n?/g, "")
+        .replace(/<!-- nurBrowser: ([\w-]+) -->\n?/g, (_, part) => {
+            if (!browserParts.has(part)) throw new Error(`hilfeBrowser.html lacks ${part}`);
+            return browserParts.get(part);
+        })
         .replace(/href="([\w-]+)\.html"/g, 'href="#hilfe-$1"');
     return `<section id="hilfe-${name}">${body}</section>`;
 }).join("\n");

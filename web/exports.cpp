@@ -238,6 +238,23 @@ __attribute__((export_name("ok"))) std::int32_t ok(double typed) {
     return built;
 }
 
+// Where the script writes the count field's text (UTF-8), and how many bytes fit.
+constexpr std::size_t kCountCapacity = 64;
+char countBytes[kCountCapacity];
+__attribute__((export_name("countBuffer"))) char* countBuffer() { return countBytes; }
+__attribute__((export_name("countCapacity"))) std::int32_t countCapacity() {
+    return static_cast<std::int32_t>(kCountCapacity);
+}
+
+// OK for the count field's text, the first length bytes of the buffer, read as the window
+// reads its field: text that is no whole number, or did not fit (length beyond the buffer),
+// reads as the smallest count.
+__attribute__((export_name("okTyped"))) std::int32_t okTyped(std::int32_t length) {
+    const bool fits = length >= 0 && static_cast<std::size_t>(length) <= kCountCapacity;
+    return ok(fits ? typedCount(std::string_view(countBytes, static_cast<std::size_t>(length)))
+                   : kMinShownCount);
+}
+
 // The colours drawn over the disk, of the misread verdict and of the construction's table;
 // called once at start.
 __attribute__((export_name("colours"))) void colours() {
@@ -276,6 +293,18 @@ __attribute__((export_name("step"))) void step(std::int32_t step) {
 __attribute__((export_name("diskStep"))) void diskStep(std::int32_t step) {
     page().stepOnDisk(step < 0 ? -1 : 1);
     showHeadOrSelection();
+}
+
+// Page Up (-1) or Page Down (+1) on the disk: the shown head turns a sector, else the selection.
+__attribute__((export_name("diskSector"))) void diskSector(std::int32_t step) {
+    page().sectorOnDisk(step < 0 ? -1 : 1);
+    showHeadOrSelection();
+}
+
+// Home (0) or End (1) in the listing or the table: the first or the last word.
+__attribute__((export_name("selectEnd"))) void selectEnd(std::int32_t last) {
+    page().selectEnd(last != 0);
+    showSelection();
 }
 
 // A press (dragged 0) or a move with the button held (dragged 1) at (x, y) of a side x side

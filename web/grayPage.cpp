@@ -91,6 +91,18 @@ void TGrayPage::stepOnDisk(std::int32_t step) {
     }
 }
 
+void TGrayPage::sectorOnDisk(std::int32_t step) {
+    if (m_readHead.shown()) {
+        m_readHead.stepSector(step);
+    } else {
+        this->step(step < 0 ? -1 : 1);
+    }
+}
+
+void TGrayPage::selectEnd(bool last) {
+    if (m_gray) select(last ? m_gray->codeCount() - 1 : 0);
+}
+
 bool TGrayPage::pointAt(std::int32_t width, double x, double y, bool dragged) {
     if (m_practiceShown) return false;
     if (m_readHead.shown()) {

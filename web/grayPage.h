@@ -51,6 +51,8 @@ public:
     // Selects the word step positions on along the cycle, or the first when none is selected;
     // nothing while practising.
     void step(std::int32_t step);
+    // Home (last false) or End (last true) in the listing: selects the first or the last word.
+    void selectEnd(bool last);
     // The selected word; it stays selected, though not shown, while practising.
     std::optional<std::int32_t> selected() const { return m_selected; }
     // The selected word's explanation on one line, or "" (always while practising, as it would
@@ -96,6 +98,9 @@ public:
     // Left (-1) or Right (+1) on the disk: turns the shown head by a fine step, else walks
     // the selection.
     void stepOnDisk(std::int32_t step);
+    // Page Up (-1) or Page Down (+1) on the disk: turns the shown head by a whole sector, else
+    // walks the selection by one word.
+    void sectorOnDisk(std::int32_t step);
     // A press or drag at (x, y) of a disk of width pixels: moves the shown head there, else a
     // press selects the sector under it. Returns whether anything changed.
     bool pointAt(std::int32_t width, double x, double y, bool dragged);

@@ -105,6 +105,12 @@ void TImageControl::mouseMoveEvent(QMouseEvent* event) {
 void TImageControl::keyPressEvent(QKeyEvent* event) {
     const bool arrow = event->key() == Qt::Key_Left || event->key() == Qt::Key_Right;
     const int step = event->key() == Qt::Key_Right ? 1 : -1;
+    const bool page = event->key() == Qt::Key_PageUp || event->key() == Qt::Key_PageDown;
+    if (m_handleMode && (page || (arrow && event->modifiers() & Qt::ShiftModifier))) {
+        emit handleSectorStepped(
+            event->key() == Qt::Key_Right || event->key() == Qt::Key_PageDown ? 1 : -1);
+        return;
+    }
     if (arrow && m_handleMode) {
         emit handleStepped(step);
         return;

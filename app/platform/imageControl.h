@@ -70,8 +70,9 @@ public:
     // Paints owner's overlay over the bitmap on screen; an empty function removes it. Overlays
     // are painted in the order in which their owners first set one.
     void setOverlay(const QObject* owner, std::function<void(QPainter&)> overlay);
-    // While on, a left-button press and every move with it held emit handleDragged, and Left
-    // and Right emit handleStepped, instead of selecting sectors.
+    // While on, a left-button press and every move with it held emit handleDragged, Left and
+    // Right emit handleStepped, and Page Up and Down or Shift with Left and Right emit
+    // handleSectorStepped, instead of selecting sectors.
     void setHandleMode(bool on) { m_handleMode = on; }
     // Which sector lies under a point of the control; an empty function turns sectors off.
     void setSectorLookup(SectorLookup lookup) { m_sectorAt = std::move(lookup); }
@@ -88,6 +89,8 @@ signals:
     void handleDragged(QPointF position);
     // In handle mode: Right (+1) or Left (-1) was pressed.
     void handleStepped(int step);
+    // In handle mode: Page Down or Shift+Right (+1), Page Up or Shift+Left (-1) was pressed.
+    void handleSectorStepped(int step);
 
 protected:
     bool event(QEvent* event) override;

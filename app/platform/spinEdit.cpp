@@ -7,6 +7,8 @@
 #include <QProxyStyle>
 #include <algorithm>
 
+#include "gray/grayTable.h"
+
 namespace {
 
 // Qt multiplies steps by ten while Ctrl is held; the spin edit always steps by one increment.
@@ -33,9 +35,8 @@ void TSpinEdit::setRange(std::int32_t minValue, std::int32_t maxValue) {
 }
 
 std::int32_t TSpinEdit::value() const {
-    bool ok = false;
-    const std::int32_t parsed = text().toInt(&ok);
-    return ok ? parsed : m_minValue;
+    // The same reading as the browser page's count field.
+    return parsedInteger(text().toStdString()).value_or(m_minValue);
 }
 
 void TSpinEdit::setValue(std::int64_t value) {

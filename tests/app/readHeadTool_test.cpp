@@ -22,6 +22,7 @@
 #include "app/wordSelection.h"
 #include "gray/GrayUnit.h"
 #include "gray/grayCycle.h"
+#include "tests/app/shownForm.h"
 
 namespace {
 
@@ -71,6 +72,25 @@ TEST_F(ReadHeadTool, DraggingAndLeftAndRightChangeTheWordShown) {
         EXPECT_EQ(shown("readWord").toStdString(), words[sector]);
     }
     EXPECT_NEAR(form.readHead().headAngle(), 5.5 * 22.5, 0.5);
+}
+
+// Page Up and Down, or Shift with Left and Right, turn the head by a whole sector.
+TEST_F(ReadHeadTool, PageKeysTurnByASector) {
+    showHead(16);
+    form.readHead().setHeadAngle(10);
+    const struct {
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+        double angle;
+    } presses[] = {
+        {Qt::Key_PageDown, Qt::NoModifier, 32.5}, {Qt::Key_Right, Qt::ShiftModifier, 55},
+        {Qt::Key_PageUp, Qt::NoModifier, 32.5},   {Qt::Key_Left, Qt::ShiftModifier, 10},
+        {Qt::Key_PageUp, Qt::NoModifier, 347.5},  {Qt::Key_Right, Qt::NoModifier, 347.75},
+    };
+    for (const auto& press : presses) {
+        QTest::keyClick(form.ImageScheibe, press.key, press.modifiers);
+        EXPECT_DOUBLE_EQ(form.readHead().headAngle(), press.angle) << press.key;
+    }
 }
 
 TEST_F(ReadHeadTool, BinaryDiskWithATurnedRingMisreadsWhereTheGrayDiskDoesNot) {
@@ -125,6 +145,33 @@ TEST_F(ReadHeadTool, TurnGoesOnceAroundAndStops) {
     form.readHead().action()->trigger();
     EXPECT_FALSE(form.readHead().turning());
     EXPECT_EQ(button->text(), "Drehen");
+}
+
+// The verdict reaches the focused control when it changes, and only then: a screen reader hears
+// a misreading once, not on every step of the head.
+class ReadHeadAnnouncement : public ShownForm {};
+
+TEST_F(ReadHeadAnnouncement, ANewVerdictIsAnnouncedOnce) {
+    form.SpinEdit->setValue(16);
+    QTest::mouseClick(form.BitBtn, Qt::LeftButton);
+    QTest::mouseClick(form.findChild<QToolButton*>("readHeadButton"), Qt::LeftButton);
+    form.findChild<QSlider*>("offsetSlider")->setValue(563);
+    form.readHead().setHeadAngle(5.5 * 22.5);
+    QWidget* focused = QApplication::focusWidget();
+    ASSERT_EQ(focused, form.ImageScheibe);
+    const struct {
+        double angle;
+        QString description;  // "" : nothing new to say
+    } steps[] = {
+        {182, QStringLiteral("Nachbarwort – keine Fehllesung")}, {182.1, QString()},
+        {5.5 * 22.5, QStringLiteral("richtig gelesen")},         {5.6 * 22.5, QString()},
+        {182, QStringLiteral("Nachbarwort – keine Fehllesung")},
+    };
+    for (const auto& step : steps) {
+        focused->setAccessibleDescription(QString());
+        form.readHead().setHeadAngle(step.angle);
+        EXPECT_EQ(focused->accessibleDescription(), step.description) << step.angle;
+    }
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 
 #include "gray/GrayUnit.h"
 #include "gray/diskLayout.h"
+#include "tests/support/countCases.h"
 #include "tests/support/standInWindow.h"
 
 namespace {
@@ -16,6 +17,16 @@ TEST(GrayTable, OkRaisesOddCountsAndClampsIntoTheField) {
     const std::pair<std::int64_t, std::int32_t> cases[] = {
         {10, 10}, {11, 12}, {3, 4}, {-7, 4}, {0, 4}, {63, 64}, {65, 64}, {1LL << 40, 64}};
     for (const auto& [typed, shown] : cases) EXPECT_EQ(shownCount(typed), shown) << typed;
+}
+
+// The shared table: what a field's text stands for, and what OK then builds.
+TEST(GrayTable, FieldTextReadsAsTheWindowReadsIt) {
+    const std::vector<TCountCase> cases = countCases();
+    ASSERT_GE(cases.size(), 20u);
+    for (const TCountCase& c : cases) {
+        EXPECT_EQ(typedCount(c.text), c.read) << '"' << c.text << '"';
+        EXPECT_EQ(shownCount(typedCount(c.text)), c.built) << '"' << c.text << '"';
+    }
 }
 
 TEST(GrayTable, RowsMarkExactlyTheDroppedWords) {

@@ -84,6 +84,29 @@ TEST_F(ReadHeadModel, TheDiskShownFollowsDualcodeAndVersatz) {
     }
 }
 
+// Page Up and Down turn by one sector of the disk shown, across 0°, fine steps by a quarter
+// degree.
+TEST_F(ReadHeadModel, SectorStepsTurnByAWholeSector) {
+    const struct {
+        double from;
+        bool sector;
+        int direction;
+        double to;
+    } cases[] = {
+        {10, true, 1, 32.5},   {10, true, -1, 347.5}, {350, true, 1, 12.5},
+        {10, false, 1, 10.25}, {10, false, -1, 9.75}, {0, true, -7, 337.5},
+    };
+    for (const auto& c : cases) {
+        model.setAngle(c.from);
+        if (c.sector) {
+            model.stepSector(c.direction);
+        } else {
+            model.step(c.direction);
+        }
+        EXPECT_DOUBLE_EQ(model.angle(), c.to) << c.from << " " << c.direction;
+    }
+}
+
 TEST_F(ReadHeadModel, OnlyAShownHeadTurnsAndHidingItStopsTheTurn) {
     model.startOrStopTurn();
     EXPECT_FALSE(model.turning());

@@ -110,6 +110,37 @@ TEST(TGrayPage, DiskPictureAndTextsFollowTheReadHead) {
     EXPECT_EQ(page.selected(), 7);
 }
 
+// Home and End select the ends of the listing; Page Up and Down turn the shown head by a sector,
+// else walk the selection by one word.
+TEST(TGrayPage, HomeEndAndPageKeys) {
+    RecordingCanvas disk(700, 700);
+    TGrayPage page(disk);
+    page.selectEnd(true);  // before the first OK: nothing
+    EXPECT_EQ(page.selected(), std::nullopt);
+    page.ok(12);
+    const struct {
+        bool head;
+        bool end;  // else a sector step
+        int by;
+        int selected;
+        double angle;
+    } cases[] = {
+        {false, true, 1, 11, 0},  {false, true, 0, 0, 0},  {false, false, -1, 11, 0},
+        {false, false, 1, 0, 0},  {true, false, 1, 0, 30}, {true, false, 1, 0, 60},
+        {true, false, -1, 0, 30}, {true, true, 1, 11, 30},
+    };
+    for (const auto& c : cases) {
+        page.showReadHead(c.head);
+        if (c.end) {
+            page.selectEnd(c.by != 0);
+        } else {
+            page.sectorOnDisk(c.by);
+        }
+        EXPECT_EQ(page.selected(), c.selected);
+        EXPECT_DOUBLE_EQ(page.readHead().angle(), c.angle);
+    }
+}
+
 }  // namespace
 
 namespace {

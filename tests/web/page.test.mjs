@@ -128,8 +128,8 @@ test("a module that traps leaves a German message with a reload button", async (
         const Instance = WebAssembly.Instance;
         WebAssembly.Instance = function trapping(module, imports) {
             const { exports } = new Instance(module, imports);
-            const ok = () => { throw new WebAssembly.RuntimeError("unreachable"); };
-            return { exports: { ...exports, ok } };
+            const okTyped = () => { throw new WebAssembly.RuntimeError("unreachable"); };
+            return { exports: { ...exports, okTyped } };
         };
     });
     await failing.goto(pageUrl);

@@ -6,6 +6,7 @@
 (() => {
     const $ = (id) => document.getElementById(id);
     const decoder = new TextDecoder();
+    const encoder = new TextEncoder();
     let engine = null;
     let context = null;  // where the canvas calls draw
     let face = "#efefef";
@@ -164,6 +165,7 @@
             listing.setAttribute("aria-activedescendant", item.id);
             const row = tableBody.rows[engine.rowOfWord(word)];
             row.classList.add("selected");
+            row.setAttribute("aria-selected", "true");
             row.scrollIntoView({ block: "nearest" });
         },
         useColours: (mark, head, misread, tint, alpha, stepMarked, prefixBit) => {
@@ -212,14 +214,14 @@
             $("headPanel").hidden = shown === 0;
             $("headButton").setAttribute("aria-pressed", String(shown !== 0));
             document.body.classList.toggle("headShown", shown !== 0);
-            $("headAngle").textContent = angle;
-            $("readWord").textContent = word;
-            $("sectorWord").textContent = sectorWord;
-            $("verdict").textContent = verdict;
-            $("readDecoding").textContent = decoding;
-            $("offsetValue").textContent = offset;
-            $("countLine").textContent = countLine;
-            $("turnButton").textContent = turnText;
+            // Written only when changed, so that the live regions speak a new verdict, not
+            // every step of a turn.
+            for (const [id, shownText] of [["headAngle", angle], ["readWord", word],
+                ["sectorWord", sectorWord], ["verdict", verdict], ["readDecoding", decoding],
+                ["offsetValue", offset], ["countLine", countLine], ["turnButton", turnText]]) {
+                if ($(id).textContent !== shownText) $(id).textContent = shownText;
+            }
+            $("offset").setAttribute("aria-valuetext", offset);
             for (const id of ["readWord", "verdict"]) $(id).classList.toggle("misread", misread !== 0);
             if (turning === 0) clearInterval(turnTimer);
         },
@@ -394,7 +396,12 @@
 
     const ok = guarded(() => {
         engine.practiceSeed(freshSeed());
-        $("count").value = engine.ok(Number($("count").value));
+        // The field's text, read by the engine; text too long for its buffer is no count.
+        const typed = $("count").value;
+        const buffer = new Uint8Array(engine.memory.buffer, engine.countBuffer(),
+            engine.countCapacity());
+        const { read, written } = encoder.encodeInto(typed, buffer);
+        $("count").value = engine.okTyped(read < typed.length ? buffer.length + 1 : written);
         paint();
         paintStep();
         for (const id of ["saveButton", "printButton", "copyButton", "headButton",
@@ -413,6 +420,14 @@
     });
     const diskStep = guarded((by) => {
         engine.diskStep(by);
+        paint();
+    });
+    const diskSector = guarded((by) => {
+        engine.diskSector(by);
+        paint();
+    });
+    const selectEnd = guarded((last) => {
+        engine.selectEnd(last);
         paint();
     });
     const pointer = guarded((event, dragged) => {
@@ -469,7 +484,6 @@
         focusPractice();
         return true;
     });
-    const encoder = new TextEncoder();
     const practiceType = guarded(() => {
         const buffer = new Uint8Array(engine.memory.buffer, engine.answerBuffer(),
             engine.answerCapacity());
@@ -586,13 +600,22 @@
         disk.addEventListener("pointermove", (event) => {
             if (event.buttons & 1) pointer(event, 1);
         });
-        const keys = { ArrowUp: -1, ArrowDown: 1, ArrowLeft: -1, ArrowRight: 1 };
-        for (const [element, names] of [[listing, ["ArrowUp", "ArrowDown"]],
-            [$("tableBox"), ["ArrowUp", "ArrowDown"]], [disk, ["ArrowLeft", "ArrowRight"]]]) {
+        // Each key's engine call: a step along the listing or the table, its first or last
+        // word; on the disk a fine step or, with Shift or as Page Up and Down, a whole sector.
+        const listKeys = { ArrowUp: [step, -1], ArrowDown: [step, 1], Home: [selectEnd, 0],
+            End: [selectEnd, 1] };
+        const diskKeys = { ArrowLeft: [diskStep, -1], ArrowRight: [diskStep, 1],
+            PageUp: [diskSector, -1], PageDown: [diskSector, 1] };
+        const shiftedDiskKeys = { ArrowLeft: [diskSector, -1], ArrowRight: [diskSector, 1] };
+        for (const [element, table] of [[listing, listKeys], [$("tableBox"), listKeys],
+            [disk, diskKeys]]) {
             element.addEventListener("keydown", (event) => {
-                if (!names.includes(event.key) || count === 0) return;
+                if (event.ctrlKey || event.altKey || event.metaKey || count === 0) return;
+                const keys = element === disk && event.shiftKey ? shiftedDiskKeys : table;
+                if (!Object.hasOwn(keys, event.key)) return;
                 event.preventDefault();
-                (element === disk ? diskStep : step)(keys[event.key]);
+                const [call, by] = keys[event.key];
+                call(by);
             });
         }
         $("headButton").addEventListener("click", toggleHead);
@@ -648,6 +671,8 @@
         $("copyButton").addEventListener("click", copyTable);
         $("reload").addEventListener("click", () => location.reload());
         document.addEventListener("keydown", (event) => {
+            // Behind an open dialog the page takes no shortcut.
+            if (document.querySelector("dialog[open]") !== null) return;
             const ctrl = event.ctrlKey || event.metaKey;
             const action = event.key === "F1" ? "helpButton"
                 : ctrl && event.shiftKey && event.key.toLowerCase() === "c" ? "copyButton"
