@@ -39,3 +39,9 @@ export async function openPage(context, errors) {
     await page.waitForFunction(() => performance.getEntriesByName("zyklora-ready").length > 0);
     return page;
 }
+
+// Types typed into the count field and presses Enter, as a user asks for a table.
+export async function okWith(page, typed) {
+    await page.getByLabel("Codeanzahl - gerade Zahl von 4 bis 64").fill(String(typed));
+    await page.keyboard.press("Enter");
+}

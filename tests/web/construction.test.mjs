@@ -3,7 +3,7 @@
 // against the code computed here; and the read head's decoding line.
 import assert from "node:assert/strict";
 import { after, before, test } from "node:test";
-import { openBrowser, openPage } from "./browser.mjs";
+import { openBrowser, openPage, okWith } from "./browser.mjs";
 import { cutOf, keptWords, reflected } from "./grayCode.mjs";
 
 let browser;
@@ -20,10 +20,6 @@ after(async () => {
     await browser.close();
 });
 
-const okWith = async (typed) => {
-    await page.getByLabel("Codeanzahl - gerade Zahl von 4 bis 64").fill(String(typed));
-    await page.keyboard.press("Enter");
-};
 
 const range = (from, to) => [...Array(to - from + 1).keys()].map((i) => from + i);
 
@@ -103,7 +99,7 @@ const expectStep = async (n, step, why) => {
 };
 
 test("Strg+K opens the construction of 10, and its keys walk all six steps", async () => {
-    await okWith(10);
+    await okWith(page, 10);
     await page.keyboard.press("Control+K");
     assert.equal(await page.getAttribute("#constructionButton", "aria-pressed"), "true");
     assert.ok(await page.getByRole("region", { name: "Konstruktion" }).isVisible());
@@ -123,7 +119,7 @@ test("Strg+K opens the construction of 10, and its keys walk all six steps", asy
 });
 
 test("Space plays one step each 1.5 s, and Anhalten stops", async () => {
-    await okWith(10);
+    await okWith(page, 10);
     await page.focus("#constructionPanel");
     await page.keyboard.press("End");
     // [action, step shown, play button]
@@ -151,12 +147,12 @@ test("Space plays one step each 1.5 s, and Anhalten stops", async () => {
 });
 
 test("OK restarts the construction at Start with the new count", async () => {
-    await okWith(10);
+    await okWith(page, 10);
     await page.focus("#constructionPanel");
     await page.keyboard.press("End");
     await page.keyboard.press("Space");
     await page.clock.runFor(1500);
-    await okWith(12);
+    await okWith(page, 12);
     await page.focus("#constructionPanel");
     await expectStep(12, 0, "after OK for 12");
     assert.equal((await shown()).play, "Abspielen");
@@ -168,7 +164,7 @@ test("OK restarts the construction at Start with the new count", async () => {
 });
 
 test("the read head's panel and the construction's close each other", async () => {
-    await okWith(10);
+    await okWith(page, 10);
     const panels = () => page.evaluate(() => ["headPanel", "constructionPanel", "headButton",
         "constructionButton"].map((id) => {
         const element = document.getElementById(id);
@@ -195,7 +191,7 @@ test("the read head's panel and the construction's close each other", async () =
 });
 
 test("the read head's panel decodes the word it reads back to its place", async () => {
-    await okWith(10);
+    await okWith(page, 10);
     if (await page.isHidden("#headPanel")) await page.keyboard.press("Control+L");
     const box = await page.locator("#disk").boundingBox();
     // [sector, decoding]: below the dropped block, and above it with its length taken away.

@@ -4,7 +4,7 @@
 import assert from "node:assert/strict";
 import { readFileSync, readdirSync } from "node:fs";
 import { after, before, test } from "node:test";
-import { openBrowser, openPage } from "./browser.mjs";
+import { openBrowser, openPage, okWith } from "./browser.mjs";
 import { keptWords } from "./grayCode.mjs";
 
 let browser;
@@ -21,14 +21,10 @@ after(async () => {
     await browser.close();
 });
 
-const okWith = async (typed) => {
-    await page.getByLabel("Codeanzahl - gerade Zahl von 4 bis 64").fill(String(typed));
-    await page.keyboard.press("Enter");
-};
 const selectedWord = () => page.textContent("#listing li[aria-selected=true]");
 
 test("Home and End select the first and the last word in the listing and the table", async () => {
-    await okWith(12);
+    await okWith(page, 12);
     const words = keptWords(12);
     for (const box of ["#listing", "#tableBox"]) {
         await page.focus(box);
@@ -43,7 +39,7 @@ test("Home and End select the first and the last word in the listing and the tab
 });
 
 test("Page Up and Down, or Shift with the arrows, turn the head by a whole sector", async () => {
-    await okWith(12);
+    await okWith(page, 12);
     if (await page.isHidden("#headPanel")) await page.keyboard.press("Control+L");
     const angle = async () => page.textContent("#headAngle");
     const start = await angle();
@@ -58,7 +54,7 @@ test("Page Up and Down, or Shift with the arrows, turn the head by a whole secto
 });
 
 test("shortcuts do nothing to the page behind an open dialog", async () => {
-    await okWith(10);
+    await okWith(page, 10);
     await page.keyboard.press("F1");
     assert.equal(await page.isVisible("#helpBox"), true);
     for (const key of ["Control+L", "Control+K", "Control+U", "Control+S", "Control+I"]) {
@@ -75,7 +71,7 @@ test("shortcuts do nothing to the page behind an open dialog", async () => {
 });
 
 test("a turn rewrites the live regions only when what they say changes", async () => {
-    await okWith(16);
+    await okWith(page, 16);
     await page.keyboard.press("Control+L");
     await page.getByLabel("Versatz", { exact: true }).fill("560");
     assert.equal(await page.getAttribute("#offset", "aria-valuetext"), "5,60°");
@@ -99,7 +95,7 @@ test("a turn rewrites the live regions only when what they say changes", async (
 });
 
 test("a finger drags the head a sixth of a turn, as far as it moves", async () => {
-    await okWith(12);
+    await okWith(page, 12);
     await page.keyboard.press("Control+L");
     const box = await page.locator("#disk").boundingBox();
     const cx = box.x + box.width / 2;

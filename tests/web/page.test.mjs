@@ -4,7 +4,7 @@ import assert from "node:assert/strict";
 import { readFileSync, statSync } from "node:fs";
 import { join } from "node:path";
 import { after, before, test } from "node:test";
-import { openBrowser, openPage, pageUrl, webDir } from "./browser.mjs";
+import { openBrowser, openPage, pageUrl, webDir, okWith } from "./browser.mjs";
 import { keptWords } from "./grayCode.mjs";
 
 let browser;
@@ -21,10 +21,6 @@ after(async () => {
     await browser.close();
 });
 
-const okWith = async (typed) => {
-    await page.getByLabel("Codeanzahl - gerade Zahl von 4 bis 64").fill(String(typed));
-    await page.keyboard.press("Enter");
-};
 
 test("the page is one file below 250 000 bytes that loads nothing else", () => {
     const file = join(webDir, "zyklora.html");
@@ -35,7 +31,7 @@ test("the page is one file below 250 000 bytes that loads nothing else", () => {
 
 test("OK shows the even count, its listing and its table", async () => {
     for (const [typed, shown] of [[11, 12], [3, 4], [100, 64], [34, 34]]) {
-        await okWith(typed);
+        await okWith(page, typed);
         assert.equal(await page.inputValue("#count"), String(shown));
         const words = keptWords(shown);
         assert.deepEqual(await page.locator("#listing li").allTextContents(), words);
@@ -50,7 +46,7 @@ test("OK shows the even count, its listing and its table", async () => {
 
 test("every ring of every sector is black exactly for a 1", async () => {
     for (const n of [10, 64]) {
-        await okWith(n);
+        await okWith(page, n);
         const words = keptWords(n);
         const bits = words[0].length;
         // Sampled at the middle of each ring and sector, on the canvas's device pixels.
@@ -81,7 +77,7 @@ test("every ring of every sector is black exactly for a 1", async () => {
 });
 
 test("a tapped sector is selected in the listing, the table and the status line", async () => {
-    await okWith(10);
+    await okWith(page, 10);
     const box = await page.locator("#disk").boundingBox();
     const angle = 2.5 * 2 * Math.PI / 10;  // the middle of the third sector
     const radius = box.width * 0.4;
@@ -102,7 +98,7 @@ test("a tapped sector is selected in the listing, the table and the status line"
 });
 
 test("copying puts the table on the clipboard, tab-separated", async () => {
-    await okWith(6);
+    await okWith(page, 6);
     await page.keyboard.press("Control+Shift+C");
     const copied = (await page.evaluate(() => navigator.clipboard.readText())).split("\n");
     assert.equal(copied[0], "Nummer\tDualzahl\tRechts-Shift\tXOR\tEntfernen");
@@ -111,7 +107,7 @@ test("copying puts the table on the clipboard, tab-separated", async () => {
 });
 
 test("saving offers the engine's disk as an SVG download", async () => {
-    await okWith(8);
+    await okWith(page, 8);
     await page.getByRole("button", { name: "Scheibe speichern" }).click();
     const download = page.waitForEvent("download");
     await page.getByRole("button", { name: "SVG-Grafik" }).click();
@@ -164,7 +160,7 @@ function sampledMisreads(words, ring, offset) {
 
 test("the read head misreads on the binary disk with a turned ring, as a sampled turn counts",
     async () => {
-        await okWith(16);
+        await okWith(page, 16);
         const pixels = () => page.evaluate(() => {
             const { data } = disk.getContext("2d").getImageData(0, 0, disk.width, disk.height);
             return data.reduce((sum, value, i) => sum + value * (i % 7), 0);

@@ -5,7 +5,7 @@ import assert from "node:assert/strict";
 import { readFileSync } from "node:fs";
 import { join } from "node:path";
 import { after, before, test } from "node:test";
-import { openBrowser, openPage, webDir } from "./browser.mjs";
+import { openBrowser, openPage, webDir, okWith } from "./browser.mjs";
 import { keptWords } from "./grayCode.mjs";
 
 let browser;
@@ -21,10 +21,6 @@ after(async () => {
     await browser.close();
 });
 
-const okWith = async (typed) => {
-    await page.getByLabel("Codeanzahl - gerade Zahl von 4 bis 64").fill(String(typed));
-    await page.keyboard.press("Enter");
-};
 
 // The sector (0-based) that a question about the code of n words names, and its answer.
 function solve(question, n) {
@@ -94,7 +90,7 @@ async function answer(right, n, why) {
 }
 
 test("a round by keyboard in place of the table and listing, which come back", async () => {
-    await okWith(10);
+    await okWith(page, 10);
     await page.click("#listing li:nth-child(4)");
     const selected = (await shown()).status;
     await page.keyboard.press("Control+U");
@@ -121,10 +117,10 @@ test("a round by keyboard in place of the table and listing, which come back", a
 });
 
 test("OK starts a new round about its count", async () => {
-    await okWith(10);
+    await okWith(page, 10);
     await page.keyboard.press("Control+U");
     await answer(true, 10, "before OK");
-    await okWith(12);
+    await okWith(page, 12);
     assert.equal((await shown()).practiceProgress, "Aufgabe 1 von 10");
     await page.focus((await shown()).hidden.includes("answer") ? "#choice0" : "#answer");
     await answer(true, 12, "after OK");
@@ -132,7 +128,7 @@ test("OK starts a new round about its count", async () => {
 });
 
 test("Für Moodle speichern… downloads twenty tasks of the count as Moodle XML", async () => {
-    await okWith(16);
+    await okWith(page, 16);
     await page.keyboard.press("Control+U");
     const download = page.waitForEvent("download");
     await page.getByRole("button", { name: "Für Moodle speichern…" }).click();
