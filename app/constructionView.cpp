@@ -13,7 +13,6 @@
 #include <QToolButton>
 #include <algorithm>
 #include <cmath>
-#include <numbers>
 #include <utility>
 
 #include "app/diskGeometry.h"
@@ -29,7 +28,6 @@ namespace {
 
 constexpr int kPanelWidth = 260;
 constexpr int kRowHeight = 16;
-constexpr double kDegrees = 180 / std::numbers::pi;
 // Set on a word's cell whose first character is the prefix bit of a mirror step.
 constexpr int kPrefixRole = Qt::UserRole + 1;
 
@@ -226,20 +224,5 @@ void TConstructionView::paintStepDisk() {
     if (!m_player.hasSteps()) return;
     m_player.paintStepDisk(m_disk->canvas());
     const auto block = m_player.markedSectors(m_disk->width());
-    if (!block) {
-        m_disk->setOverlay(this, {});
-        return;
-    }
-    const std::vector<std::string>& words = m_player.step().words;
-    const QPainterPath outline =
-        TDiskGeometry(m_disk->width(), static_cast<int>(words.front().size()),
-                      static_cast<int>(words.size()))
-            .wedge(block->startAngle * kDegrees, block->endAngle * kDegrees);
-    const QPen pen(rgbToQColor(block->color), block->outlineWidth);
-    m_disk->setOverlay(this, [outline, pen](QPainter& painter) {
-        painter.setRenderHint(QPainter::Antialiasing);
-        painter.setBrush(Qt::NoBrush);
-        painter.setPen(pen);
-        painter.drawPath(outline);
-    });
+    m_disk->setOverlay(this, block ? markOverlay(*block) : nullptr);
 }

@@ -3,9 +3,20 @@
 
 #include <QPainterPath>
 #include <QPointF>
+#include <functional>
 #include <optional>
 
 #include "gray/diskLayout.h"
+#include "gray/sectorMark.h"
+
+class QPainter;
+
+// The outline of the ring between innerRadius and outerRadius around (centre, centre) from
+// fromDegrees counter-clockwise to toDegrees.
+QPainterPath ringStretch(double centre, double outerRadius, double innerRadius, double fromDegrees,
+                         double toDegrees);
+// Draws mark over a disk, as an image control's overlay: its outline and its change stretches.
+std::function<void(QPainter&)> markOverlay(const TSectorMark& mark);
 
 // The code disk's rings and sectors (TDiskLayout) as Qt shapes.
 class TDiskGeometry {

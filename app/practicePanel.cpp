@@ -7,11 +7,9 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QToolButton>
-#include <numbers>
 #include <random>
 #include <span>
 
@@ -35,7 +33,6 @@ namespace {
 // Over the table and the listing, at 100 %.
 constexpr QRect kOverTableAndListing{8, 112, 497, 665};
 constexpr int kMoodleTasks = 20;
-constexpr double kDegrees = 180 / std::numbers::pi;
 
 // A new seed for each round, so that a class does not see the same tasks twice.
 unsigned freshSeed() { return std::random_device{}(); }
@@ -198,18 +195,9 @@ void TPracticePanel::markSector() {
         m_disk.setOverlay(this, {});
         return;
     }
-    const std::vector<std::string> words = keptWords(*m_gray);
-    const TSectorMark mark = sectorMark(m_disk.width(), words, {}, m_round.task().sector);
-    const QPainterPath outline =
-        TDiskGeometry(m_disk.width(), m_gray->bitCount(), m_gray->codeCount())
-            .wedge(mark.startAngle * kDegrees, mark.endAngle * kDegrees);
-    const QPen pen(rgbToQColor(mark.color), mark.outlineWidth);
-    m_disk.setOverlay(this, [outline, pen](QPainter& painter) {
-        painter.setRenderHint(QPainter::Antialiasing);
-        painter.setBrush(Qt::NoBrush);
-        painter.setPen(pen);
-        painter.drawPath(outline);
-    });
+    TSectorMark mark = sectorMark(m_disk.width(), keptWords(*m_gray), {}, m_round.task().sector);
+    mark.changes.clear();  // the changing ring would answer "which ring changes"
+    m_disk.setOverlay(this, markOverlay(mark));
 }
 
 void TPracticePanel::chooseFileForMoodle() {

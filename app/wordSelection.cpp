@@ -1,10 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/wordSelection.h"
 
-#include <QPainter>
 #include <QTextBlock>
 #include <QToolTip>
-#include <numbers>
 
 #include "app/diskGeometry.h"
 #include "app/platform/imageControl.h"
@@ -13,12 +11,6 @@
 #include "gray/GrayUnit.h"
 #include "gray/grayCycle.h"
 #include "gray/readHeadModel.h"
-
-namespace {
-
-constexpr double kDegrees = 180 / std::numbers::pi;
-
-}  // namespace
 
 TWordSelection::TWordSelection(TMemo& listing, TStringGrid& table, TImageControl& disk,
                                const TReadHeadModel& shownDisk, QObject* parent)
@@ -120,19 +112,5 @@ void TWordSelection::markTable() {
 }
 
 void TWordSelection::markDisk() {
-    const TSectorMark mark = m_shownDisk.sectorMark(m_disk.width(), *m_selected);
-    const QPainterPath outline =
-        TDiskGeometry(m_disk.width(), m_gray->bitCount(), m_gray->codeCount())
-            .wedge(mark.startAngle * kDegrees, mark.endAngle * kDegrees);
-    m_disk.setOverlay(this, [outline, mark](QPainter& painter) {
-        const QColor color = rgbToQColor(mark.color);
-        painter.setRenderHint(QPainter::Antialiasing);
-        painter.setBrush(Qt::NoBrush);
-        painter.setPen(QPen(color, mark.outlineWidth));
-        painter.drawPath(outline);
-        painter.setPen(QPen(color, mark.changeWidth, Qt::SolidLine, Qt::RoundCap));
-        for (const auto& [outer, inner] : mark.changes) {
-            painter.drawLine(QPointF(outer.x, outer.y), QPointF(inner.x, inner.y));
-        }
-    });
+    m_disk.setOverlay(this, markOverlay(m_shownDisk.sectorMark(m_disk.width(), *m_selected)));
 }

@@ -3,6 +3,7 @@
 
 #include <stdexcept>
 
+#include "gray/GrayUnit.h"
 #include "gray/grayCycle.h"
 
 namespace {
@@ -22,11 +23,10 @@ TCut cutFor(int n) {
         throw std::invalid_argument("construction: the count must be even and 4..64, not " +
                                     std::to_string(n));
     }
-    int bits = 1;
-    while ((1 << bits) < n) ++bits;
-    // The block is centred in the upper half, around 3 * 2^(bits - 2) - 1/2.
-    const int lowEnd = (1 << (bits - 2)) + n / 2 - 1;
-    return {bits, 1 << bits, lowEnd, lowEnd + 1 + (1 << bits) - n};
+    // The table's own cut, computed without writing to the window's listing.
+    TGray gray(n);
+    gray.computeCodes();
+    return {gray.bitCount(), gray.fullCount(), gray.lowEnd(), gray.highStart()};
 }
 
 std::string reflectedText(int from, int to) {

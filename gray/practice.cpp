@@ -10,37 +10,15 @@
 #include "gray/construction.h"
 #include "gray/diskLayout.h"
 #include "gray/grayCycle.h"
+#include "gray/readHead.h"
 #include "gray/sectorMark.h"
+#include "gray/seededDraw.h"
 #include "lib/svgCanvas.h"
 
 namespace {
 
 // The button face of a disk drawn for paper, as the page's light face.
 constexpr TColor kPaperFace = rgbColor(0xEF, 0xEF, 0xEF);
-
-// A small generator of its own (splitmix64): the same seed gives the same tasks in the window
-// and in the browser, where the standard distributions may differ.
-class TDraw {
-public:
-    explicit TDraw(unsigned seed) : m_state(seed) {}
-    // A number in 0 .. bound - 1.
-    int below(int bound) {
-        m_state += 0x9E3779B97F4A7C15u;
-        std::uint64_t z = m_state;
-        z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9u;
-        z = (z ^ (z >> 27)) * 0x94D049BB133111EBu;
-        return static_cast<int>((z ^ (z >> 31)) % static_cast<std::uint64_t>(bound));
-    }
-    template <typename T>
-    void shuffle(std::vector<T>& items) {
-        for (std::size_t i = items.size(); i > 1; --i) {
-            std::swap(items[i - 1], items[static_cast<std::size_t>(below(static_cast<int>(i)))]);
-        }
-    }
-
-private:
-    std::uint64_t m_state;
-};
 
 std::string flipped(std::string word, std::size_t first, std::size_t second) {
     for (const std::size_t i : {first, second}) word[i] = word[i] == '0' ? '1' : '0';
@@ -50,7 +28,8 @@ std::string flipped(std::string word, std::size_t first, std::size_t second) {
 // The answer and three plausible wrong choices from candidates (in order of preference), each
 // once, in an order drawn from draw.
 std::vector<std::string> choicesFrom(const std::string& answer,
-                                     const std::vector<std::string>& candidates, TDraw& draw) {
+                                     const std::vector<std::string>& candidates,
+                                     TSeededDraw& draw) {
     std::vector<std::string> choices{answer};
     for (const std::string& candidate : candidates) {
         if (choices.size() == 4) break;
@@ -70,18 +49,12 @@ std::vector<std::string> nearWords(const std::string& word, std::vector<std::str
             neighbours.push_back(flipped(word, first, second));
         }
     }
-    for (std::size_t value = 0; value < (std::size_t{1} << word.size()); ++value) {
-        std::string other(word.size(), '0');
-        for (std::size_t bit = 0; bit < word.size(); ++bit) {
-            if ((value >> bit) & 1) other[word.size() - 1 - bit] = '1';
-        }
-        neighbours.push_back(other);
-    }
+    for (std::string& other : binaryWords(1 << word.size())) neighbours.push_back(std::move(other));
     return neighbours;
 }
 
 TTask taskAbout(TTaskKind kind, int n, int sector, const std::vector<std::string>& words,
-                TDraw& draw) {
+                TSeededDraw& draw) {
     const auto at = [&](int position) -> const std::string& {
         return words[static_cast<std::size_t>(((position % n) + n) % n)];
     };
@@ -217,7 +190,7 @@ std::vector<TTask> practiceTasks(int n, unsigned seed, int count) {
     }
     // constructionSteps refuses a count that is no even number from 4 to 64.
     const std::vector<std::string> words = constructionSteps(n).back().words;
-    TDraw draw(seed);
+    TSeededDraw draw(seed);
     std::vector<TTaskKind> kinds;
     std::vector<TTask> tasks;
     for (int i = 0; i < count; ++i) {

@@ -13,6 +13,7 @@
 #include "gray/diskLayout.h"
 #include "gray/grayCycle.h"
 #include "gray/grayTable.h"
+#include "gray/seededDraw.h"
 #include "gray/sheetFont.h"
 #include "lib/canvas.h"
 #include "lib/codePage.h"
@@ -59,27 +60,6 @@ std::int32_t baselineOf(std::int32_t points) {
 std::string ansi(std::string_view utf8) {
     return utf8ToAnsi(std::span(reinterpret_cast<const std::uint8_t*>(utf8.data()), utf8.size()));
 }
-
-// SplitMix64: a small generator whose numbers are the same on every platform and library, so
-// that a variant draws the same sheet in the window and in the browser.
-class TSheetRandom {
-public:
-    explicit TSheetRandom(std::uint64_t seed) : m_state(seed) {}
-
-    std::uint64_t next() {
-        std::uint64_t z = (m_state += 0x9E3779B97F4A7C15u);
-        z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9u;
-        z = (z ^ (z >> 27)) * 0x94D049BB133111EBu;
-        return z ^ (z >> 31);
-    }
-    // A number from 0 to bound - 1.
-    std::int32_t below(std::int32_t bound) {
-        return static_cast<std::int32_t>(next() % static_cast<std::uint64_t>(bound));
-    }
-
-private:
-    std::uint64_t m_state;
-};
 
 // The disk's own canvas: a side x side square at (left, top) of the page, on which paintDiskFan
 // draws as on the window's image. The button face stands for the paper.
@@ -238,7 +218,7 @@ private:
     const TSheet& m_sheet;
     TGray m_gray;
     std::vector<std::string> m_words;
-    TSheetRandom m_random;
+    TSeededDraw m_random;
     std::int32_t m_points = 0;
     bool m_bold = false;
 };
