@@ -4,7 +4,7 @@
 #include <QWidget>
 
 #include "gray/grayWindow.h"
-#include "gray/readHeadModel.h"
+#include "lesson/shownDisk.h"
 
 class QLabel;
 class QPushButton;
@@ -64,7 +64,7 @@ public:
 
     // The read head and the disk shown, which the read head, the word selection and the saved
     // pictures follow.
-    const TReadHeadModel& shownDisk() const { return m_shownDisk; }
+    const TShownDisk& shownDisk() const { return m_shownDisk; }
     TTeachingTools& teachingTools() { return *m_tools; }
     TReadHeadTool& readHead() { return *m_readHead; }
     TConstructionView& construction() { return *m_construction; }
@@ -80,7 +80,7 @@ private:
     void resetTable();
     void fillTable();
 
-    TReadHeadModel m_shownDisk;
+    TShownDisk m_shownDisk;
     TZoomArea* m_zoomArea;
     TFocusRing* m_focusRing;
     TTeachingTools* m_tools;

@@ -22,7 +22,7 @@
 #include "app/platform/zoomArea.h"
 #include "app/sidePanels.h"
 #include "app/teachingTools.h"
-#include "gray/lessonColors.h"
+#include "draw/lessonColors.h"
 
 namespace {
 

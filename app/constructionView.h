@@ -3,7 +3,7 @@
 
 #include <QWidget>
 
-#include "gray/constructionPlayer.h"
+#include "lesson/constructionPlayer.h"
 
 class QAction;
 class QLabel;

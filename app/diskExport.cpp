@@ -12,7 +12,7 @@
 #include "gray/GrayUnit.h"
 #include "gray/grayCycle.h"
 #include "gray/grayTable.h"
-#include "gray/readHeadModel.h"
+#include "lesson/shownDisk.h"
 
 namespace {
 
@@ -31,7 +31,7 @@ void shrinkToWidth(QPainter& painter, double width) {
 
 }  // namespace
 
-QImage renderDiskImage(const TReadHeadModel& shownDisk, int size, QColor face) {
+QImage renderDiskImage(const TShownDisk& shownDisk, int size, QColor face) {
     QImage image(size, size, QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter painter(&image);
@@ -40,7 +40,7 @@ QImage renderDiskImage(const TReadHeadModel& shownDisk, int size, QColor face) {
     return image;
 }
 
-bool writeDiskSvg(const TReadHeadModel& shownDisk, const TGray& gray, const QString& fileName,
+bool writeDiskSvg(const TShownDisk& shownDisk, const TGray& gray, const QString& fileName,
                   QColor face) {
     QFile file(fileName);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) return false;

@@ -7,7 +7,7 @@
 
 class QPrinter;
 class TGray;
-class TReadHeadModel;
+class TShownDisk;
 
 // The code disk of a table outside the window: as a bitmap of any size, as an SVG drawing and
 // on a printed worksheet. Each is drawn by the engine through a canvas on its device, with face
@@ -19,10 +19,10 @@ class TReadHeadModel;
 inline constexpr int kMaxDiskImageSize = 4000;
 
 // The disk shown as a size x size image.
-QImage renderDiskImage(const TReadHeadModel& shownDisk, int size, QColor face);
+QImage renderDiskImage(const TShownDisk& shownDisk, int size, QColor face);
 // Writes the disk shown as a kDesignedDiskSize square SVG drawing titled after gray; false
 // when the file cannot be written.
-bool writeDiskSvg(const TReadHeadModel& shownDisk, const TGray& gray, const QString& fileName,
+bool writeDiskSvg(const TShownDisk& shownDisk, const TGray& gray, const QString& fileName,
                   QColor face);
 // Prints one A4 page: a heading with the count, the kept words in columns and the disk with a
 // diameter of 12 cm, all as vectors.

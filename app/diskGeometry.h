@@ -7,7 +7,7 @@
 #include <optional>
 
 #include "gray/diskLayout.h"
-#include "gray/sectorMark.h"
+#include "lesson/sectorMark.h"
 
 class QPainter;
 

@@ -10,6 +10,7 @@
 #include "app/platform/glyphs.h"
 #include "app/platform/qtInfoMessage.h"
 #include "app/windowZoom.h"
+#include "io/treeFile.h"
 #include "lib/libraryClasses.h"
 
 int main(int argc, char* argv[]) {
@@ -17,6 +18,7 @@ int main(int argc, char* argv[]) {
     std::setlocale(LC_ALL, "");
     // Before any window: stored values are re-created through the class registry.
     registerLibraryClasses();
+    installTreeFiles();
 
     QApplication application(argc, argv);
     installGermanTranslations(application);

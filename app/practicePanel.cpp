@@ -23,9 +23,9 @@
 #include "app/wordSelection.h"
 #include "gray/GrayUnit.h"
 #include "gray/grayCycle.h"
-#include "gray/sectorMark.h"
+#include "io/fileAccess.h"
+#include "lesson/sectorMark.h"
 #include "lib/errors.h"
-#include "lib/fileAccess.h"
 #include "lib/infoMessage.h"
 
 namespace {

@@ -6,7 +6,7 @@
 #include <array>
 #include <optional>
 
-#include "gray/practiceRound.h"
+#include "lesson/practiceRound.h"
 
 class QAction;
 class QButtonGroup;

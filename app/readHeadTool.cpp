@@ -20,8 +20,8 @@
 #include "app/sidePanels.h"
 #include "app/teachingTools.h"
 #include "app/wordSelection.h"
-#include "gray/lessonColors.h"
-#include "gray/readHeadModel.h"
+#include "draw/lessonColors.h"
+#include "lesson/shownDisk.h"
 
 namespace {
 
@@ -34,7 +34,7 @@ const QString kMisreadStyle = QStringLiteral("color: %1;").arg(rgbToQColor(kMisr
 
 }  // namespace
 
-TReadHeadTool::TReadHeadTool(TReadHeadModel& model, TTeachingTools& tools, TZoomArea& zoom,
+TReadHeadTool::TReadHeadTool(TShownDisk& model, TTeachingTools& tools, TZoomArea& zoom,
                              TImageControl& disk)
     : QObject(&disk), m_model(model), m_tools(tools), m_disk(disk) {
     m_action =

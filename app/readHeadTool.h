@@ -3,7 +3,7 @@
 
 #include <QObject>
 
-#include "gray/readHeadPanel.h"
+#include "lesson/readHeadPanel.h"
 
 class QAction;
 class QCheckBox;
@@ -16,7 +16,7 @@ class QTimer;
 class QWidget;
 class TGray;
 class TImageControl;
-class TReadHeadModel;
+class TShownDisk;
 class TTeachingTools;
 class TZoomArea;
 
@@ -27,7 +27,7 @@ class TZoomArea;
 // "Versatz" turns one chosen ring by up to half a sector, "Dualcode" shows the plain binary
 // disk instead, and a line counts the misreads of one turn on both disks. The head is drawn on
 // screen only; the disk's bitmap shows the chosen disk with the turned ring. What it decides is
-// the model's (TReadHeadModel), which the browser page drives too; this class shows it.
+// the model's (TShownDisk), which the browser page drives too; this class shows it.
 class TReadHeadTool : public QObject {
     Q_OBJECT
 
@@ -39,8 +39,7 @@ public:
 
     // Adds the action to tools' toolbar and the panel to zoom's content beside disk; model must
     // outlive the tool.
-    TReadHeadTool(TReadHeadModel& model, TTeachingTools& tools, TZoomArea& zoom,
-                  TImageControl& disk);
+    TReadHeadTool(TShownDisk& model, TTeachingTools& tools, TZoomArea& zoom, TImageControl& disk);
 
     QAction* action() const { return m_action; }
     // Takes the words of a new table; redraws the disk when the head shows another than the
@@ -75,7 +74,7 @@ private:
     void showReading();
     void drawHead(QPainter& painter) const;
 
-    TReadHeadModel& m_model;
+    TShownDisk& m_model;
     TTeachingTools& m_tools;
     TImageControl& m_disk;
     QAction* m_action;

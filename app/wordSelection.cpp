@@ -10,10 +10,10 @@
 #include "app/platform/stringGrid.h"
 #include "gray/GrayUnit.h"
 #include "gray/grayCycle.h"
-#include "gray/readHeadModel.h"
+#include "lesson/shownDisk.h"
 
 TWordSelection::TWordSelection(TMemo& listing, TStringGrid& table, TImageControl& disk,
-                               const TReadHeadModel& shownDisk, QObject* parent)
+                               const TShownDisk& shownDisk, QObject* parent)
     : QObject(parent), m_listing(listing), m_table(table), m_disk(disk), m_shownDisk(shownDisk) {
     m_disk.setMouseTracking(true);
     connect(&m_listing, &TMemo::lineClicked, this, &TWordSelection::select);

@@ -7,7 +7,7 @@
 
 class TGray;
 class TImageControl;
-class TReadHeadModel;
+class TShownDisk;
 class TMemo;
 class TStringGrid;
 
@@ -25,7 +25,7 @@ class TWordSelection : public QObject {
 public:
     // disk must outlive the selection.
     TWordSelection(TMemo& listing, TStringGrid& table, TImageControl& disk,
-                   const TReadHeadModel& shownDisk, QObject* parent = nullptr);
+                   const TShownDisk& shownDisk, QObject* parent = nullptr);
 
     // The table whose words are selected; it must stay alive until the next call. Clears the
     // selection. nullptr: no table.
@@ -51,7 +51,7 @@ private:
     TMemo& m_listing;
     TStringGrid& m_table;
     TImageControl& m_disk;
-    const TReadHeadModel& m_shownDisk;
+    const TShownDisk& m_shownDisk;
     const TGray* m_gray = nullptr;
     std::optional<int> m_selected;
 };

@@ -4,7 +4,7 @@
 #include <QDialog>
 #include <QObject>
 
-#include "gray/worksheet.h"
+#include "lesson/worksheet.h"
 
 class QAction;
 class QCheckBox;

@@ -12,6 +12,7 @@
 #include <memory>
 #include <string>
 
+#include "io/treeFile.h"
 #include "lib/libraryClasses.h"
 
 namespace {
@@ -95,9 +96,9 @@ void summarise(const CollectingReporter& runs, std::FILE* out) {
     auto saveGrowthBeyondRaw = [&] {
         const double small =
             (runs.cpuTime("BM_TreeSaveScale/10000") - runs.cpuTime("BM_RawSaveScale/10000")) / 1e4;
-        const double large = (runs.cpuTime("BM_TreeSaveScale/100000") -
-                              runs.cpuTime("BM_RawSaveScale/100000")) /
-                             1e5;
+        const double large =
+            (runs.cpuTime("BM_TreeSaveScale/100000") - runs.cpuTime("BM_RawSaveScale/100000")) /
+            1e5;
         return small > 0 && large > 0 ? large / small : 0.0;
     };
     std::fprintf(out, "\nSummary (speed ratios, higher is better for us):\n");
@@ -142,6 +143,7 @@ void summarise(const CollectingReporter& runs, std::FILE* out) {
 int main(int argc, char* argv[]) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     registerLibraryClasses();
+    installTreeFiles();
     QApplication application(argc, argv);
     const bool console = [&] {
         for (int i = 1; i < argc; ++i) {

@@ -14,9 +14,10 @@
 #include "cli/output.h"
 #include "cli/printable.h"
 #include "cli/treeJson.h"
+#include "io/fileAccess.h"
+#include "io/treeFile.h"
 #include "lib/codePage.h"
 #include "lib/errors.h"
-#include "lib/fileAccess.h"
 #include "lib/libraryClasses.h"
 #include "lib/treeclss.h"
 
@@ -160,6 +161,7 @@ int main(int argc, char* argv[]) {
     std::signal(SIGPIPE, SIG_IGN);
     try {
         registerLibraryClasses();
+        installTreeFiles();
         return run(argc, argv);
     } catch (const std::bad_alloc&) {
         printError("Nicht genug Arbeitsspeicher");

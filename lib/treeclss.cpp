@@ -261,3 +261,21 @@ void TBinTree::writePlanes() {
 }
 
 void registerTreeClss() { classRegistry().registerClass<TBinTree>(); }
+
+namespace {
+
+TTreeFiles& treeFiles() {
+    if (TreeFiles == nullptr) throw std::logic_error("no file access for tree files installed");
+    return *TreeFiles;
+}
+
+}  // namespace
+
+void TBinTree::save(const std::string& fileName) { treeFiles().save(*this, fileName); }
+
+void TBinTree::load(const std::string& fileName) { treeFiles().load(*this, fileName, nullptr); }
+
+void TBinTree::loadAndCheck(const std::string& fileName, LoadFindings& findings) {
+    findings = {};
+    treeFiles().load(*this, fileName, &findings);
+}

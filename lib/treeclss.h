@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -136,6 +137,8 @@ public:
     // pending positions, and the deep walks of every later use, grow without bound. save
     // refuses deeper trees, so every saved tree loads again.
     static constexpr int kMaxLoadDepth = 10000;
+    // The buffer of the writer and the reader that save and load use.
+    static constexpr std::size_t kStreamBufferSize = 4000;
     // save and load on an open stream, with a 4000-byte buffer. loadFromStream reads at least
     // one record: an empty stream fails with "Stream-Lesefehler". They know no file name: their
     // errors leave EStreamError::fileName empty (save and load fill it in).
@@ -145,13 +148,28 @@ public:
     // an empty stream fails). A successful load leaves the stream behind the root's record.
     void loadFromStream(TStream& stream, LoadFindings& findings);
 
-private:
-    // The node records from the root's on; an empty stream fails.
+    // The node records from the reader's position on, the root's first; an empty stream fails.
+    // The loads on streams and on files read through it; findings may be nullptr.
     void loadRecords(TReader& reader, LoadFindings* findings);
-    void loadFile(const std::string& fileName, LoadFindings* findings);
 
+private:
     std::unique_ptr<TBinTreeNode> m_root;
 };
+
+// How trees reach files. The library knows no files: io/ implements this on POSIX
+// (installTreeFiles in io/treeFile.h), and a program installs it before its first save or
+// load. Both calls raise what TBinTree's save and load promise.
+class TTreeFiles {
+public:
+    virtual ~TTreeFiles() = default;
+    virtual void save(TBinTree& tree, const std::string& fileName) = 0;
+    // findings, when given, is filled in as loadAndCheck describes.
+    virtual void load(TBinTree& tree, const std::string& fileName,
+                      TBinTree::LoadFindings* findings) = 0;
+};
+
+// The installed file access; nullptr until a program installs one. It must outlive its use.
+inline TTreeFiles* TreeFiles = nullptr;
 
 // Enters TBinTree in the process-wide class registry.
 void registerTreeClss();

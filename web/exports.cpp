@@ -11,11 +11,11 @@
 #include <string>
 #include <vector>
 
+#include "draw/lessonColors.h"
 #include "gray/GrayUnit.h"
 #include "gray/grayCycle.h"
 #include "gray/grayTable.h"
-#include "gray/lessonColors.h"
-#include "gray/worksheet.h"
+#include "lesson/worksheet.h"
 #include "web/grayPage.h"
 #include "web/webCanvas.h"
 
@@ -97,7 +97,7 @@ void showSelection() {
 // The head's panel: its texts one a line (angle, word read, sector's word, verdict, offset,
 // count line, turn button, the reading's decoding).
 void showHead() {
-    const TReadHeadModel& head = page().readHead();
+    const TShownDisk& head = page().readHead();
     const TReadHeadPanel panel = head.panel();
     const std::string lines = panel.angle + '\n' + panel.word + '\n' + panel.sectorWord + '\n' +
                               panel.verdict + '\n' + head.offsetText() + '\n' + head.countLine() +
@@ -169,7 +169,7 @@ constexpr std::size_t kAnswerCapacity = 256;
 char answerBytes[kAnswerCapacity];
 
 void showRings() {
-    const TReadHeadModel& head = page().readHead();
+    const TShownDisk& head = page().readHead();
     std::string names;
     for (const std::string& name : head.ringNames()) names += name + '\n';
     jsShowRings(names.data(), names.size(), head.ring(), head.maxOffset(), head.offsetUnits());
@@ -193,7 +193,7 @@ void paintOverDisk(std::int32_t side) {
             jsMarkChange(from.x, from.y, to.x, to.y, mark->changeWidth);
         }
     }
-    const TReadHeadModel& head = page().readHead();
+    const TShownDisk& head = page().readHead();
     if (!head.shown()) return;
     const TDiskLayout layout(side, page().gray()->bitCount(), page().gray()->codeCount());
     constexpr double kRadians = std::numbers::pi / 180;

@@ -4,12 +4,12 @@
 #include <algorithm>
 #include <utility>
 
+#include "draw/svgCanvas.h"
 #include "gray/GrayUnit.h"
 #include "gray/grayCycle.h"
 #include "gray/grayTable.h"
-#include "gray/practice.h"
-#include "gray/worksheet.h"
-#include "lib/svgCanvas.h"
+#include "lesson/practice.h"
+#include "lesson/worksheet.h"
 
 TGrayPage::TGrayPage(TCanvas& disk) : m_disk(disk), m_previous(std::exchange(GrayWindow, this)) {}
 

@@ -7,12 +7,12 @@
 #include <string>
 #include <vector>
 
-#include "gray/constructionPlayer.h"
 #include "gray/diskLayout.h"
 #include "gray/grayCycle.h"
 #include "gray/grayWindow.h"
-#include "gray/practiceRound.h"
-#include "gray/readHeadModel.h"
+#include "lesson/constructionPlayer.h"
+#include "lesson/practiceRound.h"
+#include "lesson/shownDisk.h"
 #include "lib/colors.h"
 
 class TGray;
@@ -73,8 +73,8 @@ public:
 
     // The read head ("Lesekopf") and the disk it lies on; paintDisk, mark, diskSvg and the
     // selection's texts follow the disk it shows.
-    TReadHeadModel& readHead() { return m_readHead; }
-    const TReadHeadModel& readHead() const { return m_readHead; }
+    TShownDisk& readHead() { return m_readHead; }
+    const TShownDisk& readHead() const { return m_readHead; }
     // The panels beside the disk, the read head's and the construction's ("Konstruktion"):
     // at most one of them and the practice panel is shown, so showing one hides the others.
     // Hiding the construction stops its playing.
@@ -136,7 +136,7 @@ private:
     TCycleCheck m_cycle{false, ""};
     std::optional<std::int32_t> m_selected;
 
-    TReadHeadModel m_readHead;
+    TShownDisk m_readHead;
     TConstructionPlayer m_construction;
     bool m_constructionShown = false;
 

@@ -4,7 +4,7 @@
 #include <cstddef>
 #include <numbers>
 
-#include "lib/pieWedge.h"
+#include "draw/pieWedge.h"
 
 // The page script's canvas functions.
 extern "C" {

@@ -4,8 +4,8 @@
 #include <QFontMetrics>
 #include <cmath>
 
+#include "draw/pieWedge.h"
 #include "lib/codePage.h"
-#include "lib/pieWedge.h"
 
 namespace {
 

@@ -27,9 +27,9 @@
 #include "app/platform/stringGrid.h"
 #include "app/wordSelection.h"
 #include "gray/GrayUnit.h"
-#include "gray/construction.h"
 #include "gray/diskLayout.h"
 #include "gray/grayCycle.h"
+#include "lesson/construction.h"
 
 namespace {
 

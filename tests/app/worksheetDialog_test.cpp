@@ -20,7 +20,7 @@
 
 #include "app/GrayMain.h"
 #include "app/platform/spinEdit.h"
-#include "gray/sheetFont.h"
+#include "lesson/sheetFont.h"
 #include "lib/codePage.h"
 
 namespace {

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "gray/GrayUnit.h"
-#include "gray/practice.h"
+#include "lesson/practice.h"
 #include "tests/support/recordingCanvas.h"
 
 namespace {

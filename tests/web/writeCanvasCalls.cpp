@@ -7,9 +7,9 @@
 #include <cstdio>
 #include <numbers>
 
+#include "draw/pieWedge.h"
 #include "gray/GrayUnit.h"
 #include "gray/grayTable.h"
-#include "lib/pieWedge.h"
 #include "tests/support/standInWindow.h"
 
 namespace {

@@ -6,7 +6,7 @@
 #include <cstdio>
 #include <string>
 
-#include "gray/worksheet.h"
+#include "lesson/worksheet.h"
 #include "web/grayPage.h"
 
 namespace {

@@ -1,0 +1,159 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "draw/svgCanvas.h"
+
+#include <cmath>
+#include <cstdio>
+#include <numbers>
+
+#include "draw/pieWedge.h"
+#include "lib/codePage.h"
+
+namespace {
+
+std::string number(double value) {
+    char digits[32];
+    std::snprintf(digits, sizeof digits, "%.3f", value);
+    std::string text = digits;
+    // Trailing zeros and point carry nothing.
+    while (text.back() == '0') text.pop_back();
+    if (text.back() == '.') text.pop_back();
+    return text == "-0" ? "0" : text;
+}
+
+}  // namespace
+
+std::string xmlEscaped(const std::string& text) {
+    std::string escaped;
+    for (const char c : text) {
+        switch (c) {
+            case '&':
+                escaped += "&amp;";
+                break;
+            case '<':
+                escaped += "&lt;";
+                break;
+            case '>':
+                escaped += "&gt;";
+                break;
+            case '"':
+                escaped += "&quot;";
+                break;
+            default:
+                escaped += c;
+        }
+    }
+    return escaped;
+}
+
+TSvgCanvas::TSvgCanvas(std::int32_t width, std::int32_t height, const std::string& title,
+                       TColor face, std::optional<TSvgPaper> paper)
+    : m_width(width), m_height(height), m_face(face) {
+    const std::string w = std::to_string(width);
+    const std::string h = std::to_string(height);
+    std::string size = "width=\"" + w + "\" height=\"" + h + "\"";
+    if (paper) {
+        size = "width=\"" + number(paper->widthMm) + "mm\" height=\"" + number(paper->heightMm) +
+               "mm\"";
+        m_unitsPerPoint = width / paper->widthMm * 25.4 / 72;
+    }
+    m_text =
+        "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<svg xmlns=\"http://www.w3.org/2000/svg\" " +
+        size + " viewBox=\"0 0 " + w + " " + h + "\">\n<title>" + xmlEscaped(title) + "</title>\n";
+}
+
+std::string TSvgCanvas::css(TColor color) const {
+    const TColor resolved = isSystemColor(color) ? m_face : color;
+    char hex[8];
+    std::snprintf(hex, sizeof hex, "#%02x%02x%02x", redOf(resolved), greenOf(resolved),
+                  blueOf(resolved));
+    return hex;
+}
+
+// The outline runs along the middle of the GDI shape's outer pixels.
+std::string TSvgCanvas::filled() const {
+    return " fill=\"" + css(m_brush) + "\" stroke=\"" + css(m_pen) + "\"/>\n";
+}
+
+void TSvgCanvas::rectangle(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2) {
+    m_text += "<rect x=\"" + number(x1 + 0.5) + "\" y=\"" + number(y1 + 0.5) + "\" width=\"" +
+              number(x2 - x1 - 1) + "\" height=\"" + number(y2 - y1 - 1) + "\"" + filled();
+}
+
+void TSvgCanvas::ellipse(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2) {
+    m_text += "<ellipse cx=\"" + number((x1 + x2) / 2.0) + "\" cy=\"" + number((y1 + y2) / 2.0) +
+              "\" rx=\"" + number((x2 - x1 - 1) / 2.0) + "\" ry=\"" + number((y2 - y1 - 1) / 2.0) +
+              "\"" + filled();
+}
+
+void TSvgCanvas::pie(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2,
+                     std::int32_t x3, std::int32_t y3, std::int32_t x4, std::int32_t y4) {
+    const TPieWedge wedge = pieWedge(x1, y1, x2, y2, x3, y3, x4, y4);
+    const double cx = wedge.centreX;
+    const double cy = wedge.centreY;
+    const double rx = (x2 - x1 - 1) / 2.0;
+    const double ry = (y2 - y1 - 1) / 2.0;
+    // Where the ray in the direction degrees from the centre meets the ellipse.
+    const auto onEllipse = [&](double degrees) {
+        const double dx = std::cos(degrees * std::numbers::pi / 180);
+        const double dy = -std::sin(degrees * std::numbers::pi / 180);
+        const double scale = 1 / std::hypot(dx / rx, dy / ry);
+        return std::pair{cx + dx * scale, cy + dy * scale};
+    };
+    const auto [sx, sy] = onEllipse(wedge.startDegrees);
+    const auto [ex, ey] = onEllipse(wedge.endDegrees);
+    const double sweep = wedge.endDegrees - wedge.startDegrees;
+    // Counter-clockwise on screen is SVG's sweep flag 0.
+    const std::string radii = number(rx) + " " + number(ry) + " 0 ";
+    std::string arc;
+    if (sweep >= 360) {  // the whole ellipse, in two halves
+        arc = "A" + radii + "1 0 " + number(2 * cx - sx) + " " + number(2 * cy - sy) + " A" +
+              radii + "1 0 " + number(sx) + " " + number(sy);
+    } else {
+        arc = "A" + radii + (sweep > 180 ? "1" : "0") + " 0 " + number(ex) + " " + number(ey);
+    }
+    m_text += "<path d=\"M" + number(cx) + " " + number(cy) + " L" + number(sx) + " " + number(sy) +
+              " " + arc + " Z\"" + filled();
+}
+
+void TSvgCanvas::moveTo(std::int32_t x, std::int32_t y) {
+    m_x = x;
+    m_y = y;
+}
+
+void TSvgCanvas::lineTo(std::int32_t x, std::int32_t y) {
+    m_text += "<line x1=\"" + number(m_x + 0.5) + "\" y1=\"" + number(m_y + 0.5) + "\" x2=\"" +
+              number(x + 0.5) + "\" y2=\"" + number(y + 0.5) + "\" stroke=\"" + css(m_pen) +
+              "\"/>\n";
+    moveTo(x, y);
+}
+
+// The text cell's top, the font's ascent, at y, as a GDI text cell stands.
+void TSvgCanvas::textOut(std::int32_t x, std::int32_t y, const std::string& text) {
+    const std::string weight = m_font.bold ? "\" font-weight=\"bold" : "";
+    const std::string size = m_unitsPerPoint > 0 ? number(m_font.size * m_unitsPerPoint)
+                                                 : std::to_string(m_font.size) + "pt";
+    m_text += "<text x=\"" + std::to_string(x) + "\" y=\"" + std::to_string(y) +
+              "\" dominant-baseline=\"text-before-edge\" font-family=\"" + xmlEscaped(m_font.name) +
+              "\" font-size=\"" + size + weight + "\" fill=\"" + css(m_font.color) + "\">" +
+              xmlEscaped(ansiToUtf8(text)) + "</text>\n";
+}
+
+void TSvgCanvas::outlineRingStretch(double centreX, double centreY, double outerRadius,
+                                    double innerRadius, double startRadians, double endRadians,
+                                    TColor color, double width) {
+    const auto point = [&](double radius, double angle) {
+        return number(centreX + radius * std::cos(angle)) + " " +
+               number(centreY - radius * std::sin(angle));
+    };
+    const std::string large = endRadians - startRadians > std::numbers::pi ? "1" : "0";
+    const auto arc = [&](double radius, bool counterClockwise) {
+        return " A" + number(radius) + " " + number(radius) + " 0 " + large +
+               (counterClockwise ? " 0 " : " 1 ");
+    };
+    // Counter-clockwise on screen is SVG's sweep flag 0.
+    m_text += "<path d=\"M" + point(outerRadius, startRadians) + arc(outerRadius, true) +
+              point(outerRadius, endRadians) + " L" + point(innerRadius, endRadians) +
+              arc(innerRadius, false) + point(innerRadius, startRadians) +
+              " Z\" fill=\"none\" stroke=\"" + css(color) + "\" stroke-width=\"" + number(width) +
+              "\"/>\n";
+}
