@@ -30,6 +30,7 @@
 #include "app/wordSelection.h"
 #include "app/worksheetDialog.h"
 #include "gray/GrayUnit.h"
+#include "gray/codeCount.h"
 #include "gray/diskLayout.h"
 #include "gray/grayTable.h"
 #include "lib/infoMessage.h"
@@ -72,7 +73,7 @@ TFormMain::TFormMain(QWidget* parent) : QWidget(parent) {
 
     SpinEdit = new TSpinEdit(content);
     place(SpinEdit, {8, 77, 113, 22});
-    SpinEdit->setRange(kMinShownCount, kMaxShownCount);
+    SpinEdit->setRange(TCodeCount::kMin, TCodeCount::kMax);
     SpinEdit->setIncrement(2);
     SpinEdit->setValue(10);
     LabelAnzahl->setBuddy(SpinEdit);
@@ -173,7 +174,7 @@ void TFormMain::BitBtnClick() {
     fillTable();
     CurrentGray->paintDisk();
     m_readHead->setGray(*CurrentGray);
-    m_construction->setCount(CurrentGray->codeCount());
+    m_construction->setCycle(CurrentGray->cycle());
     m_tools->showTable(*CurrentGray);
     m_practice->setGray(*CurrentGray);
     // A new table is read from its start.
@@ -194,7 +195,7 @@ void TFormMain::resetTable() {
 
 void TFormMain::fillTable() {
     int row = 1;
-    for (const TTableRow& cells : tableRows(*CurrentGray)) {
+    for (const TTableRow& cells : tableRows(CurrentGray->cycle())) {
         for (int column = 0; column < kGridColumns; ++column) {
             StringGrid->setCell(column, row,
                                 QString::fromStdString(cells[static_cast<std::size_t>(column)]));

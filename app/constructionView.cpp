@@ -16,6 +16,7 @@
 #include <utility>
 
 #include "app/diskGeometry.h"
+#include "app/lessonActions.h"
 #include "app/platform/glyphs.h"
 #include "app/platform/imageControl.h"
 #include "app/platform/qtCanvas.h"
@@ -71,9 +72,8 @@ TConstructionView::TConstructionView(TTeachingTools& tools, TZoomArea& zoom)
     setObjectName(QStringLiteral("constructionPanel"));
     setAccessibleName(QStringLiteral("Konstruktion"));
     setFocusPolicy(Qt::StrongFocus);
-    m_action = new QAction(constructionGlyph(rgbToQColor(kPrefixBitColor)),
-                           QStringLiteral("Konstruktion"), this);
-    m_action->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_K));
+    m_action = createAction(TActionId::Construction,
+                            constructionGlyph(rgbToQColor(kPrefixBitColor)), this);
     m_action->setCheckable(true);
     m_action->setEnabled(false);  // until there is a table
     tools.addToolButton(m_action)->setObjectName(QStringLiteral("constructionButton"));
@@ -135,8 +135,8 @@ TConstructionView::TConstructionView(TTeachingTools& tools, TZoomArea& zoom)
     connect(m_action, &QAction::toggled, this, &TConstructionView::setShown);
 }
 
-void TConstructionView::setCount(int n) {
-    m_player.setCount(n);
+void TConstructionView::setCycle(const TGrayCycle& cycle) {
+    m_player.setCycle(cycle);
     m_action->setEnabled(true);
     followPlaying();
     showStep(false);

@@ -10,6 +10,7 @@ class QLabel;
 class QPushButton;
 class QTableWidget;
 class QTimer;
+class TGrayCycle;
 class TImageControl;
 class TTeachingTools;
 class TZoomArea;
@@ -30,7 +31,7 @@ public:
 
     QAction* action() const { return m_action; }
     // The steps of the code of n words, from Start.
-    void setCount(int n);
+    void setCycle(const TGrayCycle& cycle);
     const TConstructionPlayer& player() const { return m_player; }
     // One step of "Abspielen", as its timer takes it.
     void tick();

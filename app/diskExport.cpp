@@ -10,7 +10,7 @@
 
 #include "app/platform/qtCanvas.h"
 #include "gray/GrayUnit.h"
-#include "gray/grayCycle.h"
+#include "gray/cycleCheck.h"
 #include "gray/grayTable.h"
 #include "lesson/shownDisk.h"
 
@@ -48,7 +48,7 @@ bool writeDiskSvg(const TShownDisk& shownDisk, const TGray& gray, const QString&
     svg.setOutputDevice(&file);
     svg.setSize(QSize(kDesignedDiskSize, kDesignedDiskSize));
     svg.setViewBox(QRect(0, 0, kDesignedDiskSize, kDesignedDiskSize));
-    svg.setTitle(QString::fromStdString(diskTitle(gray)));
+    svg.setTitle(QString::fromStdString(diskTitle(gray.cycle())));
     QPainter painter;
     if (!painter.begin(&svg)) return false;
     TPainterCanvas canvas(painter, kDesignedDiskSize, kDesignedDiskSize, face);
@@ -71,7 +71,7 @@ void printWorksheet(TGray& gray, QPrinter& printer, QColor face) {
     heading.setPixelSize(7);
     heading.setBold(true);
     painter.setFont(heading);
-    const QString title = QString::fromStdString(worksheetHeading(gray));
+    const QString title = QString::fromStdString(worksheetHeading(gray.cycle()));
     painter.save();
     painter.translate(kMarginMm, 22.5);  // the baseline
     shrinkToWidth(painter, QFontMetricsF(heading).horizontalAdvance(title));
@@ -81,7 +81,7 @@ void printWorksheet(TGray& gray, QPrinter& printer, QColor face) {
     QFont words(QStringLiteral("DejaVu Sans Mono"));
     words.setPixelSize(4);
     painter.setFont(words);
-    const std::vector<std::string> kept = keptWords(gray);
+    const std::vector<std::string>& kept = gray.cycle().words();
     QStringList entries;
     double widest = 0;
     for (std::size_t i = 0; i < kept.size(); ++i) {

@@ -14,6 +14,7 @@
 #include <span>
 
 #include "app/diskGeometry.h"
+#include "app/lessonActions.h"
 #include "app/platform/glyphs.h"
 #include "app/platform/imageControl.h"
 #include "app/platform/qtCanvas.h"
@@ -22,7 +23,7 @@
 #include "app/teachingTools.h"
 #include "app/wordSelection.h"
 #include "gray/GrayUnit.h"
-#include "gray/grayCycle.h"
+#include "gray/cycleCheck.h"
 #include "io/fileAccess.h"
 #include "lesson/sectorMark.h"
 #include "lib/errors.h"
@@ -32,7 +33,6 @@ namespace {
 
 // Over the table and the listing, at 100 %.
 constexpr QRect kOverTableAndListing{8, 112, 497, 665};
-constexpr int kMoodleTasks = 20;
 
 // A new seed for each round, so that a class does not see the same tasks twice.
 unsigned freshSeed() { return std::random_device{}(); }
@@ -45,8 +45,7 @@ TPracticePanel::TPracticePanel(TTeachingTools& tools, TZoomArea& zoom, TImageCon
     setObjectName(QStringLiteral("practicePanel"));
     setAccessibleName(QStringLiteral("Üben"));
     setFocusPolicy(Qt::StrongFocus);
-    m_action = new QAction(practiceGlyph(), QStringLiteral("Üben"), this);
-    m_action->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_U));
+    m_action = createAction(TActionId::Practice, practiceGlyph(), this);
     m_action->setCheckable(true);
     m_action->setEnabled(false);  // until there is a table
     tools.addToolButton(m_action)->setObjectName(QStringLiteral("practiceButton"));
@@ -104,7 +103,7 @@ void TPracticePanel::setGray(TGray& gray) {
     m_gray = &gray;
     m_selectedBefore.reset();
     m_action->setEnabled(true);
-    m_round.start(gray.codeCount(), freshSeed());
+    m_round.start(gray.cycle(), freshSeed());
     if (m_action->isChecked()) setShown(true);
 }
 
@@ -195,17 +194,18 @@ void TPracticePanel::markSector() {
         m_disk.setOverlay(this, {});
         return;
     }
-    TSectorMark mark = sectorMark(m_disk.width(), keptWords(*m_gray), {}, m_round.task().sector);
+    TSectorMark mark =
+        sectorMark(m_disk.width(), m_gray->cycle().words(), {}, m_round.task().sector);
     mark.changes.clear();  // the changing ring would answer "which ring changes"
     m_disk.setOverlay(this, markOverlay(mark));
 }
 
 void TPracticePanel::chooseFileForMoodle() {
     if (m_gray == nullptr) return;
-    QString fileName = QFileDialog::getSaveFileName(
-        this, QStringLiteral("Für Moodle speichern"),
-        QStringLiteral("zyklora-gray-code-%1.xml").arg(m_gray->codeCount()),
-        QStringLiteral("Moodle-XML (*.xml)"));
+    QString fileName =
+        QFileDialog::getSaveFileName(this, QStringLiteral("Für Moodle speichern"),
+                                     QString::fromStdString(moodleBankFileName(m_gray->cycle())),
+                                     QStringLiteral("Moodle-XML (*.xml)"));
     if (fileName.isEmpty()) return;
     if (!fileName.endsWith(QStringLiteral(".xml"), Qt::CaseInsensitive)) {
         fileName += QStringLiteral(".xml");
@@ -215,9 +215,7 @@ void TPracticePanel::chooseFileForMoodle() {
 
 void TPracticePanel::saveForMoodle(const QString& fileName) {
     if (m_gray == nullptr) return;
-    const int n = m_gray->codeCount();
-    const std::string xml = moodleXml(practiceTasks(n, freshSeed(), kMoodleTasks),
-                                      "Zyklora/Gray-Code n=" + std::to_string(n));
+    const std::string xml = moodleBank(m_gray->cycle(), freshSeed());
     const std::string failed =
         "Die Datei " + fileName.toStdString() + " konnte nicht geschrieben werden";
     try {

@@ -14,6 +14,7 @@
 #include <cmath>
 
 #include "app/diskGeometry.h"
+#include "app/lessonActions.h"
 #include "app/platform/glyphs.h"
 #include "app/platform/imageControl.h"
 #include "app/platform/zoomArea.h"
@@ -21,6 +22,7 @@
 #include "app/teachingTools.h"
 #include "app/wordSelection.h"
 #include "draw/lessonColors.h"
+#include "gray/GrayUnit.h"
 #include "lesson/shownDisk.h"
 
 namespace {
@@ -37,9 +39,7 @@ const QString kMisreadStyle = QStringLiteral("color: %1;").arg(rgbToQColor(kMisr
 TReadHeadTool::TReadHeadTool(TShownDisk& model, TTeachingTools& tools, TZoomArea& zoom,
                              TImageControl& disk)
     : QObject(&disk), m_model(model), m_tools(tools), m_disk(disk) {
-    m_action =
-        new QAction(readHeadGlyph(rgbToQColor(kHeadColor)), QStringLiteral("Lesekopf"), this);
-    m_action->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
+    m_action = createAction(TActionId::ReadHead, readHeadGlyph(rgbToQColor(kHeadColor)), this);
     m_action->setCheckable(true);
     m_action->setEnabled(false);  // until there is a disk
     tools.addSeparator();
@@ -133,7 +133,7 @@ void TReadHeadTool::fitWordFont(double zoom) {
 }
 
 void TReadHeadTool::setGray(TGray& gray) {
-    m_model.setGray(gray);
+    m_model.setCycle(gray.cycle());
     m_action->setEnabled(true);
     fitControls();
     settingsChanged();

@@ -16,6 +16,7 @@
 
 #include "app/GrayMain.h"
 #include "app/diskExport.h"
+#include "app/lessonActions.h"
 #include "app/platform/announcer.h"
 #include "app/platform/glyphs.h"
 #include "app/platform/imageControl.h"
@@ -25,8 +26,8 @@
 #include "app/sidePanels.h"
 #include "app/wordSelection.h"
 #include "gray/GrayUnit.h"
+#include "gray/cycleCheck.h"
 #include "gray/diskLayout.h"
-#include "gray/grayCycle.h"
 #include "gray/grayTable.h"
 #include "lib/infoMessage.h"
 
@@ -42,17 +43,13 @@ constexpr int kSeparatorWidth = 6;
 
 TTeachingTools::TTeachingTools(TFormMain& form, TZoomArea& zoom)
     : QObject(&form), m_form(form), m_zoom(zoom) {
-    using Key = QKeySequence;
-    addToolButton(newAction(TTool::Info, QStringLiteral("Autor"), Key(Qt::CTRL | Qt::Key_I)));
-    addToolButton(newAction(TTool::Help, QStringLiteral("Erläuterung"), Key(Qt::Key_F1)));
-    addToolButton(
-        newAction(TTool::Exit, QStringLiteral("Programm beenden"), Key(Qt::CTRL | Qt::Key_Q)));
+    addToolButton(newAction(TTool::Info));
+    addToolButton(newAction(TTool::Help));
+    addToolButton(newAction(TTool::Exit));
     addSeparator();
-    addToolButton(
-        newAction(TTool::SaveDisk, QStringLiteral("Scheibe speichern"), Key(Qt::CTRL | Qt::Key_S)));
-    addToolButton(newAction(TTool::Print, QStringLiteral("Drucken"), Key(Qt::CTRL | Qt::Key_P)));
-    addToolButton(newAction(TTool::CopyTable, QStringLiteral("Tabelle kopieren"),
-                            Key(Qt::CTRL | Qt::SHIFT | Qt::Key_C)));
+    addToolButton(newAction(TTool::SaveDisk));
+    addToolButton(newAction(TTool::Print));
+    addToolButton(newAction(TTool::CopyTable));
     for (TTool tool : {TTool::SaveDisk, TTool::Print, TTool::CopyTable}) {
         action(tool)->setEnabled(false);  // until there is a table
     }
@@ -91,12 +88,11 @@ TTeachingTools::TTeachingTools(TFormMain& form, TZoomArea& zoom)
     });
 }
 
-QAction* TTeachingTools::newAction(TTool tool, const QString& text, const QKeySequence& shortcut) {
+QAction* TTeachingTools::newAction(TTool tool) {
     static const std::array<QIcon (*)(), 6> kGlyphs = {infoGlyph, helpGlyph,  exitGlyph,
                                                        saveGlyph, printGlyph, copyGlyph};
     const auto index = static_cast<std::size_t>(tool);
-    auto* made = new QAction(kGlyphs[index](), text, this);
-    made->setShortcut(shortcut);
+    QAction* made = createAction(static_cast<TActionId>(index), kGlyphs[index](), this);
     m_actions[index] = made;
     return made;
 }
@@ -104,10 +100,10 @@ QAction* TTeachingTools::newAction(TTool tool, const QString& text, const QKeySe
 QToolButton* TTeachingTools::addToolButton(QAction* action) {
     m_form.addAction(action);
     // The three classic buttons keep their hints exactly; the added ones name their shortcut.
-    const bool classic =
-        std::find(m_actions.begin(), m_actions.begin() + 3, action) != m_actions.begin() + 3;
+    const bool named = !action->data().isValid() ||
+                       lessonAction(static_cast<TActionId>(action->data().toInt())).keyInTooltip;
     QToolButton* added = speedButton(m_form.ToolBar, action,
-                                     classic ? TShortcutInTooltip::No : TShortcutInTooltip::Yes);
+                                     named ? TShortcutInTooltip::Yes : TShortcutInTooltip::No);
     added->setIconSize(QSize(kGlyphSize, kGlyphSize));
     m_zoom.place(added, {m_nextLeft, 2, kButtonWidth, kButtonHeight});
     m_nextLeft += kButtonWidth;
@@ -128,7 +124,7 @@ void TTeachingTools::addSeparator() {
 void TTeachingTools::showTable(TGray& gray) {
     m_gray = &gray;
     m_wordSelection->setGray(&gray);
-    const TCycleCheck check = checkCycle(keptWords(gray));
+    const TCycleCheck check = checkCycle(gray.cycle().words());
     const QString result = QString::fromStdString(check.text);
     m_cycleLabel->setText(result);
     m_cycleLabel->setStyleSheet(check.cyclic ? QString() : QStringLiteral("color: #c00000;"));
@@ -142,7 +138,7 @@ void TTeachingTools::announce(const QString& text) { m_announcer->announce(text)
 
 void TTeachingTools::describeDisk(const QString& selected) {
     if (m_gray == nullptr) return;
-    const QString disk = QString::fromStdString(diskSummary(*m_gray));
+    const QString disk = QString::fromStdString(diskSummary(m_gray->cycle()));
     m_form.ImageScheibe->setAccessibleDescription(
         selected.isEmpty() ? disk : disk + QStringLiteral(". ") + selected);
 }
@@ -197,7 +193,7 @@ void TTeachingTools::printWorksheet() {
 }
 
 QString TTeachingTools::tableText() const {
-    return m_gray != nullptr ? QString::fromStdString(::tableText(*m_gray)) : QString();
+    return m_gray != nullptr ? QString::fromStdString(::tableText(m_gray->cycle())) : QString();
 }
 
 void TTeachingTools::copyTable() { QApplication::clipboard()->setText(tableText()); }

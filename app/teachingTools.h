@@ -59,7 +59,7 @@ public:
     void announce(const QString& text);
 
 private:
-    QAction* newAction(TTool tool, const QString& text, const QKeySequence& shortcut);
+    QAction* newAction(TTool tool);
     void saveDisk();
     void printWorksheet();
     void copyTable();

@@ -9,7 +9,7 @@
 #include "app/platform/memo.h"
 #include "app/platform/stringGrid.h"
 #include "gray/GrayUnit.h"
-#include "gray/grayCycle.h"
+#include "gray/cycleCheck.h"
 #include "lesson/shownDisk.h"
 
 TWordSelection::TWordSelection(TMemo& listing, TStringGrid& table, TImageControl& disk,
@@ -83,7 +83,7 @@ void TWordSelection::step(int step) {
 void TWordSelection::selectTableRow(int tableRow) {
     // Table row r holds index r of the full code; dropped words have no place in the cycle.
     if (m_gray == nullptr) return;
-    if (const auto word = wordOfFullIndex(*m_gray, tableRow)) {
+    if (const auto word = m_gray->cycle().positionOf(tableRow)) {
         select(*word);
     } else {
         m_table.clearSelection();
@@ -102,7 +102,7 @@ void TWordSelection::markListing() {
 }
 
 void TWordSelection::markTable() {
-    const int row = fullIndexOfWord(*m_gray, *m_selected);
+    const int row = m_gray->cycle().indexOf(*m_selected);
     const QSignalBlocker quiet(m_table);  // the current row moves with the selection
     m_table.setCurrentCell(row, 1, QItemSelectionModel::NoUpdate);
     m_table.clearSelection();

@@ -21,11 +21,13 @@
 #include <array>
 
 #include "app/GrayMain.h"
+#include "app/lessonActions.h"
 #include "app/platform/glyphs.h"
 #include "app/platform/qtCanvas.h"
 #include "app/platform/spinEdit.h"
 #include "app/teachingTools.h"
 #include "gray/GrayUnit.h"
+#include "gray/codeCount.h"
 #include "gray/grayTable.h"
 #include "lib/infoMessage.h"
 
@@ -98,7 +100,7 @@ TWorksheetDialog::TWorksheetDialog(QWidget* parent) : QDialog(parent) {
 
     m_count = new QSpinBox(this);
     m_count->setObjectName(QStringLiteral("sheetCount"));
-    m_count->setRange(kMinShownCount, kMaxShownCount);
+    m_count->setRange(TCodeCount::kMin, TCodeCount::kMax);
     m_count->setSingleStep(2);
     // A typed odd count becomes the even one that a sheet is drawn for.
     connect(m_count, &QSpinBox::editingFinished, this,
@@ -198,8 +200,7 @@ void TWorksheetDialog::saveAsPdf() {
 
 TWorksheetTool::TWorksheetTool(TFormMain& form, TTeachingTools& tools)
     : QObject(&form), m_form(form) {
-    m_action = new QAction(worksheetGlyph(), QStringLiteral("Arbeitsblatt"), this);
-    m_action->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P));
+    m_action = createAction(TActionId::Worksheet, worksheetGlyph(), this);
     tools.addToolButton(m_action)->setObjectName(QStringLiteral("worksheetButton"));
     connect(m_action, &QAction::triggered, this, &TWorksheetTool::open);
 }

@@ -3,10 +3,12 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "gray/grayCycle.h"
 #include "lib/baseClss.h"
 #include "lib/listClss.h"
 
@@ -37,15 +39,12 @@ public:
     // closes the cycle, and the list holds at most 65535 words.
     explicit TGray(std::int32_t count);
 
-    // Computes bitCount, fullCount, lowEnd and highStart, fills codes with the kept words and
-    // writes them, one line each, to the listing of GrayWindow.
+    // Computes bitCount, fullCount, lowEnd and highStart from the cut, fills codes with the kept
+    // words and writes them, one line each, to the listing of GrayWindow.
     void generate();
-    // Computes what generate computes and fills codes, without writing to the listing: for a
-    // table drawn away from the window, such as on a worksheet.
-    void computeCodes();
 
     // The smallest k with 2^k >= n. Raises std::invalid_argument for n < 1.
-    static std::int32_t bitsNeeded(std::int32_t n);
+    static std::int32_t bitsNeeded(std::int32_t n) { return TGrayCycle::bitsNeeded(n); }
     // The binary digits of value, left-padded with "0" to bitCount characters; never cut.
     // 0 and below give bitCount zeros.
     std::string dualString(std::int32_t value) const;
@@ -63,15 +62,12 @@ public:
     std::int32_t codeCount() const { return m_codeCount; }
     // The kept words as TCode values, in table order. Reading moves the list's cursor.
     TListe& codes() { return m_codes; }
-
-    // The Gray code word of index i of the full code.
-    static std::int32_t grayOf(std::int32_t index) {
-        return index ^ static_cast<std::int32_t>(static_cast<std::uint32_t>(index) >> 1);
-    }
+    // The cut that generate computed: positions, indices and the kept words. Only after
+    // generate.
+    const TGrayCycle& cycle() const { return *m_cycle; }
 
 private:
-    void appendCode(std::int32_t index);
-
+    std::optional<TGrayCycle> m_cycle;
     std::int32_t m_fullCount = 0;
     std::int32_t m_lowEnd = 0;
     std::int32_t m_highStart = 0;

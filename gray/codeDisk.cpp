@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "gray/GrayUnit.h"
-#include "gray/grayCycle.h"
+#include "gray/cycleCheck.h"
 #include "gray/grayWindow.h"
 #include "lib/canvas.h"
 
@@ -18,7 +18,7 @@ std::int32_t roundToInt(long double value) { return static_cast<std::int32_t>(st
 
 void TGray::paintDisk() { paintDisk(grayWindow().diskImage()); }
 
-void TGray::paintDisk(TCanvas& image) { ::paintDisk(image, keptWords(*this)); }
+void TGray::paintDisk(TCanvas& image) { ::paintDisk(image, cycle().words()); }
 
 void paintDisk(TCanvas& image, const std::vector<std::string>& words,
                const std::vector<double>& ringOffsetsDegrees) {

@@ -6,46 +6,60 @@
 #include <string>
 #include <vector>
 
-class TGray;
+#include "gray/codeCount.h"
 
-// What a lesson needs to connect the table, the listing and the disk: where a kept word stands
-// in the full code, which bit changes from one word to the next, and whether the words really
-// close into a cycle.
+// The cut: where the cyclic code of codeCount words lies in the reflected binary Gray code of
+// fullCount = 2^bitCount words. The full code's indices 0 .. lowEnd and highStart ..
+// fullCount - 1 are kept, in this order; the block between them, centred in the upper half, is
+// dropped. Index i stands for the word i XOR (i >> 1). The position of a kept word is its place
+// in the cycle, 0-based, in listing order.
+//
+// This is the only place where the cut's arithmetic is written; the table, the listing, the
+// disk and every lesson module read it from here. A value never changes once made.
+class TGrayCycle {
+public:
+    // The cut of an even count of at least 2 words; std::invalid_argument otherwise.
+    explicit TGrayCycle(std::int32_t count);
+    // The cut of a lesson's count, computed once per count for the program's lifetime.
+    static const TGrayCycle& of(TCodeCount count);
 
-// The kept words of gray, in cycle order.
-std::vector<std::string> keptWords(TGray& gray);
+    // The smallest k with 2^k >= n; std::invalid_argument for n < 1.
+    static std::int32_t bitsNeeded(std::int32_t n);
+    // The Gray code word of index of the full code, as a number.
+    static std::int32_t grayOf(std::int32_t index) {
+        return index ^ static_cast<std::int32_t>(static_cast<std::uint32_t>(index) >> 1);
+    }
 
-// The index in the full code of the word at position word (0-based) of the cycle.
-std::int32_t fullIndexOfWord(const TGray& gray, std::int32_t word);
-// The cycle position of the full-code index, or nothing for a dropped or absent index.
-std::optional<std::int32_t> wordOfFullIndex(const TGray& gray, std::int32_t index);
+    std::int32_t codeCount() const { return m_codeCount; }
+    std::int32_t bitCount() const { return m_bitCount; }
+    std::int32_t fullCount() const { return m_fullCount; }
+    std::int32_t lowEnd() const { return m_lowEnd; }
+    std::int32_t highStart() const { return m_highStart; }
+    // How many words the cut drops: fullCount - codeCount, none for a power of two.
+    std::int32_t droppedCount() const { return m_highStart - m_lowEnd - 1; }
 
-// The code word at position word (0-based) of the cycle.
-std::string wordOfCycle(const TGray& gray, std::int32_t word);
+    // Whether index of the full code lies in the dropped block.
+    bool isDropped(std::int32_t index) const { return index > m_lowEnd && index < m_highStart; }
+    // The position of index of the full code, or nothing for a dropped or absent index.
+    std::optional<std::int32_t> positionOf(std::int32_t index) const;
+    // The index in the full code of the word at position (0 .. codeCount - 1).
+    std::int32_t indexOf(std::int32_t position) const {
+        return position <= m_lowEnd ? position : position + droppedCount();
+    }
+    // The kept words in listing order, bitCount characters each, most significant bit first.
+    const std::vector<std::string>& words() const { return m_words; }
+    // The binary digits of value, left-padded with "0" to bitCount characters.
+    std::string dualString(std::int32_t value) const;
 
-// The position step words on from selected around a cycle of count words (either way, any
-// distance); the first word when nothing is selected.
-std::int32_t steppedWord(std::optional<std::int32_t> selected, std::int32_t step,
-                         std::int32_t count);
-
-// The bit (0 = least significant, the rightmost character) in which two words of equal length
-// differ, when they differ in exactly one bit; nothing otherwise.
-std::optional<std::int32_t> singleChangedBit(const std::string& from, const std::string& to);
-
-// Checks every pair of neighbours, the last and the first included, and says in German whether
-// each differs in exactly one bit: "Zyklisch: alle 10 Übergänge ändern genau ein Bit", or
-// which pair breaks the cycle.
-struct TCycleCheck {
-    bool cyclic;
-    std::string text;
+private:
+    std::int32_t m_codeCount;
+    std::int32_t m_bitCount;
+    std::int32_t m_fullCount;
+    std::int32_t m_lowEnd;
+    std::int32_t m_highStart;
+    std::vector<std::string> m_words;
 };
-TCycleCheck checkCycle(const std::vector<std::string>& words);
 
-// Where bit (0 = least significant) of a disk of bits rings lies: "Bit 2 (Ring 3 von außen)",
-// "Bit 0 (äußerer Ring)" or, for the most significant bit, "(innerer Ring)".
-std::string bitAndRing(std::int32_t bit, std::int32_t bits);
-
-// What the disk's sector of the word at position word (0-based) shows, in German, on three
-// lines: the word with its position, its index in the full code, and the bit and ring that
-// change towards the next word of the cycle (the last word's next is the first).
-std::string sectorDescription(const TGray& gray, std::int32_t word);
+// The binary digits of value, left-padded with "0" to width characters; never cut. 0 and below
+// give width zeros.
+std::string dualString(std::int32_t value, std::int32_t width);

@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
+
+class TGrayCycle;
 
 // How the cyclic Gray code of n words arises, step by step, and how a controller decodes a word
 // read from its disk back to the word's place in the cycle. The window's and the page's
@@ -22,8 +25,8 @@ struct TConstructionStep {
 // each further bit (the list, then its mirror image; "0" put in front of the first half, "1" in
 // front of the second, which is marked), Drop (all 2^k words, the block that the table marks with
 // "*" marked) and Close (the n kept words in the listing's order, its text ending with the cycle
-// check). std::invalid_argument unless n is even and 4..64.
-std::vector<TConstructionStep> constructionSteps(int n);
+// check).
+std::vector<TConstructionStep> constructionSteps(const TGrayCycle& cycle);
 
 struct TDecoding {
     std::string binary;  // the word in binary: each bit the XOR of the Gray bits up to it
@@ -31,11 +34,11 @@ struct TDecoding {
     int position;        // the word's place in the cycle of n words, 0-based, listing order
 };
 
-// The chain a controller computes for a word read from the disk of n words.
-// std::invalid_argument unless n is even and 4..64 and word is one of its n words.
-TDecoding decodeWord(int n, const std::string& word);
+// The chain a controller computes for a word read from the disk of cycle; nothing for a text
+// that is none of its words (another length, other characters, a dropped word).
+std::optional<TDecoding> decodeWord(const TGrayCycle& cycle, const std::string& word);
 
 // The decoding as one line: "1100 → Dualzahl 1000 → Nummer 8 im vollständigen Code → Wort 9
 // von 10"; above the dropped block the block's length is taken away on the way, as in
-// "→ 15 − 6 entfernte Wörter = Position 9 →". Refuses what decodeWord refuses.
-std::string decodingText(int n, const std::string& word);
+// "→ 15 − 6 entfernte Wörter = Position 9 →"; "" for what decodeWord refuses.
+std::string decodingText(const TGrayCycle& cycle, const std::string& word);

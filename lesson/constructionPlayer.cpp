@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "gray/GrayUnit.h"
+#include "gray/grayCycle.h"
 
 namespace {
 
@@ -12,8 +13,8 @@ constexpr double kMinOutlineShare = 60;
 
 }  // namespace
 
-void TConstructionPlayer::setCount(int n) {
-    m_steps = constructionSteps(n);
+void TConstructionPlayer::setCycle(const TGrayCycle& cycle) {
+    m_steps = constructionSteps(cycle);
     m_shown = 0;
     m_playing = false;
 }

@@ -10,6 +10,7 @@
 #include "lesson/sectorMark.h"
 
 class TCanvas;
+class TGrayCycle;
 
 // The construction view's state, for the window and the page alike: the steps of the code of
 // the last OK, the step shown, and whether they play one after another. The editions forward
@@ -19,8 +20,8 @@ public:
     // How long each step stands while playing.
     static constexpr int kStepMilliseconds = 1500;
 
-    // The steps of the code of n words (even, 4..64), shown from Start, not playing.
-    void setCount(int n);
+    // The steps of the code of cycle, shown from Start, not playing.
+    void setCycle(const TGrayCycle& cycle);
     bool hasSteps() const { return !m_steps.empty(); }
 
     // The step shown and its place, e.g. "Schritt 3 von 6". Only with steps.

@@ -8,9 +8,9 @@
 
 #include "draw/svgCanvas.h"
 #include "gray/GrayUnit.h"
+#include "gray/cycleCheck.h"
 #include "gray/diskLayout.h"
 #include "gray/grayCycle.h"
-#include "lesson/construction.h"
 #include "lesson/readHead.h"
 #include "lesson/sectorMark.h"
 #include "lesson/seededDraw.h"
@@ -53,8 +53,9 @@ std::vector<std::string> nearWords(const std::string& word, std::vector<std::str
     return neighbours;
 }
 
-TTask taskAbout(TTaskKind kind, int n, int sector, const std::vector<std::string>& words,
-                TSeededDraw& draw) {
+TTask taskAbout(TTaskKind kind, const TGrayCycle& cycle, int sector, TSeededDraw& draw) {
+    const int n = cycle.codeCount();
+    const std::vector<std::string>& words = cycle.words();
     const auto at = [&](int position) -> const std::string& {
         return words[static_cast<std::size_t>(((position % n) + n) % n)];
     };
@@ -91,7 +92,7 @@ TTask taskAbout(TTaskKind kind, int n, int sector, const std::vector<std::string
             task.answer = std::to_string(sector + 1);
             // The number in the full code instead of the place in the cycle, and the places
             // beside it.
-            const int index = decodeWord(n, word).index;
+            const int index = cycle.indexOf(sector);
             task.choices = choicesFrom(
                 task.answer,
                 {std::to_string(index + 1), std::to_string(index), std::to_string(sector),
@@ -141,7 +142,7 @@ std::string base64(const std::string& bytes) {
 // The disk that a ReadSector task is about, as the window shows it: the code's disk with the
 // task's sector outlined in the selection's colour.
 std::string taskDiskSvg(const TTask& task) {
-    const std::vector<std::string> words = constructionSteps(task.n).back().words;
+    const std::vector<std::string>& words = TGrayCycle::of(*TCodeCount::of(task.n)).words();
     TSvgCanvas svg(kDesignedDiskSize, kDesignedDiskSize,
                    "Codescheibe mit " + std::to_string(task.n) + " Wörtern", kPaperFace);
     paintDisk(svg, words);
@@ -184,12 +185,11 @@ const char* kindName(TTaskKind kind) {
 
 }  // namespace
 
-std::vector<TTask> practiceTasks(int n, unsigned seed, int count) {
+std::vector<TTask> practiceTasks(const TGrayCycle& cycle, unsigned seed, int count) {
     if (count < 1 || count > 200) {
         throw std::invalid_argument("practice: 1..200 tasks, not " + std::to_string(count));
     }
-    // constructionSteps refuses a count that is no even number from 4 to 64.
-    const std::vector<std::string> words = constructionSteps(n).back().words;
+    const int n = cycle.codeCount();
     TSeededDraw draw(seed);
     std::vector<TTaskKind> kinds;
     std::vector<TTask> tasks;
@@ -202,7 +202,7 @@ std::vector<TTask> practiceTasks(int n, unsigned seed, int count) {
         }
         const TTaskKind kind = kinds.back();
         kinds.pop_back();
-        tasks.push_back(taskAbout(kind, n, draw.below(n), words, draw));
+        tasks.push_back(taskAbout(kind, cycle, draw.below(n), draw));
     }
     return tasks;
 }

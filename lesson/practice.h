@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+class TGrayCycle;
+
 // Practice with feedback: tasks about the code of n words, the check of a given answer, and the
 // tasks as a question bank for Moodle. The sectors of the disk are in listing order, and ring 1
 // is the outermost.
@@ -20,10 +22,10 @@ struct TTask {
     std::string answer;  // the right answer as it would be typed or picked
 };
 
-// count tasks about the code of n words, drawn from seed; the same arguments always give the
-// same tasks, and every kind occurs when count >= 8. std::invalid_argument unless n is even
-// and 4..64 and count is 1..200.
-std::vector<TTask> practiceTasks(int n, unsigned seed, int count);
+// count tasks about the code of cycle, drawn from seed; the same arguments always give the
+// same tasks, and every kind occurs when count >= 8. std::invalid_argument unless count is
+// 1..200.
+std::vector<TTask> practiceTasks(const TGrayCycle& cycle, unsigned seed, int count);
 
 // Whether given answers task: spaces around it and inside a word are ignored; for numbers
 // leading zeros are ignored; for ChangingRing "Ring 2" and "2" both count.

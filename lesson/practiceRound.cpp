@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "lesson/practiceRound.h"
 
-void TPracticeRound::start(int n, unsigned seed) {
-    m_tasks = practiceTasks(n, seed, kTasksPerRound);
-    m_n = n;
+void TPracticeRound::start(const TGrayCycle& cycle, unsigned seed) {
+    m_tasks = practiceTasks(cycle, seed, kTasksPerRound);
+    m_cycle = &cycle;
     m_seed = seed;
     m_current = 0;
     m_right = 0;
@@ -49,7 +49,7 @@ void TPracticeRound::next() {
     if (!started()) return;
     if (finished()) {
         // "Neue Runde": the next ten tasks of the same code, from the seed after this one.
-        start(m_n, m_seed + 1);
+        start(*m_cycle, m_seed + 1);
         return;
     }
     if (!m_checked) return;

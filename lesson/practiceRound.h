@@ -15,8 +15,9 @@ class TPracticeRound {
 public:
     static constexpr int kTasksPerRound = 10;
 
-    // A new round about the code of n words (even, 4..64), its tasks drawn from seed.
-    void start(int n, unsigned seed);
+    // A new round about the code of cycle, its tasks drawn from seed. cycle must outlive the
+    // round (TGrayCycle::of's do).
+    void start(const TGrayCycle& cycle, unsigned seed);
     bool started() const { return !m_tasks.empty(); }
 
     // The task shown and its place, e.g. "Aufgabe 3 von 10". Only while the round runs.
@@ -57,6 +58,6 @@ private:
     bool m_checked = false;
     bool m_wasRight = false;
     int m_right = 0;
-    int m_n = 0;
+    const TGrayCycle* m_cycle = nullptr;
     unsigned m_seed = 0;
 };

@@ -5,7 +5,7 @@
 #include <cmath>
 #include <stdexcept>
 
-#include "gray/GrayUnit.h"
+#include "gray/grayCycle.h"
 
 namespace {
 
@@ -113,14 +113,8 @@ TSweep sweep(const std::vector<std::string>& words, const std::vector<double>& r
 }
 
 std::vector<std::string> binaryWords(int n) {
-    const std::int32_t bits = TGray::bitsNeeded(n);
+    const std::int32_t bits = TGrayCycle::bitsNeeded(n);
     std::vector<std::string> words;
-    for (int value = 0; value < n; ++value) {
-        std::string word(static_cast<std::size_t>(bits), '0');
-        for (std::int32_t bit = 0; bit < bits; ++bit) {
-            if ((value >> bit) & 1) word[static_cast<std::size_t>(bits - 1 - bit)] = '1';
-        }
-        words.push_back(std::move(word));
-    }
+    for (int value = 0; value < n; ++value) words.push_back(dualString(value, bits));
     return words;
 }

@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "gray/GrayUnit.h"
+#include "gray/cycleCheck.h"
 #include "gray/grayCycle.h"
 #include "lesson/construction.h"
 
@@ -43,10 +44,10 @@ std::string binarySectorDescription(const std::vector<std::string>& words, std::
 
 }  // namespace
 
-void TShownDisk::setGray(TGray& gray) {
-    m_gray = &gray;
-    m_grayWords = keptWords(gray);
-    m_binaryWords = binaryWords(gray.codeCount());
+void TShownDisk::setCycle(const TGrayCycle& cycle) {
+    m_cycle = &cycle;
+    m_grayWords = cycle.words();
+    m_binaryWords = binaryWords(cycle.codeCount());
     const auto rings = static_cast<std::int32_t>(m_grayWords.front().size());
     m_ring = m_ring < 0 ? rings - 1 : std::min(m_ring, rings - 1);
     m_offsetUnits = std::min(m_offsetUnits, maxOffset());
@@ -114,19 +115,15 @@ std::vector<double> TShownDisk::shownOffsets() const {
 
 void TShownDisk::paintShownDisk(TCanvas& canvas) const {
     if (!hasTable()) return;
-    if (showsPlainDisk()) {
-        m_gray->paintDisk(canvas);
-    } else {
-        paintDisk(canvas, shownWords(), offsets());
-    }
+    paintDisk(canvas, shownWords(), shownOffsets());
 }
 
 std::string TShownDisk::sectorDescription(std::int32_t word) const {
     std::string text =
         m_shown && m_binary
             ? binarySectorDescription(m_binaryWords, word)
-            : ::sectorDescription(*m_gray, word) + "\n" +
-                  decodingText(m_gray->codeCount(), m_grayWords[static_cast<std::size_t>(word)]);
+            : ::sectorDescription(*m_cycle, word) + "\n" +
+                  decodingText(*m_cycle, m_grayWords[static_cast<std::size_t>(word)]);
     if (!showsPlainDisk() && m_offsetUnits != 0) {
         const auto rings = static_cast<std::int32_t>(m_grayWords.front().size());
         text += "\n" + ringName(m_ring + 1, rings) + " um " + offsetText() + " versetzt";
@@ -161,8 +158,7 @@ std::vector<std::string> TShownDisk::ringNames() const {
 std::string TShownDisk::readingDecoding() const {
     if (!hasTable() || (m_shown && m_binary)) return "";
     const std::string& word = reading().word;
-    if (std::find(m_grayWords.begin(), m_grayWords.end(), word) == m_grayWords.end()) return "";
-    return decodingText(m_gray->codeCount(), word);
+    return decodingText(*m_cycle, word);
 }
 
 const TSweepReading& TShownDisk::reading() const { return readingAt(shownSweep(), m_angle); }

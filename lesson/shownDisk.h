@@ -11,7 +11,7 @@
 #include "lesson/sectorMark.h"
 
 class TCanvas;
-class TGray;
+class TGrayCycle;
 
 // The read head ("Lesekopf") and the disk it lies on, for the window and the browser page
 // alike: whether the head is shown, its angle, the ring that "Versatz" turns and by how much,
@@ -24,11 +24,11 @@ class TGray;
 // and offsets are clamped, and without a table every setter keeps its value for the next one.
 class TShownDisk {
 public:
-    // Takes the table of an OK. The head stays shown or hidden at its angle, the binary switch
+    // Takes the code of an OK. The head stays shown or hidden at its angle, the binary switch
     // stays; the chosen ring is fitted and the offset clamped to the new disk, the first table
-    // choosing the innermost ring. gray must stay alive until the next call.
-    void setGray(TGray& gray);
-    bool hasTable() const { return m_gray != nullptr; }
+    // choosing the innermost ring. cycle must stay alive until the next call.
+    void setCycle(const TGrayCycle& cycle);
+    bool hasTable() const { return m_cycle != nullptr; }
 
     // Shows or hides the head; hiding it stops a running turn. Without a table it stays hidden.
     void setShown(bool shown);
@@ -91,7 +91,7 @@ private:
     const TSweep& shownSweep() const { return m_binary ? m_binarySweep : m_graySweep; }
     std::vector<double> offsets() const;
 
-    TGray* m_gray = nullptr;
+    const TGrayCycle* m_cycle = nullptr;
     std::vector<std::string> m_grayWords;
     std::vector<std::string> m_binaryWords;
     TSweep m_graySweep{{}, 0};

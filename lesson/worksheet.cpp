@@ -5,11 +5,13 @@
 #include <array>
 #include <cmath>
 #include <numbers>
+#include <optional>
 #include <span>
 #include <stdexcept>
 #include <vector>
 
 #include "gray/GrayUnit.h"
+#include "gray/cycleCheck.h"
 #include "gray/diskLayout.h"
 #include "gray/grayCycle.h"
 #include "gray/grayTable.h"
@@ -127,15 +129,13 @@ TFitted fitted(std::string_view utf8, std::int32_t points, bool bold, std::int32
 // Draws one sheet; the sheet's words, table and random choices are made on construction.
 class TSheetPainter {
 public:
-    TSheetPainter(TCanvas& canvas, const TSheet& sheet)
+    TSheetPainter(TCanvas& canvas, const TSheet& sheet, const TGrayCycle& cycle)
         : m_canvas(canvas),
           m_sheet(sheet),
-          m_gray(sheet.n),
+          m_cycle(cycle),
+          m_words(cycle.words()),
           m_random(std::uint64_t{sheet.variant} << 16 | static_cast<std::uint64_t>(sheet.n) << 8 |
-                   static_cast<std::uint64_t>(sheet.kind)) {
-        m_gray.computeCodes();
-        m_words = keptWords(m_gray);
-    }
+                   static_cast<std::uint64_t>(sheet.kind)) {}
 
     void paint() {
         m_canvas.setPenColor(clBlack);
@@ -157,7 +157,7 @@ public:
 
 private:
     std::int32_t count() const { return m_sheet.n; }
-    std::int32_t bits() const { return m_gray.bitCount(); }
+    std::int32_t bits() const { return m_cycle.bitCount(); }
 
     void useFont(std::int32_t points, bool bold) {
         if (m_points == points && m_bold == bold) return;
@@ -216,8 +216,8 @@ private:
 
     TCanvas& m_canvas;
     const TSheet& m_sheet;
-    TGray m_gray;
-    std::vector<std::string> m_words;
+    const TGrayCycle& m_cycle;
+    const std::vector<std::string>& m_words;
     TSeededDraw m_random;
     std::int32_t m_points = 0;
     bool m_bold = false;
@@ -385,7 +385,7 @@ void TSheetPainter::fillTable() {
               " Codewörter wegfallen.",
           "Schreibe darunter die übrigen Wörter der Spalte XOR in ihrer Reihenfolge als Zyklus "
           "auf."});
-    const std::vector<TTableRow> rows = tableRows(m_gray);
+    const std::vector<TTableRow> rows = tableRows(m_cycle);
     const auto full = static_cast<std::int32_t>(rows.size());
 
     // Blank on the sheet: the whole XOR and Entfernen columns, and some Dualzahl and
@@ -542,16 +542,13 @@ void TSheetPainter::readDisk() {
 
 }  // namespace
 
-void paintSheet(TCanvas& canvas, const TSheet& sheet) {
-    if (sheet.n < kMinShownCount || sheet.n > kMaxShownCount || sheet.n % 2 != 0) {
-        throw std::invalid_argument("paintSheet: n must be even and 4..64, not " +
-                                    std::to_string(sheet.n));
+bool paintSheet(TCanvas& canvas, const TSheet& sheet) {
+    const std::optional<TCodeCount> count = TCodeCount::of(sheet.n);
+    if (!count || sheet.variant < kMinSheetVariant || sheet.variant > kMaxSheetVariant) {
+        return false;
     }
-    if (sheet.variant < kMinSheetVariant || sheet.variant > kMaxSheetVariant) {
-        throw std::invalid_argument("paintSheet: the variant must be 1..9999, not " +
-                                    std::to_string(sheet.variant));
-    }
-    TSheetPainter(canvas, sheet).paint();
+    TSheetPainter(canvas, sheet, TGrayCycle::of(*count)).paint();
+    return true;
 }
 
 std::string sheetKindName(TSheetKind kind) {

@@ -35,14 +35,14 @@ inline constexpr std::int32_t kSheetDiskSize = 1200;
 inline constexpr std::int32_t kCheckBarLength = 1000;
 
 // Draws one A4 portrait page on canvas in units of 0.1 mm (the canvas is 2100 wide, 2970
-// high). std::invalid_argument for an n or variant out of range.
+// high). False, drawing nothing, for an n or variant out of range.
 //
 // Every page has the heading "Gray-Code – Arbeitsblatt" or "Gray-Code – Lösung", the kind's
 // name, "Name:", "Klasse:" and "Datum:" lines, "Variante 17 · 10 Codewörter", the task and a
 // check bar of 100 mm (one line from x to x + 1000) with its label "100 mm". The variant
 // decides the blank cells of FillTable and the labelled sectors of ReadDisk; the same sheet
 // always draws the same calls. The button face (clBtnFace) is never drawn: paper is white.
-void paintSheet(TCanvas& canvas, const TSheet& sheet);
+bool paintSheet(TCanvas& canvas, const TSheet& sheet);
 
 // "Scheibe ausfüllen", "Tabelle ausfüllen" or "Scheibe ablesen".
 std::string sheetKindName(TSheetKind kind);

@@ -29,9 +29,7 @@ constexpr std::size_t kTextPiece = 1 << 16;
 }  // namespace
 
 TFiler::TFiler(TStream& stream, std::size_t bufferSize)
-    : m_stream(stream),
-      m_buffer(bufferSize),
-      m_bufferSize(bufferSize) {}
+    : m_stream(stream), m_buffer(bufferSize), m_bufferSize(bufferSize) {}
 
 TWriter::TWriter(TStream& stream, std::size_t bufferSize) : TFiler(stream, bufferSize) {}
 
@@ -161,7 +159,6 @@ std::uint64_t TReader::getLittleEndian(std::size_t width) {
     return value;
 }
 
-
 bool TReader::atEnd() {
     if (m_position < m_end) return false;
     const std::size_t delivered = m_stream.read({m_buffer.get(), m_bufferSize});
@@ -189,7 +186,6 @@ std::int32_t TReader::getIntegerAfterTag(TValueTag tag) {
             throw EReadError(kInvalidValue);
     }
 }
-
 
 std::int64_t TReader::getInt64() {
     const TValueTag tag = getTag();
@@ -263,5 +259,3 @@ char TReader::getChar() {
     if (text.size() != 1) throw EReadError(kInvalidValue);
     return text.front();
 }
-
-

@@ -217,9 +217,9 @@ public:
                     return static_cast<std::int16_t>(at[1] | at[2] << 8);
                 case TValueTag::tagInt32:
                     m_position += 5;
-                    return static_cast<std::int32_t>(std::uint32_t{at[1]} | std::uint32_t{at[2]} << 8 |
-                                                     std::uint32_t{at[3]} << 16 |
-                                                     std::uint32_t{at[4]} << 24);
+                    return static_cast<std::int32_t>(
+                        std::uint32_t{at[1]} | std::uint32_t{at[2]} << 8 |
+                        std::uint32_t{at[3]} << 16 | std::uint32_t{at[4]} << 24);
                 default:
                     break;
             }

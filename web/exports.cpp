@@ -8,12 +8,14 @@
 #include <cstddef>
 #include <iterator>
 #include <numbers>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "draw/lessonColors.h"
 #include "gray/GrayUnit.h"
-#include "gray/grayCycle.h"
+#include "gray/codeCount.h"
+#include "gray/cycleCheck.h"
 #include "gray/grayTable.h"
 #include "lesson/worksheet.h"
 #include "web/grayPage.h"
@@ -97,7 +99,7 @@ void showSelection() {
 // The head's panel: its texts one a line (angle, word read, sector's word, verdict, offset,
 // count line, turn button, the reading's decoding).
 void showHead() {
-    const TShownDisk& head = page().readHead();
+    const TShownDisk& head = page().shownDisk();
     const TReadHeadPanel panel = head.panel();
     const std::string lines = panel.angle + '\n' + panel.word + '\n' + panel.sectorWord + '\n' +
                               panel.verdict + '\n' + head.offsetText() + '\n' + head.countLine() +
@@ -117,12 +119,12 @@ void showConstruction() {
                 '\n' + player.announcement();
     }
     std::string rows;
-    for (const TGrayPage::TStepRow& row : page().stepRows()) {
+    for (const TLessonSession::TStepRow& row : page().stepRows()) {
         rows += row.number + '\t' + row.prefix + '\t' + row.rest + '\t' + (row.marked ? '1' : '0') +
                 '\n';
     }
-    jsShowConstruction(page().constructionShown() ? 1 : 0, lines.data(), lines.size(), rows.data(),
-                       rows.size(), player.playing() ? 1 : 0);
+    jsShowConstruction((page().panel() == TLessonPanel::Construction) ? 1 : 0, lines.data(),
+                       lines.size(), rows.data(), rows.size(), player.playing() ? 1 : 0);
 }
 
 // The practice panel: its texts one a line (progress, question, button, feedback, score, then
@@ -150,7 +152,7 @@ void showPractice() {
         typed = words.empty();
     }
     const std::int32_t verdict = !round.checked() ? 0 : round.wasRight() ? 1 : 2;
-    jsShowPractice(page().practiceShown() ? 1 : 0, lines.data(), lines.size(), choices.data(),
+    jsShowPractice(page().practising() ? 1 : 0, lines.data(), lines.size(), choices.data(),
                    choices.size(), round.picked().value_or(-1), typed ? 1 : 0,
                    round.checked() ? 1 : 0, verdict, round.started() && round.finished() ? 1 : 0);
 }
@@ -169,7 +171,7 @@ constexpr std::size_t kAnswerCapacity = 256;
 char answerBytes[kAnswerCapacity];
 
 void showRings() {
-    const TShownDisk& head = page().readHead();
+    const TShownDisk& head = page().shownDisk();
     std::string names;
     for (const std::string& name : head.ringNames()) names += name + '\n';
     jsShowRings(names.data(), names.size(), head.ring(), head.maxOffset(), head.offsetUnits());
@@ -177,7 +179,7 @@ void showRings() {
 
 // What the head changed: its panel when it is shown, else the selection.
 void showHeadOrSelection() {
-    if (page().readHead().shown()) {
+    if (page().shownDisk().shown()) {
         showHead();
     } else {
         showSelection();
@@ -193,7 +195,7 @@ void paintOverDisk(std::int32_t side) {
             jsMarkChange(from.x, from.y, to.x, to.y, mark->changeWidth);
         }
     }
-    const TShownDisk& head = page().readHead();
+    const TShownDisk& head = page().shownDisk();
     if (!head.shown()) return;
     const TDiskLayout layout(side, page().gray()->bitCount(), page().gray()->codeCount());
     constexpr double kRadians = std::numbers::pi / 180;
@@ -252,7 +254,19 @@ __attribute__((export_name("countCapacity"))) std::int32_t countCapacity() {
 __attribute__((export_name("okTyped"))) std::int32_t okTyped(std::int32_t length) {
     const bool fits = length >= 0 && static_cast<std::size_t>(length) <= kCountCapacity;
     return ok(fits ? typedCount(std::string_view(countBytes, static_cast<std::size_t>(length)))
-                   : kMinShownCount);
+                   : TCodeCount::kMin);
+}
+
+// The toolbar action of a key press: the key as KeyboardEvent.key names it, written into the
+// count buffer (length bytes), and whether Ctrl (or Cmd) and Shift are held. Returns the
+// action's place in the toolbar's order, or -1 for a press that starts none.
+__attribute__((export_name("actionOfKey"))) std::int32_t actionOfKey(std::int32_t length,
+                                                                     std::int32_t ctrl,
+                                                                     std::int32_t shift) {
+    if (length < 0 || static_cast<std::size_t>(length) > kCountCapacity) return -1;
+    const std::optional<TActionId> action = actionForKey(
+        std::string_view(countBytes, static_cast<std::size_t>(length)), ctrl != 0, shift != 0);
+    return action ? static_cast<std::int32_t>(*action) : -1;
 }
 
 // The colours drawn over the disk, of the misread verdict and of the construction's table;
@@ -321,13 +335,13 @@ __attribute__((export_name("diskPointer"))) std::int32_t diskPointer(std::int32_
 // "Lesekopf": shows the head (shown 1), closing the construction, or hides it; the selection's
 // texts follow the disk shown.
 __attribute__((export_name("readHead"))) void readHead(std::int32_t shown) {
-    page().showReadHead(shown != 0);
+    page().showPanel(TLessonPanel::ReadHead, shown != 0);
     showPanels();
 }
 
 // "Konstruktion": shows the construction panel (shown 1), closing the read head, or hides it.
 __attribute__((export_name("construction"))) void construction(std::int32_t shown) {
-    page().showConstruction(shown != 0);
+    page().showPanel(TLessonPanel::Construction, shown != 0);
     showPanels();
 }
 
@@ -338,7 +352,7 @@ __attribute__((export_name("constructionKey"))) std::int32_t constructionKey(std
     using TKey = TConstructionPlayer::TKey;
     constexpr TKey kKeys[] = {TKey::Left, TKey::Right, TKey::Home, TKey::End, TKey::Space};
     TConstructionPlayer& player = page().construction();
-    if (page().constructionShown() && key >= 0 &&
+    if ((page().panel() == TLessonPanel::Construction) && key >= 0 &&
         key < static_cast<std::int32_t>(std::size(kKeys))) {
         player.press(kKeys[key]);
     }
@@ -368,31 +382,31 @@ __attribute__((export_name("paintStep"))) void paintStep(std::int32_t side) {
 
 // "Versatz": the ring turned (0 = the outermost) and its offset in hundredths of a degree.
 __attribute__((export_name("setOffset"))) void setOffset(std::int32_t ring, std::int32_t units) {
-    page().readHead().setRing(ring);
-    page().readHead().setOffsetUnits(units);
+    page().shownDisk().setRing(ring);
+    page().shownDisk().setOffsetUnits(units);
     showHead();
     showSelection();
 }
 
 // "Dualcode" on (1) or off.
 __attribute__((export_name("setBinary"))) void setBinary(std::int32_t binary) {
-    page().readHead().setBinary(binary != 0);
+    page().shownDisk().setBinary(binary != 0);
     showHead();
     showSelection();
 }
 
 // "Drehen" or "Anhalten". Returns the milliseconds between frames when a turn began, else 0.
 __attribute__((export_name("turn"))) std::int32_t turn() {
-    page().readHead().startOrStopTurn();
+    page().shownDisk().startOrStopTurn();
     showHead();
-    return page().readHead().turning() ? kHeadFrameMilliseconds : 0;
+    return page().shownDisk().turning() ? kHeadFrameMilliseconds : 0;
 }
 
 // One frame of the turn; returns 0 once the turn has ended.
 __attribute__((export_name("turnFrame"))) std::int32_t turnFrame() {
-    page().readHead().advanceTurn();
+    page().shownDisk().advanceTurn();
     showHead();
-    return page().readHead().turning() ? 1 : 0;
+    return page().shownDisk().turning() ? 1 : 0;
 }
 
 // The sector at (x, y) of a side x side disk, or -1.
@@ -424,7 +438,7 @@ __attribute__((export_name("diskSvg"))) void diskSvg(std::int32_t face) {
 // "Üben": shows the practice panel (shown 1) in place of the table and the listing, closing the
 // read head and the construction, or hides it, bringing back the selection.
 __attribute__((export_name("practice"))) void practice(std::int32_t shown) {
-    page().showPractice(shown != 0);
+    page().showPanel(TLessonPanel::Practice, shown != 0);
     showPanels();
 }
 
@@ -435,14 +449,14 @@ __attribute__((export_name("practiceSeed"))) void practiceSeed(std::uint32_t see
 
 // A choice clicked (0-based).
 __attribute__((export_name("practicePick"))) void practicePick(std::int32_t choice) {
-    page().pickChoice(choice);
+    page().practice().pick(choice);
     showPractice();
 }
 
 // The key of a digit in the panel: picks choice digit (1-based) and returns 1, else 0, so that
 // the digit is typed.
 __attribute__((export_name("practiceDigit"))) std::int32_t practiceDigit(std::int32_t digit) {
-    if (!page().practiceShown() || !page().pickByDigit(digit)) return 0;
+    if (!page().practising() || !page().practice().pickByDigit(digit)) return 0;
     showPractice();
     return 1;
 }
@@ -462,7 +476,7 @@ __attribute__((export_name("practiceType"))) void practiceType(std::int32_t leng
 
 // "Prüfen", "Weiter" or "Neue Runde", or Enter in the panel.
 __attribute__((export_name("practiceConfirm"))) void practiceConfirm() {
-    if (page().practiceShown()) page().confirmPractice();
+    if (page().practising()) page().practice().confirm();
     showPractice();
 }
 

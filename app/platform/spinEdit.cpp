@@ -7,7 +7,7 @@
 #include <QProxyStyle>
 #include <algorithm>
 
-#include "gray/grayTable.h"
+#include "lib/integerText.h"
 
 namespace {
 

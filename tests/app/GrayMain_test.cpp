@@ -31,7 +31,7 @@
 #include "app/windowZoom.h"
 #include "app/wordSelection.h"
 #include "gray/GrayUnit.h"
-#include "gray/grayCycle.h"
+#include "gray/cycleCheck.h"
 #include "tests/app/shownForm.h"
 #include "tests/support/countCases.h"
 #include "tests/support/infoMessageCapture.h"

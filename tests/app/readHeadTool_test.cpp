@@ -21,7 +21,7 @@
 #include "app/teachingTools.h"
 #include "app/wordSelection.h"
 #include "gray/GrayUnit.h"
-#include "gray/grayCycle.h"
+#include "gray/cycleCheck.h"
 #include "tests/app/shownForm.h"
 
 namespace {
@@ -46,7 +46,7 @@ protected:
 
 TEST_F(ReadHeadTool, DraggingAndLeftAndRightChangeTheWordShown) {
     showHead(16);
-    const std::vector<std::string> words = keptWords(*CurrentGray);
+    const std::vector<std::string> words = CurrentGray->cycle().words();
     ASSERT_TRUE(form.findChild<QWidget*>("readHeadPanel")->isVisibleTo(&form));
     const auto readWord = [&] {
         return words[static_cast<std::size_t>(form.readHead().headAngle() / 22.5)];

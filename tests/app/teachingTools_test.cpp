@@ -27,8 +27,8 @@
 #include "app/platform/stringGrid.h"
 #include "app/wordSelection.h"
 #include "gray/GrayUnit.h"
+#include "gray/cycleCheck.h"
 #include "gray/diskLayout.h"
-#include "gray/grayCycle.h"
 #include "lesson/construction.h"
 
 namespace {
@@ -72,7 +72,7 @@ TEST_F(TeachingTools, SelectingInOnePlaceSelectsEverywhere) {
         build(count);
         const int last = count - 1;
         for (int word : {0, count / 2, last}) {
-            const int index = fullIndexOfWord(*CurrentGray, word);
+            const int index = CurrentGray->cycle().indexOf(word);
             const std::function<void()> clicks[] = {
                 [&] {
                     const QTextBlock block = form.Memo->document()->findBlockByNumber(word);
@@ -119,7 +119,7 @@ TEST_F(TeachingTools, KeyboardSelectionInTheTableAndOnTheDiskLinksAllThreeViews)
             if (at != row) continue;
             EXPECT_EQ(tableMarks(), marks) << row;
             if (!marks.empty()) {
-                EXPECT_EQ(listingMark(), *wordOfFullIndex(*CurrentGray, row));
+                EXPECT_EQ(listingMark(), *CurrentGray->cycle().positionOf(row));
             }
         }
     }
@@ -133,10 +133,12 @@ TEST_F(TeachingTools, KeyboardSelectionInTheTableAndOnTheDiskLinksAllThreeViews)
         QTest::keyClick(form.ImageScheibe, key);
         EXPECT_EQ(tools().wordSelection().selected(), word);
         EXPECT_EQ(listingMark(), word);
-        EXPECT_EQ(tableMarks(), std::vector<int>{fullIndexOfWord(*CurrentGray, word)});
+        EXPECT_EQ(tableMarks(), std::vector<int>{CurrentGray->cycle().indexOf(word)});
         EXPECT_EQ(status->text().toStdString(),
-                  QString::fromStdString(sectorDescription(*CurrentGray, word) + "\n" +
-                                         decodingText(10, wordOfCycle(*CurrentGray, word)))
+                  QString::fromStdString(
+                      sectorDescription(CurrentGray->cycle(), word) + "\n" +
+                      decodingText(CurrentGray->cycle(),
+                                   CurrentGray->cycle().words()[static_cast<std::size_t>(word)]))
                       .replace('\n', QStringLiteral("  ·  "))
                       .toStdString());
     }
@@ -145,7 +147,7 @@ TEST_F(TeachingTools, KeyboardSelectionInTheTableAndOnTheDiskLinksAllThreeViews)
 TEST_F(TeachingTools, TheMarkedRingIsTheBitThatChangesAlsoAcrossTheWrap) {
     for (int count : {6, 64}) {
         build(count);
-        const std::vector<std::string> words = keptWords(*CurrentGray);
+        const std::vector<std::string> words = CurrentGray->cycle().words();
         const int bits = CurrentGray->bitCount();
         for (int word : {count - 1, 2}) {
             tools().wordSelection().select(word);
@@ -163,7 +165,7 @@ TEST_F(TeachingTools, TheMarkedRingIsTheBitThatChangesAlsoAcrossTheWrap) {
                 const bool red = shown.pixelColor(probe.toPoint()) == QColor(220, 0, 0);
                 EXPECT_EQ(red, bit == changed) << count << " word " << word << " bit " << bit;
             }
-            EXPECT_NE(sectorDescription(*CurrentGray, word)
+            EXPECT_NE(sectorDescription(CurrentGray->cycle(), word)
                           .find("ändert sich Bit " + std::to_string(changed)),
                       std::string::npos);
         }

@@ -5,12 +5,14 @@
 
 #include <functional>
 
+#include "tests/support/cycleOf.h"
+
 namespace {
 
 // The view's buttons and keys over the six steps of n = 10, one action after another.
 TEST(ConstructionPlayer, ButtonsKeysAndTicksWalkTheSteps) {
     TConstructionPlayer player;
-    player.setCount(10);
+    player.setCycle(cycleOf(10));
     using TKey = TConstructionPlayer::TKey;
     const struct {
         std::function<void()> action;
@@ -33,7 +35,7 @@ TEST(ConstructionPlayer, ButtonsKeysAndTicksWalkTheSteps) {
         {[&] { player.press(TKey::Home); }, 0, false},
         {[&] {
              player.press(TKey::Space);
-             player.setCount(64);
+             player.setCycle(cycleOf(64));
          },
          0, false},  // OK restarts
     };

@@ -5,12 +5,14 @@
 
 #include <algorithm>
 
+#include "tests/support/cycleOf.h"
+
 namespace {
 
 // A round answered right, wrong and not at all, by digits, typing and Enter.
 TEST(PracticeRound, ChecksCountsAndEndsWithTheScore) {
     TPracticeRound round;
-    round.start(10, 3);
+    round.start(cycleOf(10), 3);
     EXPECT_EQ(round.progress(), "Aufgabe 1 von 10");
     for (int i = 0; i < TPracticeRound::kTasksPerRound; ++i) {
         const TTask& task = round.task();

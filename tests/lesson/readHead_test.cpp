@@ -8,7 +8,7 @@
 #include <stdexcept>
 
 #include "gray/GrayUnit.h"
-#include "gray/grayCycle.h"
+#include "gray/cycleCheck.h"
 #include "tests/support/standInWindow.h"
 
 namespace {
@@ -17,7 +17,7 @@ std::vector<std::string> grayWords(int count) {
     StandInWindow window;
     TGray gray(count);
     gray.generate();
-    return keptWords(gray);
+    return gray.cycle().words();
 }
 
 TEST(ReadHead, ReadsTheSectorThatStartsAtABoundaryForAnyTurn) {

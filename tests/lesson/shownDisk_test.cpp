@@ -7,7 +7,7 @@
 #include <numbers>
 
 #include "gray/GrayUnit.h"
-#include "gray/grayCycle.h"
+#include "gray/cycleCheck.h"
 #include "tests/support/recordingCanvas.h"
 #include "tests/support/standInWindow.h"
 
@@ -17,7 +17,7 @@ class ShownDisk : public ::testing::Test {
 protected:
     ShownDisk() {
         gray.generate();
-        model.setGray(gray);
+        model.setCycle(gray.cycle());
     }
 
     StandInWindow window;
@@ -28,7 +28,7 @@ protected:
 // What is drawn, saved, marked and described is the disk shown: the plain Gray disk while the
 // head is hidden or untouched, the binary disk under "Dualcode", the turned ring under "Versatz".
 TEST_F(ShownDisk, TheDiskShownFollowsDualcodeAndVersatz) {
-    const std::vector<std::string> grayWords = keptWords(gray);
+    const std::vector<std::string> grayWords = gray.cycle().words();
     const std::vector<std::string> binary = binaryWords(16);
     const std::vector<double> turned = ringOffsets(4, 3, 5.63);
     const struct {
@@ -129,12 +129,12 @@ TEST_F(ShownDisk, ANewTableFitsTheRingAndOffsetAndNoNumberLeavesTheAngle) {
 
     TGray large(64);
     large.generate();
-    model.setGray(large);
+    model.setCycle(large.cycle());
     EXPECT_EQ(model.ring(), 3);
     EXPECT_EQ(model.offsetUnits(), 281);  // half of the smaller sector
     TGray small(4);
     small.generate();
-    model.setGray(small);
+    model.setCycle(small.cycle());
     EXPECT_EQ(model.ring(), 1);
     EXPECT_EQ(model.ringNames().size(), 2u);
 }

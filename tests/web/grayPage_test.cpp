@@ -11,6 +11,7 @@
 
 #include "gray/GrayUnit.h"
 #include "lesson/practice.h"
+#include "tests/support/cycleOf.h"
 #include "tests/support/recordingCanvas.h"
 
 namespace {
@@ -100,13 +101,13 @@ TEST(TGrayPage, DiskPictureAndTextsFollowTheReadHead) {
     const std::string plainSvg = page.diskSvg(rgbColor(0xEF, 0xEF, 0xEF));
     EXPECT_EQ(page.statusLine().substr(0, 19), "Wort 8 von 16: 0100");
 
-    page.readHead().setShown(true);
-    page.readHead().setBinary(true);
+    page.shownDisk().setShown(true);
+    page.shownDisk().setBinary(true);
     EXPECT_NE(page.diskSvg(rgbColor(0xEF, 0xEF, 0xEF)), plainSvg);
     EXPECT_EQ(page.statusLine().substr(0, 31), "Wort 8 von 16 im Dualcode: 0111");
     EXPECT_EQ(page.mark(700)->changes.size(), 4u);
     EXPECT_TRUE(page.pointAt(700, 350, 100, true));  // dragged to 12 o'clock
-    EXPECT_DOUBLE_EQ(page.readHead().angle(), 90);
+    EXPECT_DOUBLE_EQ(page.shownDisk().angle(), 90);
     EXPECT_EQ(page.selected(), 7);
 }
 
@@ -130,14 +131,14 @@ TEST(TGrayPage, HomeEndAndPageKeys) {
         {true, false, -1, 0, 30}, {true, true, 1, 11, 30},
     };
     for (const auto& c : cases) {
-        page.showReadHead(c.head);
+        page.showPanel(TLessonPanel::ReadHead, c.head);
         if (c.end) {
             page.selectEnd(c.by != 0);
         } else {
             page.sectorOnDisk(c.by);
         }
         EXPECT_EQ(page.selected(), c.selected);
-        EXPECT_DOUBLE_EQ(page.readHead().angle(), c.angle);
+        EXPECT_DOUBLE_EQ(page.shownDisk().angle(), c.angle);
     }
 }
 
@@ -149,8 +150,9 @@ namespace {
 TEST(TGrayPage, ConstructionFollowsOkFromStart) {
     RecordingCanvas disk(700, 700);
     TGrayPage page(disk);
-    page.showConstruction(true);
-    EXPECT_FALSE(page.constructionShown());  // nothing to show before the first OK
+    page.showPanel(TLessonPanel::Construction, true);
+    EXPECT_FALSE(
+        (page.panel() == TLessonPanel::Construction));  // nothing to show before the first OK
     EXPECT_TRUE(page.stepRows().empty());
     page.ok(4);
     const struct {
@@ -164,11 +166,11 @@ TEST(TGrayPage, ConstructionFollowsOkFromStart) {
         ASSERT_TRUE(page.construction().playing());
         ASSERT_EQ(page.construction().stepIndex(), 1);
         page.ok(typed);
-        page.showConstruction(true);
+        page.showPanel(TLessonPanel::Construction, true);
         EXPECT_EQ(page.construction().stepIndex(), 0) << typed;
         EXPECT_FALSE(page.construction().playing()) << typed;
         EXPECT_EQ(page.construction().stepCount(), steps) << typed;
-        EXPECT_TRUE(page.constructionShown()) << typed;
+        EXPECT_TRUE((page.panel() == TLessonPanel::Construction)) << typed;
     }
     EXPECT_EQ(page.construction().counter(), "Schritt 1 von 7");
     const std::vector<TGrayPage::TStepRow> start = page.stepRows();
@@ -183,27 +185,27 @@ TEST(TGrayPage, ReadHeadAndConstructionExcludeEachOther) {
     TGrayPage page(disk);
     page.ok(10);
     const struct {
-        void (TGrayPage::*show)(bool);
+        TLessonPanel show;
         bool shown;
         bool head;
         bool construction;
     } script[] = {
-        {&TGrayPage::showReadHead, true, true, false},
-        {&TGrayPage::showConstruction, true, false, true},
-        {&TGrayPage::showReadHead, false, false, true},  // closing one opens nothing
-        {&TGrayPage::showReadHead, true, true, false},
-        {&TGrayPage::showReadHead, false, false, false},
-        {&TGrayPage::showConstruction, true, false, true},
-        {&TGrayPage::showConstruction, false, false, false},
+        {TLessonPanel::ReadHead, true, true, false},
+        {TLessonPanel::Construction, true, false, true},
+        {TLessonPanel::ReadHead, false, false, true},  // closing one opens nothing
+        {TLessonPanel::ReadHead, true, true, false},
+        {TLessonPanel::ReadHead, false, false, false},
+        {TLessonPanel::Construction, true, false, true},
+        {TLessonPanel::Construction, false, false, false},
     };
     for (std::size_t i = 0; i < std::size(script); ++i) {
-        if (page.constructionShown() && !page.construction().playing()) {
+        if ((page.panel() == TLessonPanel::Construction) && !page.construction().playing()) {
             page.construction().startOrStopPlaying();
         }
         const bool played = page.construction().playing();
-        (page.*script[i].show)(script[i].shown);
-        EXPECT_EQ(page.readHead().shown(), script[i].head) << i;
-        EXPECT_EQ(page.constructionShown(), script[i].construction) << i;
+        page.showPanel(script[i].show, script[i].shown);
+        EXPECT_EQ(page.shownDisk().shown(), script[i].head) << i;
+        EXPECT_EQ((page.panel() == TLessonPanel::Construction), script[i].construction) << i;
         EXPECT_EQ(page.construction().playing(), played && script[i].construction) << i;
     }
 }
@@ -218,15 +220,15 @@ namespace {
 TEST(TGrayPage, PracticeHidesTheSelectionAndFollowsOk) {
     RecordingCanvas disk(700, 700);
     TGrayPage page(disk);
-    page.showPractice(true);
-    EXPECT_FALSE(page.practiceShown());  // nothing to practise before the first OK
+    page.showPanel(TLessonPanel::Practice, true);
+    EXPECT_FALSE(page.practising());  // nothing to practise before the first OK
     page.setPracticeSeed(7);
     page.ok(10);
     page.select(3);
     const std::string status = page.statusLine();
-    page.showPractice(true);
-    ASSERT_TRUE(page.practiceShown());
-    EXPECT_EQ(page.practice().task().question, practiceTasks(10, 7, 10).front().question);
+    page.showPanel(TLessonPanel::Practice, true);
+    ASSERT_TRUE(page.practising());
+    EXPECT_EQ(page.practice().task().question, practiceTasks(cycleOf(10), 7, 10).front().question);
     EXPECT_EQ(page.statusLine(), "");
     EXPECT_EQ(page.diskDescription(), "n = 10 Codewörter, 4 Ringe");
     EXPECT_FALSE(page.select(5));
@@ -234,21 +236,21 @@ TEST(TGrayPage, PracticeHidesTheSelectionAndFollowsOk) {
     const TSectorMark mark = page.mark(700).value();
     EXPECT_NEAR(mark.startAngle, page.practice().task().sector * std::numbers::pi / 5, 1e-12);
     EXPECT_TRUE(mark.changes.empty());
-    page.showPractice(false);
+    page.showPanel(TLessonPanel::Practice, false);
     EXPECT_EQ(page.statusLine(), status);
     EXPECT_EQ(page.mark(700)->changes.size(), 1u);
 
-    page.showPractice(true);
-    page.pickChoice(0);
+    page.showPanel(TLessonPanel::Practice, true);
+    page.practice().pick(0);
     page.typeAnswer("1");
-    page.confirmPractice();
-    page.confirmPractice();
+    page.practice().confirm();
+    page.practice().confirm();
     ASSERT_EQ(page.practice().progress(), "Aufgabe 2 von 10");
     page.setPracticeSeed(8);
     page.ok(11);
-    EXPECT_TRUE(page.practiceShown());
+    EXPECT_TRUE(page.practising());
     EXPECT_EQ(page.practice().progress(), "Aufgabe 1 von 10");
-    EXPECT_EQ(page.practice().task().question, practiceTasks(12, 8, 10).front().question);
+    EXPECT_EQ(page.practice().task().question, practiceTasks(cycleOf(12), 8, 10).front().question);
     EXPECT_EQ(page.practice().typed(), "");
 }
 
@@ -257,10 +259,10 @@ TEST(TGrayPage, LessonPanelsExcludeEachOther) {
     RecordingCanvas disk(700, 700);
     TGrayPage page(disk);
     page.ok(10);
-    using TShow = void (TGrayPage::*)(bool);
-    const TShow head = &TGrayPage::showReadHead;
-    const TShow construction = &TGrayPage::showConstruction;
-    const TShow practice = &TGrayPage::showPractice;
+    using TShow = TLessonPanel;
+    const TShow head = TLessonPanel::ReadHead;
+    const TShow construction = TLessonPanel::Construction;
+    const TShow practice = TLessonPanel::Practice;
     const struct {
         TShow show;
         bool shown;
@@ -272,10 +274,10 @@ TEST(TGrayPage, LessonPanelsExcludeEachOther) {
         {practice, false, "010"},
     };
     for (std::size_t i = 0; i < std::size(script); ++i) {
-        (page.*script[i].show)(script[i].shown);
-        const std::string shown{page.readHead().shown() ? '1' : '0',
-                                page.constructionShown() ? '1' : '0',
-                                page.practiceShown() ? '1' : '0'};
+        page.showPanel(script[i].show, script[i].shown);
+        const std::string shown{page.shownDisk().shown() ? '1' : '0',
+                                (page.panel() == TLessonPanel::Construction) ? '1' : '0',
+                                page.practising() ? '1' : '0'};
         EXPECT_EQ(shown, script[i].expected) << i;
     }
 }
@@ -287,7 +289,8 @@ TEST(TGrayPage, MoodleBankIsOfTheTablesCount) {
     EXPECT_EQ(page.moodleXml(1) + page.moodleFileName(), "");
     page.ok(14);
     EXPECT_EQ(page.moodleFileName(), "zyklora-gray-code-14.xml");
-    EXPECT_EQ(page.moodleXml(3), moodleXml(practiceTasks(14, 3, 20), "Zyklora/Gray-Code n=14"));
+    EXPECT_EQ(page.moodleXml(3),
+              moodleXml(practiceTasks(cycleOf(14), 3, 20), "Zyklora/Gray-Code n=14"));
 }
 
 }  // namespace

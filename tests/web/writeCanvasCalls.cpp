@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <numbers>
 
+#include "gray/codeCount.h"
 #include "draw/pieWedge.h"
 #include "gray/GrayUnit.h"
 #include "gray/grayTable.h"
@@ -35,12 +36,12 @@ public:
 int main() {
     StandInWindow window;
     std::string json = "{";
-    for (std::int32_t typed = kMinShownCount; typed <= kMaxShownCount; ++typed) {
+    for (std::int32_t typed = TCodeCount::kMin; typed <= TCodeCount::kMax; ++typed) {
         TGray gray(shownCount(typed));
         gray.generate();
         WedgeRecordingCanvas canvas(700, 700);
         gray.paintDisk(canvas);
-        json += (typed > kMinShownCount ? ",\n\"" : "\n\"") + std::to_string(typed) + "\": [";
+        json += (typed > TCodeCount::kMin ? ",\n\"" : "\n\"") + std::to_string(typed) + "\": [";
         for (std::size_t i = 0; i < canvas.calls.size(); ++i) {
             json += (i > 0 ? ", \"" : "\"") + canvas.calls[i] + '"';
         }

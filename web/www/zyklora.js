@@ -673,16 +673,16 @@
         document.addEventListener("keydown", (event) => {
             // Behind an open dialog the page takes no shortcut.
             if (document.querySelector("dialog[open]") !== null) return;
-            const ctrl = event.ctrlKey || event.metaKey;
-            const action = event.key === "F1" ? "helpButton"
-                : ctrl && event.shiftKey && event.key.toLowerCase() === "c" ? "copyButton"
-                : ctrl && event.key.toLowerCase() === "i" ? "aboutButton"
-                : ctrl && event.key.toLowerCase() === "s" ? "saveButton"
-                : ctrl && event.shiftKey && event.key.toLowerCase() === "p" ? "sheetButton"
-                : ctrl && event.key.toLowerCase() === "p" ? "printButton"
-                : ctrl && event.key.toLowerCase() === "l" ? "headButton"
-                : ctrl && event.key.toLowerCase() === "k" ? "constructionButton"
-                : ctrl && event.key.toLowerCase() === "u" ? "practiceButton" : null;
+            // The engine knows the keys; this is the page's button of each action, in the
+            // toolbar's order (the page has no exit).
+            const buttons = ["aboutButton", "helpButton", null, "saveButton", "printButton",
+                "copyButton", "headButton", "constructionButton", "practiceButton",
+                "sheetButton"];
+            const buffer = new Uint8Array(engine.memory.buffer, engine.countBuffer(),
+                engine.countCapacity());
+            const { written } = encoder.encodeInto(event.key, buffer);
+            const action = buttons[engine.actionOfKey(written, event.ctrlKey || event.metaKey,
+                event.shiftKey)] ?? null;
             if (action === null || $(action).disabled) return;
             event.preventDefault();
             $(action).click();

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "gray/grayCycle.h"
+#include "gray/cycleCheck.h"
 
 #include <gtest/gtest.h>
 
@@ -22,12 +22,12 @@ TEST(GrayCycle, PositionsMapBetweenTheCycleAndTheFullCode) {
                                                         {16, std::nullopt},
                                                         {-1, std::nullopt}};
     for (const auto& [index, word] : cases) {
-        EXPECT_EQ(wordOfFullIndex(gray, index), word) << index;
+        EXPECT_EQ(gray.cycle().positionOf(index), word) << index;
         if (word) {
-            EXPECT_EQ(fullIndexOfWord(gray, *word), index);
+            EXPECT_EQ(gray.cycle().indexOf(*word), index);
         }
     }
-    EXPECT_EQ(keptWords(gray).back(), "1000");
+    EXPECT_EQ(gray.cycle().words().back(), "1000");
 }
 
 TEST(GrayCycle, SteppingWrapsAroundTheCycleEitherWay) {
@@ -53,7 +53,7 @@ TEST(GrayCycle, CheckReadsTheWordsThemselves) {
         StandInWindow window;
         TGray gray(count);
         gray.generate();
-        const TCycleCheck check = checkCycle(keptWords(gray));
+        const TCycleCheck check = checkCycle(gray.cycle().words());
         EXPECT_TRUE(check.cyclic) << count;
         EXPECT_EQ(check.text,
                   "Zyklisch: alle " + std::to_string(count) + " Übergänge ändern genau ein Bit");
@@ -85,7 +85,7 @@ TEST(GrayCycle, SectorDescriptionNamesTheWordAndTheRingThatChanges) {
         {9,
          "Wort 10 von 10: 1000\nNummer 15 im vollständigen Code\n"
          "Zum nächsten Wort 0000 ändert sich Bit 3 (innerer Ring)"}};
-    for (const auto& [word, text] : cases) EXPECT_EQ(sectorDescription(gray, word), text);
+    for (const auto& [word, text] : cases) EXPECT_EQ(sectorDescription(gray.cycle(), word), text);
 }
 
 }  // namespace

@@ -1,0 +1,75 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "lesson/lessonSession.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+
+#include "tests/support/cycleOf.h"
+
+namespace {
+
+// The three views select alike: a listing line or disk sector by position, a table row by the
+// full code's index (a dropped row selects nothing), steps around the cycle either way.
+TEST(TLessonSession, SelectionIsOneForListingTableAndDisk) {
+    TLessonSession session;
+    EXPECT_FALSE(session.select(0));  // nothing before the first OK
+    session.showTable(cycleOf(10));   // keeps indices 0..8 and 15
+    const struct {
+        const char* what;
+        bool (*act)(TLessonSession&);
+        std::optional<int> selected;
+    } script[] = {
+        {"row 15", [](TLessonSession& s) { return s.selectTableRow(15); }, 9},
+        {"step on", [](TLessonSession& s) { return s.step(1), true; }, 0},
+        {"step back", [](TLessonSession& s) { return s.step(-1), true; }, 9},
+        {"dropped row 12", [](TLessonSession& s) { return !s.selectTableRow(12); }, 9},
+        {"sector 10", [](TLessonSession& s) { return !s.select(10); }, 9},
+        {"sector 4", [](TLessonSession& s) { return s.select(4); }, 4},
+        {"Home", [](TLessonSession& s) { return s.selectEnd(false), true; }, 0},
+        {"End", [](TLessonSession& s) { return s.selectEnd(true), true; }, 9},
+        {"practising",
+         [](TLessonSession& s) {
+             s.showPanel(TLessonPanel::Practice, true);
+             return !s.select(2) && s.statusLine().empty();
+         },
+         9},
+        {"practice over",
+         [](TLessonSession& s) { return s.showPanel(TLessonPanel::Practice, false), true; }, 9},
+        {"new OK", [](TLessonSession& s) { return s.showTable(cycleOf(12)), true; }, std::nullopt},
+    };
+    for (const auto& step : script) {
+        EXPECT_TRUE(step.act(session)) << step.what;
+        EXPECT_EQ(session.selected(), step.selected) << step.what;
+    }
+    EXPECT_EQ(session.cycleCheck().text, "Zyklisch: alle 12 Übergänge ändern genau ein Bit");
+}
+
+TEST(TLessonSession, ActionKeysAreUniqueAndFoundByTheirPress) {
+    std::set<std::string_view> keys;
+    std::set<std::string_view> names;
+    for (const TLessonAction& action : lessonActions()) {
+        EXPECT_TRUE(keys.insert(action.key).second) << action.key;
+        EXPECT_TRUE(names.insert(action.name).second) << action.name;
+        EXPECT_EQ(&lessonAction(action.id), &action);
+    }
+    const struct {
+        const char* key;
+        bool ctrl;
+        bool shift;
+        std::optional<TActionId> action;
+    } presses[] = {
+        {"p", true, false, TActionId::Print},    {"P", true, true, TActionId::Worksheet},
+        {"c", true, true, TActionId::CopyTable}, {"c", true, false, std::nullopt},
+        {"F1", true, false, TActionId::Help},    {"i", true, true, TActionId::Info},
+        {"i", false, false, std::nullopt},       {"u", true, false, TActionId::Practice},
+        {"", true, false, std::nullopt},         {"Ctrl+I", true, false, std::nullopt},
+    };
+    for (const auto& press : presses) {
+        EXPECT_EQ(actionForKey(press.key, press.ctrl, press.shift), press.action)
+            << press.key << press.ctrl << press.shift;
+    }
+}
+
+}  // namespace
