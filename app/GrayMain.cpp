@@ -127,6 +127,12 @@ TFormMain::TFormMain(QWidget* parent) : QWidget(parent) {
         StringGrid->setZoom(zoom);
         m_focusRing->follow();
     });
+    // Each OK's code goes to the tools, the toolbar's before the panels' (which announce).
+    connect(this, &TFormMain::tableShown, m_readHead, &TReadHeadTool::setGray);
+    connect(this, &TFormMain::tableShown, m_construction,
+            [this](const TGray& gray) { m_construction->setCycle(gray.cycle()); });
+    connect(this, &TFormMain::tableShown, m_tools, &TTeachingTools::showTable);
+    connect(this, &TFormMain::tableShown, m_practice, &TPracticePanel::setGray);
     // The disk is drawn anew at its new size or on a screen of another pixel ratio.
     connect(ImageScheibe, &TImageControl::pictureOutdated, m_readHead, &TReadHeadTool::paintDisk);
 
@@ -173,10 +179,7 @@ void TFormMain::BitBtnClick() {
     CurrentGray->generate();
     fillTable();
     CurrentGray->paintDisk();
-    m_readHead->setGray(*CurrentGray);
-    m_construction->setCycle(CurrentGray->cycle());
-    m_tools->showTable(*CurrentGray);
-    m_practice->setGray(*CurrentGray);
+    emit tableShown(*CurrentGray);
     // A new table is read from its start.
     StringGrid->scrollToTop();
     Memo->moveCursor(QTextCursor::Start);

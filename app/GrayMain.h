@@ -10,6 +10,7 @@ class QLabel;
 class QPushButton;
 class QToolButton;
 class TConstructionView;
+class TGray;
 class TPracticePanel;
 class TFocusRing;
 class TImageControl;
@@ -71,6 +72,11 @@ public:
     TPracticePanel& practice() { return *m_practice; }
     TWindowZoom& windowZoom() { return *m_zoom; }
     TZoomArea& zoomArea() { return *m_zoomArea; }
+
+signals:
+    // OK has built and shown gray (CurrentGray), which lives until the next tableShown; the
+    // lesson tools take the new code from here.
+    void tableShown(const TGray& gray);
 
 protected:
     // Enter anywhere in the window activates the default button.

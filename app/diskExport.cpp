@@ -57,7 +57,7 @@ bool writeDiskSvg(const TShownDisk& shownDisk, const TGray& gray, const QString&
     return file.error() == QFileDevice::NoError;
 }
 
-void printWorksheet(TGray& gray, QPrinter& printer, QColor face) {
+void printWorksheet(const TGray& gray, QPrinter& printer, QColor face) {
     printer.setPageSize(QPageSize(QPageSize::A4));
     printer.setPageOrientation(QPageLayout::Portrait);
     QPainter painter(&printer);

@@ -26,4 +26,4 @@ bool writeDiskSvg(const TShownDisk& shownDisk, const TGray& gray, const QString&
                   QColor face);
 // Prints one A4 page: a heading with the count, the kept words in columns and the disk with a
 // diameter of 12 cm, all as vectors.
-void printWorksheet(TGray& gray, QPrinter& printer, QColor face);
+void printWorksheet(const TGray& gray, QPrinter& printer, QColor face);

@@ -99,7 +99,7 @@ TPracticePanel::TPracticePanel(TTeachingTools& tools, TZoomArea& zoom, TImageCon
     connect(m_action, &QAction::toggled, this, &TPracticePanel::setShown);
 }
 
-void TPracticePanel::setGray(TGray& gray) {
+void TPracticePanel::setGray(const TGray& gray) {
     m_gray = &gray;
     m_selectedBefore.reset();
     m_action->setEnabled(true);

@@ -38,7 +38,7 @@ public:
 
     QAction* action() const { return m_action; }
     // The table of an OK: a new round about its count. gray must stay alive until the next call.
-    void setGray(TGray& gray);
+    void setGray(const TGray& gray);
     const TPracticeRound& round() const { return m_round; }
     // Writes the question bank of 20 tasks about the table's count to fileName; shows why when
     // it cannot.
@@ -57,7 +57,7 @@ private:
     TTeachingTools& m_tools;
     TImageControl& m_disk;
     QList<QWidget*> m_covered;
-    TGray* m_gray = nullptr;
+    const TGray* m_gray = nullptr;
     // The word selected before practice began, selected again after it.
     std::optional<int> m_selectedBefore;
     TPracticeRound m_round;

@@ -132,7 +132,7 @@ void TReadHeadTool::fitWordFont(double zoom) {
     m_readWord->setFont(large);
 }
 
-void TReadHeadTool::setGray(TGray& gray) {
+void TReadHeadTool::setGray(const TGray& gray) {
     m_model.setCycle(gray.cycle());
     m_action->setEnabled(true);
     fitControls();

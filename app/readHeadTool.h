@@ -44,7 +44,7 @@ public:
     QAction* action() const { return m_action; }
     // Takes the words of a new table; redraws the disk when the head shows another than the
     // plain Gray disk.
-    void setGray(TGray& gray);
+    void setGray(const TGray& gray);
     // Draws the disk that is shown now on the disk's bitmap.
     void paintDisk();
 

@@ -121,7 +121,7 @@ void TTeachingTools::addSeparator() {
     m_nextLeft += kSeparatorWidth;
 }
 
-void TTeachingTools::showTable(TGray& gray) {
+void TTeachingTools::showTable(const TGray& gray) {
     m_gray = &gray;
     m_wordSelection->setGray(&gray);
     const TCycleCheck check = checkCycle(gray.cycle().words());

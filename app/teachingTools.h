@@ -43,7 +43,7 @@ public:
     // Shows what belongs to a new table: the cycle check, which is also announced to screen
     // readers until the next table or until the focus moves on, the tools that need a table,
     // and no selection. gray must stay alive until the next call.
-    void showTable(TGray& gray);
+    void showTable(const TGray& gray);
 
     // Writes the shown disk to fileName: SVG for a name ending in ".svg", else PNG of
     // size x size pixels. False when nothing was written.
@@ -75,5 +75,5 @@ private:
     TAnnouncer* m_announcer;
     TSidePanels* m_sidePanels;
     TWordSelection* m_wordSelection;
-    TGray* m_gray = nullptr;
+    const TGray* m_gray = nullptr;
 };

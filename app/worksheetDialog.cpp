@@ -203,11 +203,13 @@ TWorksheetTool::TWorksheetTool(TFormMain& form, TTeachingTools& tools)
     m_action = createAction(TActionId::Worksheet, worksheetGlyph(), this);
     tools.addToolButton(m_action)->setObjectName(QStringLiteral("worksheetButton"));
     connect(m_action, &QAction::triggered, this, &TWorksheetTool::open);
+    connect(&form, &TFormMain::tableShown, this,
+            [this](const TGray& gray) { m_shownCount = gray.codeCount(); });
 }
 
 void TWorksheetTool::open() {
     if (m_dialog == nullptr) m_dialog = new TWorksheetDialog(&m_form);
-    m_dialog->setCount(CurrentGray ? CurrentGray->codeCount() : m_form.SpinEdit->value());
+    m_dialog->setCount(m_shownCount.value_or(m_form.SpinEdit->value()));
     m_dialog->show();
     m_dialog->raise();
     m_dialog->activateWindow();

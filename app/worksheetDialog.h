@@ -3,6 +3,7 @@
 
 #include <QDialog>
 #include <QObject>
+#include <optional>
 
 #include "lesson/worksheet.h"
 
@@ -67,6 +68,8 @@ public:
 
 private:
     TFormMain& m_form;
+    // The count of the table shown, once there is one.
+    std::optional<int> m_shownCount;
     QAction* m_action;
     TWorksheetDialog* m_dialog = nullptr;
 };

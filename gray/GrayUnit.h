@@ -53,7 +53,7 @@ public:
     // 3 o'clock, black where the word has a 1, on the button-face colour.
     void paintDisk();
     // The same disk on any canvas, scaled to the canvas's width (a square is assumed).
-    void paintDisk(TCanvas& image);
+    void paintDisk(TCanvas& image) const;
 
     std::int32_t fullCount() const { return m_fullCount; }
     std::int32_t lowEnd() const { return m_lowEnd; }

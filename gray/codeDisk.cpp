@@ -18,7 +18,7 @@ std::int32_t roundToInt(long double value) { return static_cast<std::int32_t>(st
 
 void TGray::paintDisk() { paintDisk(grayWindow().diskImage()); }
 
-void TGray::paintDisk(TCanvas& image) { ::paintDisk(image, cycle().words()); }
+void TGray::paintDisk(TCanvas& image) const { ::paintDisk(image, cycle().words()); }
 
 void paintDisk(TCanvas& image, const std::vector<std::string>& words,
                const std::vector<double>& ringOffsetsDegrees) {

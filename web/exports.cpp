@@ -226,9 +226,9 @@ __attribute__((export_name("ok"))) std::int32_t ok(double typed) {
     const std::int32_t built = page().ok(static_cast<std::int64_t>(count));
     std::string lines;
     for (const std::string& line : page().listing()) lines += line + '\n';
-    const std::string heading = worksheetHeading(*page().gray());
+    const std::string heading = worksheetHeading(*page().cycle());
     jsShowListing(heading.data(), heading.size(), lines.data(), lines.size());
-    const std::string table = tableText(*page().gray());
+    const std::string table = tableText(*page().cycle());
     jsShowTable(table.data(), table.size());
     const TCycleCheck& check = page().cycleCheck();
     jsShowCycle(check.cyclic ? 1 : 0, check.text.data(), check.text.size());
@@ -418,15 +418,15 @@ __attribute__((export_name("sectorAt"))) std::int32_t sectorAt(std::int32_t side
 
 // The cycle position of the word in row index of the table, or -1 for a dropped word.
 __attribute__((export_name("wordOfRow"))) std::int32_t wordOfRow(std::int32_t index) {
-    if (page().gray() == nullptr) return -1;
-    return wordOfFullIndex(*page().gray(), index).value_or(-1);
+    if (page().cycle() == nullptr) return -1;
+    return page().cycle()->positionOf(index).value_or(-1);
 }
 
 // The table row (0-based) of the word at cycle position word, or -1 for no such word.
 __attribute__((export_name("rowOfWord"))) std::int32_t rowOfWord(std::int32_t word) {
-    const TGray* gray = page().gray();
-    if (gray == nullptr || word < 0 || word >= gray->codeCount()) return -1;
-    return fullIndexOfWord(*gray, word);
+    const TGrayCycle* cycle = page().cycle();
+    if (cycle == nullptr || word < 0 || word >= cycle->codeCount()) return -1;
+    return cycle->indexOf(word);
 }
 
 // Hands the disk as an SVG document to the page, system colours in face (0x00BBGGRR).
