@@ -2,8 +2,10 @@
 #include "draw/svgCanvas.h"
 
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <numbers>
+#include <string_view>
 
 #include "draw/pieWedge.h"
 #include "lib/codePage.h"
@@ -23,24 +25,45 @@ std::string number(double value) {
 }  // namespace
 
 std::string xmlEscaped(const std::string& text) {
+    static constexpr std::string_view kReplacement = "\xEF\xBF\xBD";  // U+FFFD in UTF-8
     std::string escaped;
-    for (const char c : text) {
-        switch (c) {
-            case '&':
-                escaped += "&amp;";
-                break;
-            case '<':
-                escaped += "&lt;";
-                break;
-            case '>':
-                escaped += "&gt;";
-                break;
-            case '"':
-                escaped += "&quot;";
-                break;
-            default:
-                escaped += c;
+    escaped.reserve(text.size());
+    for (std::size_t at = 0; at < text.size();) {
+        const auto lead = static_cast<unsigned char>(text[at]);
+        // The sequence's length and the smallest code point it may carry (shorter forms are
+        // overlong); 0 for a byte that starts no sequence.
+        const std::size_t length = lead < 0x80                   ? 1
+                                   : lead >= 0xC2 && lead < 0xE0 ? 2
+                                   : lead >= 0xE0 && lead < 0xF0 ? 3
+                                   : lead >= 0xF0 && lead < 0xF5 ? 4
+                                                                 : 0;
+        std::uint32_t point = length == 1 ? lead : lead & (0x7Fu >> length);
+        std::size_t taken = 1;
+        while (length > 1 && taken < length && at + taken < text.size() &&
+               (static_cast<unsigned char>(text[at + taken]) & 0xC0) == 0x80) {
+            point = point << 6 | (static_cast<unsigned char>(text[at + taken]) & 0x3Fu);
+            ++taken;
         }
+        static constexpr std::uint32_t kSmallest[] = {0, 0, 0x80, 0x800, 0x10000};
+        const bool valid = length != 0 && taken == length && point >= kSmallest[length] &&
+                           point <= 0x10FFFF && (point < 0xD800 || point > 0xDFFF);
+        if (!valid) {
+            escaped += kReplacement;  // bytes that are no UTF-8
+        } else if ((point < 0x20 && point != 0x09 && point != 0x0A && point != 0x0D) ||
+                   point == 0xFFFE || point == 0xFFFF) {
+            // A character that XML 1.0 forbids, also as a reference: dropped.
+        } else if (point == '&') {
+            escaped += "&amp;";
+        } else if (point == '<') {
+            escaped += "&lt;";
+        } else if (point == '>') {
+            escaped += "&gt;";
+        } else if (point == '"') {
+            escaped += "&quot;";
+        } else {
+            escaped.append(text, at, taken);
+        }
+        at += taken;
     }
     return escaped;
 }

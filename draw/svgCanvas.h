@@ -63,5 +63,7 @@ private:
     std::string m_text;
 };
 
-// Text with &, <, > and " escaped for XML.
+// UTF-8 text made fit for XML 1.0: &, <, > and " escaped, bytes that are no UTF-8 replaced by
+// U+FFFD, and the characters that XML forbids (control characters other than tab, line feed and
+// carriage return, NUL among them; U+FFFE and U+FFFF) left out.
 std::string xmlEscaped(const std::string& text);

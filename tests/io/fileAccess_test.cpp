@@ -4,6 +4,7 @@
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/file.h>
+#include <sys/mount.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -14,6 +15,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <functional>
+#include <random>
 #include <thread>
 
 #include "io/treeFile.h"
@@ -55,10 +57,38 @@ int inChild(bool asNobody, const std::function<int()>& work) {
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
+// A chain of count nodes, each holding a text of width characters: about (width + 15) * count
+// bytes in a file.
+std::unique_ptr<TBinTree> chainOf(int count, std::size_t width) {
+    std::unique_ptr<TBinTreeNode> node;
+    for (int i = 0; i < count; ++i) {
+        node = std::make_unique<TBinTreeNode>(
+            std::move(node), std::make_unique<TString>(std::string(width, 'x')), nullptr);
+    }
+    auto tree = std::make_unique<TBinTree>();
+    (void)tree->setRoot(std::move(node));
+    return tree;
+}
+
+Bytes bytesOf(TBinTree& tree) {
+    TMemoryStream stream;
+    tree.saveToStream(stream);
+    return stream.bytes();
+}
+
+// The file's access ACL as getfacl prints it, without the header.
+std::string aclOf(const std::string& path) {
+    std::string text;
+    FILE* pipe = ::popen(("getfacl -cp " + path + " 2>/dev/null").c_str(), "r");
+    for (int c = std::fgetc(pipe); c != EOF; c = std::fgetc(pipe)) text += char(c);
+    ::pclose(pipe);
+    return text;
+}
+
 // 0 when the save succeeded, 1 when it raised EFCreateError, 2 for anything else.
-int saveIn(const std::string& target) {
+int saveIn(const std::string& target, TBinTree& tree = *treeOf(7)) {
     try {
-        treeOf(7)->save(target);
+        tree.save(target);
         return 0;
     } catch (const EFCreateError&) {
         return 1;
@@ -178,7 +208,8 @@ TEST_F(SafeSave, LinksLongNamesOwnersAndNewNames) {
         EXPECT_EQ(status.st_mode & 07777, 0750u);
     }
 
-    // A second save of a name that is new waits for the first instead of being overwritten by it.
+    // Two saves of one new name, without any folder lock: the one that finishes first creates
+    // it, the other fails as in use instead of overwriting it.
     const std::string fresh = dir.file("fresh.bin");
     auto first = std::make_unique<TReplacingFile>(fresh);
     const Bytes firstBytes = {0x06, 0x00};
@@ -186,21 +217,21 @@ TEST_F(SafeSave, LinksLongNamesOwnersAndNewNames) {
     const pid_t second = ::fork();
     if (second == 0) {
         ::close_range(3, ~0U, 0);  // another program: without this one's descriptors and locks
+        ::alarm(20);
         ::_exit(saveIn(fresh));
     }
-    std::this_thread::sleep_for(std::chrono::milliseconds(200));  // let it reach the lock
-    first->commit();
-    first.reset();
     int status = 0;
     ::waitpid(second, &status, 0);
     EXPECT_EQ(WEXITSTATUS(status), 0);
+    EXPECT_THROW(first->commit(), EFCreateError);
+    first.reset();
     EXPECT_EQ(readFile(fresh).size(), 14u);  // the second save's tree, whole
 }
 
-// A class folder: the teacher's files in a folder that the saver (nobody) may not write.
+// Files of root's that nobody may write, in folders that make the save go in place: a class
+// folder that the user nobody may not write, a sticky folder (where the rename over another user's
+// file is refused) and an open folder (where the new file could not take root as its owner).
 TEST_F(SafeSave, FilesInAFolderTheSaverMayNotWrite) {
-    const std::string folder = dir.file("class/");
-    fs::create_directory(folder);
     const Bytes before = {0x06, 0x00};
     const Bytes saved = hexBytes("06 08 54 49 6E 74 65 67 65 72 02 07 08 08");  // treeOf(7)
     struct Case {
@@ -210,38 +241,110 @@ TEST_F(SafeSave, FilesInAFolderTheSaverMayNotWrite) {
         int status;
         Bytes after;  // the content afterwards; not checked when empty
     } cases[] = {
-        {"writable.bin", 0666, saveIn, 0, saved},
-        {"readonly.bin", 0444, saveIn, 1, before},
-        {"uncommitted.bin", 0666,
+        {"class/writable.bin", 0666, [](const std::string& t) { return saveIn(t); }, 0, saved},
+        {"class/readonly.bin", 0444, [](const std::string& t) { return saveIn(t); }, 1, before},
+        {"class/uncommitted.bin", 0666,
          [&](const std::string& target) {
              TReplacingFile(target).stream().write(saved);
              return 0;
          },
          0, before},
-        {"limited.bin", 0666,
+        {"class/limited.bin", 0666,
          [](const std::string& target) {
              std::signal(SIGXFSZ, SIG_IGN);
-             const rlimit limit{8, 8};  // the write fails with EFBIG after 8 bytes: EWriteError
+             const rlimit limit{8, 8};  // the new 14 bytes do not fit: refused, EWriteError
              ::setrlimit(RLIMIT_FSIZE, &limit);
              return saveIn(target);
          },
-         2, Bytes{}},
+         2, before},
+        {"sticky/shared.bin", 0666, [](const std::string& t) { return saveIn(t); }, 0, saved},
+        {"open/owned.bin", 0666, [](const std::string& t) { return saveIn(t); }, 0, saved},
     };
+    const std::pair<const char*, mode_t> folders[] = {
+        {"class", 0555}, {"sticky", 01777}, {"open", 0777}};
+    for (const auto& [folder, mode] : folders) fs::create_directory(dir.file(folder));
     for (const Case& c : cases) {
-        writeFile(folder + c.name, before);
-        ::chmod((folder + c.name).c_str(), c.mode);
+        writeFile(dir.file(c.name), before);
+        ::chmod(dir.file(c.name).c_str(), c.mode);
     }
+    for (const auto& [folder, mode] : folders) ::chmod(dir.file(folder).c_str(), mode);
+    for (const Case& c : cases) {
+        const std::string target = dir.file(c.name);
+        const struct stat status = statusOf(target);
+        EXPECT_EQ(inChild(true, [&] { return c.work(target); }), c.status) << c.name;
+        if (!c.after.empty()) {
+            EXPECT_EQ(readFile(target), c.after) << c.name;
+        }
+        EXPECT_EQ(statusOf(target).st_uid, status.st_uid) << c.name;
+        EXPECT_EQ(statusOf(target).st_gid, status.st_gid) << c.name;
+    }
+    ::chmod(dir.file("class").c_str(), 0755);
+    TBinTree loaded;
+    EXPECT_NO_THROW(loaded.load(dir.file("class/writable.bin")));
+    EXPECT_EQ(loaded.compare(treeOf(7).get()), 0);
+}
+
+// In place on a full file system, as nobody in a folder they may not write: a tree that does
+// not fit is refused before the old file changes; one that fits into the old blocks is saved.
+TEST_F(SafeSave, InPlaceOnAFullFileSystem) {
+    const std::string folder = dir.file("full");
+    fs::create_directory(folder);
+    if (::getuid() != 0 || ::mount("tmpfs", folder.c_str(), "tmpfs", 0, "size=512k") != 0) {
+        GTEST_SKIP() << "a small tmpfs cannot be mounted here: " << std::strerror(errno);
+    }
+    struct Case {
+        const char* name;
+        int oldNodes, newNodes;
+        int status;
+    } cases[] = {{"grows.bin", 150, 900, 2}, {"shrinks.bin", 900, 150, 0}};
+    for (const Case& c : cases) {
+        chainOf(c.oldNodes, 60)->save(folder + "/" + c.name);
+        ::chmod((folder + "/" + c.name).c_str(), 0666);
+    }
+    const int filler = ::open((folder + "/filler").c_str(), O_WRONLY | O_CREAT, 0600);
+    const std::vector<char> block(4096, 'f');
+    while (::write(filler, block.data(), block.size()) > 0) {
+    }
+    ::close(filler);
     ::chmod(folder.c_str(), 0555);
     for (const Case& c : cases) {
-        EXPECT_EQ(inChild(true, [&] { return c.work(folder + c.name); }), c.status) << c.name;
-        if (!c.after.empty()) {
-            EXPECT_EQ(readFile(folder + c.name), c.after) << c.name;
+        const std::string target = folder + "/" + c.name;
+        const Bytes before = readFile(target);
+        auto tree = chainOf(c.newNodes, 60);
+        EXPECT_EQ(inChild(true, [&] { return saveIn(target, *tree); }), c.status) << c.name;
+        EXPECT_EQ(readFile(target), c.status == 0 ? bytesOf(*tree) : before) << c.name;
+    }
+    ::umount2(folder.c_str(), MNT_DETACH);
+}
+
+// SIGKILL at random moments of in-place saves of a shorter tree over a longer one: the file is
+// never cut below the shorter one, let alone to 0 bytes. On a tmpfs where root may mount one, so
+// that no disk flush hides the moments of writing.
+TEST_F(SafeSave, KilledInPlaceSavesNeverCutTheFile) {
+    const std::string folder = dir.file("killed");
+    fs::create_directory(folder);
+    const bool mounted =
+        ::getuid() == 0 && ::mount("tmpfs", folder.c_str(), "tmpfs", 0, "size=4m") == 0;
+    const std::string target = folder + "/tree.bin";
+    auto longer = chainOf(3000, 60);
+    auto shorter = chainOf(2000, 60);
+    longer->save(target);
+    ::chmod(target.c_str(), 0666);
+    ::chmod(folder.c_str(), 0555);  // in place for nobody
+    std::mt19937 random(31);
+    for (int round = 0; round < 200; ++round) {
+        const pid_t saver = ::fork();
+        if (saver == 0) {
+            if (::getuid() == 0 && (::setgid(kNobody) != 0 || ::setuid(kNobody) != 0)) ::_exit(3);
+            for (;;) saveIn(target, *shorter);
         }
+        std::this_thread::sleep_for(std::chrono::microseconds(500 + random() % 5000));
+        ::kill(saver, SIGKILL);
+        ::waitpid(saver, nullptr, 0);
+        ASSERT_GE(fs::file_size(target), bytesOf(*shorter).size()) << "round " << round;
     }
     ::chmod(folder.c_str(), 0755);
-    TBinTree loaded;
-    EXPECT_NO_THROW(loaded.load(folder + "writable.bin"));
-    EXPECT_EQ(loaded.compare(treeOf(7).get()), 0);
+    if (mounted) ::umount2(folder.c_str(), MNT_DETACH);
 }
 
 TEST_F(SafeSave, PipesAreReadToTheirEnd) {
@@ -268,7 +371,7 @@ TEST_F(SafeSave, PipesAreReadToTheirEnd) {
 // when all went as it should.
 TEST_F(SafeSave, PermissionsAndLocks) {
     const std::pair<const char*, std::function<bool()>> cases[] = {
-        {"a folder lock that another holds ends a new name's save within seconds",
+        {"a folder lock that another holds does not block a new name's save",
          [&] {
              const int folder = ::open(dir.path().c_str(), O_RDONLY | O_DIRECTORY);
              ::flock(folder, LOCK_EX);
@@ -277,7 +380,7 @@ TEST_F(SafeSave, PermissionsAndLocks) {
                  return saveIn(dir.file("new.bin"));
              });
              ::close(folder);
-             return status == 1 && !fs::exists(dir.file("new.bin"));
+             return status == 0 && fs::exists(dir.file("new.bin"));
          }},
         {"a file planted under the former temporary name neither blocks nor goes",
          [&] {
@@ -327,17 +430,36 @@ TEST_F(SafeSave, PermissionsAndLocks) {
              if (std::system(("command -v setfacl >/dev/null && " + set).c_str()) != 0) {
                  return true;  // no ACL tools (package acl) or no ACL support
              }
-             const std::string get = "getfacl -cp " + guarded + " 2>/dev/null";
-             auto acl = [&get] {
-                 std::string text;
-                 FILE* pipe = ::popen(get.c_str(), "r");
-                 for (int c = std::fgetc(pipe); c != EOF; c = std::fgetc(pipe)) text += char(c);
-                 ::pclose(pipe);
-                 return text;
-             };
-             const std::string before = acl();
-             return saveIn(guarded) == 0 && acl() == before &&
+             const std::string before = aclOf(guarded);
+             return saveIn(guarded) == 0 && aclOf(guarded) == before &&
                     before.find("user:nobody:r--") != std::string::npos;
+         }},
+        {"a folder's default ACL does not reach a file that had no ACL",
+         [&] {
+             fs::create_directory(dir.file("inheriting"));
+             const std::string plain = file("inheriting/plain.bin");
+             ::chmod(plain.c_str(), 0640);
+             const std::string set = "setfacl -d -m user:daemon:r-- " + dir.file("inheriting");
+             if (std::system(("command -v setfacl >/dev/null && " + set).c_str()) != 0) {
+                 return true;  // no ACL tools (package acl) or no ACL support
+             }
+             const std::string before = aclOf(plain);
+             return saveIn(plain) == 0 && aclOf(plain) == before &&
+                    before.find("daemon") == std::string::npos;
+         }},
+        {"root's own link, reached through nobody's middle link in a sticky folder, is not "
+         "followed",
+         [&] {
+             if (::getuid() != 0) return true;  // only root's save follows nobody's link
+             for (const char* folder : {"sticky2", "elsewhere2", "victims"}) {
+                 fs::create_directory(dir.file(folder));
+             }
+             fs::permissions(dir.file("sticky2"), fs::perms::all | fs::perms::sticky_bit);
+             const std::string victim = file("victims/victim.bin", {0x41});
+             fs::create_symlink(victim, dir.file("elsewhere2/t.bin"));
+             fs::create_directory_symlink(dir.file("elsewhere2"), dir.file("sticky2/mid"));
+             if (::lchown(dir.file("sticky2/mid").c_str(), kNobody, kNobody) != 0) return false;
+             return saveIn(dir.file("sticky2/mid/t.bin")) == 1 && readFile(victim) == Bytes{0x41};
          }},
         {"twenty loads of one file run side by side",
          [&] {

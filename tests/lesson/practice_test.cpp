@@ -101,6 +101,32 @@ TEST(Practice, AnswersAreTakenWithSpacesZerosAndTheWordRing) {
     for (const auto& c : cases) EXPECT_EQ(isRightAnswer(c.task, c.given), c.right) << c.given;
 }
 
+// Categories with what XML 1.0 forbids: the bank's category holds what is left, as UTF-8 that
+// every XML reader accepts.
+TEST(Practice, OddCategoriesGiveXmlThatParses) {
+    const std::pair<std::string, std::string> cases[] = {
+        {std::string("A\0B", 3), "AB"},
+        {"Tab\tLine\nReturn\r", "Tab\tLine\nReturn\r"},
+        {"Bell\x07 Escape\x1B Delete\x7F", "Bell Escape Delete\x7F"},
+        {"Umlaut \xC3\xA4 Euro \xE2\x82\xAC Clef \xF0\x9D\x84\x9E",
+         "Umlaut \xC3\xA4 Euro \xE2\x82\xAC Clef \xF0\x9D\x84\x9E"},
+        {"Latin-1 \xE4", "Latin-1 \xEF\xBF\xBD"},
+        {"Cut \xE2\x82", "Cut \xEF\xBF\xBD"},
+        {"Overlong \xC0\xBC", "Overlong \xEF\xBF\xBD\xEF\xBF\xBD"},
+        {"Surrogate \xED\xA0\x80", "Surrogate \xEF\xBF\xBD"},
+        {"Beyond \xF4\x90\x80\x80", "Beyond \xEF\xBF\xBD"},
+        {"Not a character \xEF\xBF\xBE\xEF\xBF\xBF", "Not a character "},
+        {"Lone \x80 continuation", "Lone \xEF\xBF\xBD continuation"},
+        {"<&\">", "&lt;&amp;&quot;&gt;"},
+    };
+    const std::vector<TTask> tasks = practiceTasks(4, 1, 1);
+    for (const auto& [category, shown] : cases) {
+        EXPECT_NE(moodleXml(tasks, category).find("<category><text>" + shown + "</text>"),
+                  std::string::npos)
+            << category;
+    }
+}
+
 TEST(Practice, MoodleBankHasOneFullMarkAnswerPerQuestionAndEscapesText) {
     const std::vector<TTask> tasks = practiceTasks(cycleOf(10), 5, 8);
     const std::string xml = moodleXml(tasks, "Zyklora/<A & B>");
