@@ -119,7 +119,7 @@ TEST(Practice, OddCategoriesGiveXmlThatParses) {
         {"Lone \x80 continuation", "Lone \xEF\xBF\xBD continuation"},
         {"<&\">", "&lt;&amp;&quot;&gt;"},
     };
-    const std::vector<TTask> tasks = practiceTasks(4, 1, 1);
+    const std::vector<TTask> tasks = practiceTasks(cycleOf(4), 1, 1);
     for (const auto& [category, shown] : cases) {
         EXPECT_NE(moodleXml(tasks, category).find("<category><text>" + shown + "</text>"),
                   std::string::npos)
