@@ -4,6 +4,10 @@
 #include <string>
 #include <vector>
 
+// The read head lives in three files. Here: what a head reads, as functions of the words, the
+// angle and the rings' offsets, without texts or state. readHeadPanel.h: what the panel says
+// and the head's shape. shownDisk.h: one head's state and the disk it lies on.
+//
 // A read head over a code disk: one sensor per ring along one radius, as in a rotary encoder.
 // The disk is laid out as paintDisk draws it: n equal sectors counter-clockwise from 3 o'clock,
 // sector j holding word j; character c of a word (0 = most significant) lies on ring k - c

@@ -9,6 +9,8 @@
 #include "gray/diskLayout.h"
 #include "lesson/readHead.h"
 
+// The read head's texts and shapes (see readHead.h for where each read-head fact goes).
+//
 // What the read head's panel says and where the head is drawn, for the window and the browser
 // page alike: both keep the head's angle, the chosen ring, its offset and the disk shown, and
 // ask here for texts and shapes.

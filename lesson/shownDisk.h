@@ -13,6 +13,8 @@
 class TCanvas;
 class TGrayCycle;
 
+// The read head's state (see readHead.h for where each read-head fact goes).
+//
 // The read head ("Lesekopf") and the disk it lies on, for the window and the browser page
 // alike: whether the head is shown, its angle, the ring that "Versatz" turns and by how much,
 // whether "Dualcode" swaps in the plain binary disk, and a running turn ("Drehen"). Both
