@@ -59,7 +59,7 @@ constexpr int kMaxLinkHops = 40;
 }
 
 [[noreturn]] void failWrite(const std::string& fileName, int error) {
-    EWriteError failure(error == EFBIG ? systemReason(error) : "Stream-Schreibfehler", error);
+    EWriteError failure("Stream-Schreibfehler", error);
     failure.setFileName(fullPathOf(fileName));
     throw failure;
 }
@@ -318,6 +318,11 @@ void deferPoliteSignalsInAllThreads() {
         ::raise(signal);
         ::_exit(128 + signal);
     }).detach();
+}
+
+void prepareForSaves() {
+    ::signal(SIGXFSZ, SIG_IGN);
+    deferPoliteSignalsInAllThreads();
 }
 
 std::string systemReason(int error) {

@@ -461,6 +461,26 @@ TEST_F(SafeSave, PermissionsAndLocks) {
              if (::lchown(dir.file("sticky2/mid").c_str(), kNobody, kNobody) != 0) return false;
              return saveIn(dir.file("sticky2/mid/t.bin")) == 1 && readFile(victim) == Bytes{0x41};
          }},
+        {"a polite signal to a program of several threads waits until its save ends",
+         [&] {
+             const std::string marker = dir.file("saved");
+             const pid_t child = ::fork();
+             if (child == 0) {
+                 deferPoliteSignalsInAllThreads();
+                 std::thread idle([] { std::this_thread::sleep_for(std::chrono::seconds(10)); });
+                 {
+                     const TPoliteSignalsDeferred saving;
+                     ::kill(::getpid(), SIGTERM);  // any thread may take it
+                     std::this_thread::sleep_for(std::chrono::milliseconds(200));
+                     writeFile(marker, {0x41});
+                 }
+                 std::this_thread::sleep_for(std::chrono::seconds(10));
+                 ::_exit(0);
+             }
+             int status = 0;
+             ::waitpid(child, &status, 0);
+             return WIFSIGNALED(status) && WTERMSIG(status) == SIGTERM && fs::exists(marker);
+         }},
         {"twenty loads of one file run side by side",
          [&] {
              const std::string shared = file("shared.bin");
