@@ -10,6 +10,7 @@
 #include "app/platform/glyphs.h"
 #include "app/platform/qtInfoMessage.h"
 #include "app/windowZoom.h"
+#include "io/fileAccess.h"
 #include "io/treeFile.h"
 #include "lib/libraryClasses.h"
 
@@ -19,6 +20,8 @@ int main(int argc, char* argv[]) {
     // Before any window: stored values are re-created through the class registry.
     registerLibraryClasses();
     installTreeFiles();
+    // Before Qt starts its threads, which inherit the blocked polite signals.
+    prepareForSaves();
 
     QApplication application(argc, argv);
     installGermanTranslations(application);

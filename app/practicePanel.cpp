@@ -224,11 +224,17 @@ void TPracticePanel::saveForMoodle(const QString& fileName) {
         const std::span<const std::uint8_t> bytes(reinterpret_cast<const std::uint8_t*>(xml.data()),
                                                   xml.size());
         if (file.stream().write(bytes) != bytes.size()) {
-            showInfoMessage(failed);
+            const int error = file.stream().lastError();
+            showInfoMessage(error != 0 ? failed + ": " + systemReason(error) : failed);
             return;
         }
         file.commit();
     } catch (const EStreamError& error) {
-        showInfoMessage(failed + ": " + error.what());
+        // The file messages name their reason; the others get it here ("Datei zu groß").
+        std::string reason = error.what();
+        if (dynamic_cast<const EFileStreamError*>(&error) == nullptr && error.systemError() != 0) {
+            reason += " (" + systemReason(error.systemError()) + ")";
+        }
+        showInfoMessage(failed + ": " + reason);
     }
 }

@@ -32,10 +32,12 @@ public:
     void ReportRuns(const std::vector<Run>& runs) override {
         for (const Run& run : runs) {
             if (run.error_occurred) continue;
+            const double toNanoseconds = 1e9 / benchmark::GetTimeUnitMultiplier(run.time_unit);
             if (run.aggregate_name.empty() || run.aggregate_name == "median") {
-                const double toNanoseconds = 1e9 / benchmark::GetTimeUnitMultiplier(run.time_unit);
                 m_nanoseconds[run.run_name.str()] = run.GetAdjustedRealTime() * toNanoseconds;
                 m_cpuNanoseconds[run.run_name.str()] = run.GetAdjustedCPUTime() * toNanoseconds;
+            } else if (run.aggregate_name == "min") {
+                m_minNanoseconds[run.run_name.str()] = run.GetAdjustedRealTime() * toNanoseconds;
             }
         }
         m_shown->ReportRuns(runs);
@@ -45,6 +47,11 @@ public:
     // Nanoseconds per iteration, or 0 when the benchmark did not run.
     double time(const std::string& name) const { return lookUp(m_nanoseconds, name); }
     double cpuTime(const std::string& name) const { return lookUp(m_cpuNanoseconds, name); }
+    // The fastest repetition where the benchmark asks for it ("min"), else time(name).
+    double fastest(const std::string& name) const {
+        const double least = lookUp(m_minNanoseconds, name);
+        return least > 0 ? least : time(name);
+    }
 
 private:
     std::unique_ptr<benchmark::BenchmarkReporter> m_shown;
@@ -55,6 +62,7 @@ private:
 
     std::map<std::string, double> m_nanoseconds;
     std::map<std::string, double> m_cpuNanoseconds;
+    std::map<std::string, double> m_minNanoseconds;
 };
 
 std::unique_ptr<benchmark::BenchmarkReporter> reporterFor(int argc, char* argv[]) {
@@ -114,8 +122,11 @@ void summarise(const CollectingReporter& runs, std::FILE* out) {
     ratio(out, "TReader vs the fastest peer decoder",
           reader > 0 ? fastestPeerDecoder() / reader : 0.0, "goal >= 1.00");
     ratio(out, "tree save vs raw save", faster("BM_RawSave", "BM_TreeSave"), "goal >= 0.80");
-    ratio(out, "tree load vs allocating raw load", faster("BM_RawLoadAlloc", "BM_TreeLoad"),
-          "goal >= 0.80");
+    // The loads by their fastest repetitions: their times follow the heap's state, which one
+    // slow repetition shows far more than the work does.
+    const double treeLoad = runs.fastest("BM_TreeLoad");
+    ratio(out, "tree load vs allocating raw load",
+          treeLoad > 0 ? runs.fastest("BM_RawLoadAlloc") / treeLoad : 0.0, "goal >= 0.80");
     ratio(out, "per-node save CPU beyond raw, 100k vs 10k", saveGrowthBeyondRaw(),
           "(linear: about 1, at most 1.20)");
     ratio(out, "per-node load time, 100000 vs 10000 nodes",

@@ -74,8 +74,7 @@ std::string describe(const EStreamError& error) {
         message = error.what();
     }
     if (!error.fileName().empty()) message = error.fileName() + ": " + message;
-    if (error.systemError() != 0)
-        message += std::string(" (") + std::strerror(error.systemError()) + ")";
+    if (error.systemError() != 0) message += " (" + systemReason(error.systemError()) + ")";
     return printable(message, kShownMessageLength);
 }
 

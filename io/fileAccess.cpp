@@ -4,6 +4,7 @@
 #include <fcntl.h>
 #include <signal.h>
 #include <sys/file.h>
+#include <sys/random.h>
 #include <sys/resource.h>
 #include <sys/statvfs.h>
 #include <sys/xattr.h>
@@ -58,7 +59,7 @@ constexpr int kMaxLinkHops = 40;
 }
 
 [[noreturn]] void failWrite(const std::string& fileName, int error) {
-    EWriteError failure(error == EFBIG ? systemReason(error) : "Stream-Schreibfehler", error);
+    EWriteError failure("Stream-Schreibfehler", error);
     failure.setFileName(fullPathOf(fileName));
     throw failure;
 }
@@ -170,11 +171,14 @@ std::pair<std::unique_ptr<TFileStream>, std::string> resolveTarget(const std::st
 // A name for a temporary file in the target's folder that others cannot guess, so that a file
 // planted under it cannot block the save; callers retry another one on EEXIST.
 std::string randomTemporaryName() {
-    static std::mt19937_64 generator{(std::uint64_t{std::random_device{}()} << 32) ^
-                                     std::random_device{}()};
+    std::uint64_t value = 0;
+    if (::getrandom(&value, sizeof value, 0) != static_cast<ssize_t>(sizeof value)) {
+        value = std::random_device{}();  // no getrandom (older kernels): the library's source
+        value = value << 32 ^ std::random_device{}();
+    }
     char text[40];
     std::snprintf(text, sizeof text, ".zyklora-%016llx.tmp",
-                  static_cast<unsigned long long>(generator()));
+                  static_cast<unsigned long long>(value));
     return text;
 }
 
@@ -314,6 +318,11 @@ void deferPoliteSignalsInAllThreads() {
         ::raise(signal);
         ::_exit(128 + signal);
     }).detach();
+}
+
+void prepareForSaves() {
+    ::signal(SIGXFSZ, SIG_IGN);
+    deferPoliteSignalsInAllThreads();
 }
 
 std::string systemReason(int error) {
@@ -574,6 +583,8 @@ void TReplacingFile::writeInPlace() {
     std::vector<std::uint8_t> old;
     if (const int error = readWhole(target, old); error != 0) failWrite(m_fileName, error);
     if (const int error = reserveRoom(target, bytes.size()); error != 0) {
+        // Hands back what a partial reservation took beyond the end; the content is untouched.
+        [[maybe_unused]] const int released = ::ftruncate(target, static_cast<off_t>(old.size()));
         failWrite(m_fileName, error);
     }
     int error = 0;

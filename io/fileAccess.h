@@ -27,7 +27,8 @@ std::string fullPathOf(const std::string& fileName);
 std::unique_ptr<TFileStream> openForReading(const std::string& fileName);
 
 // German text for a system error number as the program's messages show it: its own words where
-// it names the reason itself ("Datei zu groß" for EFBIG), else the system's.
+// it names the reason itself ("Datei zu groß" for EFBIG, which users meet under ulimit -f), else
+// the system's.
 std::string systemReason(int error);
 
 // For tests: false makes TReplacingFile act as on a file system without unnamed temporary files
@@ -53,6 +54,12 @@ private:
 // which ends the program by the signal once no TPoliteSignalsDeferred lives. Call it in main
 // before any other thread starts.
 void deferPoliteSignalsInAllThreads();
+
+// Prepares a program with several threads that saves files (the window): a write beyond the file
+// size limit (ulimit -f) fails with EFBIG, reported as "Datei zu groß", instead of ending the
+// program by SIGXFSZ; and the polite signals wait for running saves whichever thread they reach
+// (deferPoliteSignalsInAllThreads). Call it in main before any other thread starts.
+void prepareForSaves();
 
 // Replaces a regular file's content durably. Before anything is written, the constructor chooses
 // one of two ways, knowing every reason:
@@ -102,8 +109,8 @@ public:
     // The temporary file, or the memory of an in-place save, for writing the new content.
     TStream& stream();
     // Ends the save by the way chosen. Raises EWriteError "Stream-Schreibfehler" when the data
-    // cannot be written or flushed ("Datei zu groß" beyond the file size limit), EFCreateError
-    // when the new name was taken meanwhile (in use) or the rename fails.
+    // cannot be written or flushed (its system error EFBIG beyond the file size limit),
+    // EFCreateError when the new name was taken meanwhile (in use) or the rename fails.
     void commit();
 
 private:

@@ -2,6 +2,7 @@
 #include "app/practicePanel.h"
 
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 
 #include <QApplication>
 #include <QFile>
@@ -19,6 +20,8 @@
 #include "app/platform/stringGrid.h"
 #include "app/teachingTools.h"
 #include "app/wordSelection.h"
+#include "io/fileAccess.h"
+#include "lib/infoMessage.h"
 #include "tests/app/shownForm.h"
 
 namespace {
@@ -94,6 +97,24 @@ TEST_F(PracticePanel, MoodleBankParsesWithOneFullMarkAnswerPerQuestion) {
     EXPECT_EQ(category, "Zyklora/Gray-Code n=10");
     EXPECT_EQ(questions, 21);  // the category and twenty tasks
     EXPECT_EQ(fullMarks, 20);
+}
+
+// Beyond the file size limit the bank is not saved, and the window says why instead of ending
+// by SIGXFSZ.
+TEST_F(PracticePanel, MoodleBankBeyondTheFileSizeLimitIsReported) {
+    prepareForSaves();  // as main does
+    std::string shown;
+    const InfoMessageHandler previous =
+        setInfoMessageHandler([&shown](const std::string& text) { shown = text; });
+    QTemporaryDir dir;
+    rlimit limit{};
+    ::getrlimit(RLIMIT_FSIZE, &limit);
+    const rlimit low{4096, limit.rlim_max};  // the bank with its pictures is larger
+    ::setrlimit(RLIMIT_FSIZE, &low);
+    form.practice().saveForMoodle(dir.filePath(QStringLiteral("fragen.xml")));
+    ::setrlimit(RLIMIT_FSIZE, &limit);
+    setInfoMessageHandler(previous);
+    EXPECT_NE(shown.find("Datei zu groß"), std::string::npos) << shown;
 }
 
 }  // namespace
