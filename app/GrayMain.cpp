@@ -95,15 +95,17 @@ TFormMain::TFormMain(QWidget* parent) : QWidget(parent) {
     place(StringGrid, {8, 112, 385, 665});
     StringGrid->setAccessibleName(QStringLiteral("Konstruktionstabelle"));
 
-    m_tools = new TTeachingTools(*this, *m_zoomArea);
+    m_tools = new TTeachingTools({*this, *ToolBar, *Memo, *StringGrid, *ImageScheibe}, *m_zoomArea,
+                                 m_session);
     SpeedButtonInfo = m_tools->button(TTeachingTools::TTool::Info);
     SpeedButtonHilfe = m_tools->button(TTeachingTools::TTool::Help);
     SpeedButtonBeenden = m_tools->button(TTeachingTools::TTool::Exit);
-    m_readHead = new TReadHeadTool(m_shownDisk, *m_tools, *m_zoomArea, *ImageScheibe);
-    m_construction = new TConstructionView(*m_tools, *m_zoomArea);
-    m_practice =
-        new TPracticePanel(*m_tools, *m_zoomArea, *ImageScheibe, {StringGrid, Memo, LabelMemo});
-    new TWorksheetTool(*this, *m_tools);
+    m_readHead = new TReadHeadTool(m_session.shownDisk(), *m_tools, *m_zoomArea, *ImageScheibe);
+    m_construction = new TConstructionView(*m_tools, *m_zoomArea, m_session);
+    m_practice = new TPracticePanel(*m_tools, *m_zoomArea, *ImageScheibe,
+                                    {StringGrid, Memo, LabelMemo}, m_session);
+    auto* worksheets = new TWorksheetTool(*this, *SpinEdit, *m_tools);
+    connect(this, &TFormMain::tableShown, worksheets, &TWorksheetTool::tableShown);
     m_zoom = new TWindowZoom(*this, *m_zoomArea);
     m_focusRing = new TFocusRing(content);
 
@@ -128,11 +130,10 @@ TFormMain::TFormMain(QWidget* parent) : QWidget(parent) {
         m_focusRing->follow();
     });
     // Each OK's code goes to the tools, the toolbar's before the panels' (which announce).
-    connect(this, &TFormMain::tableShown, m_readHead, &TReadHeadTool::setGray);
-    connect(this, &TFormMain::tableShown, m_construction,
-            [this](const TGray& gray) { m_construction->setCycle(gray.cycle()); });
+    connect(this, &TFormMain::tableShown, m_readHead, &TReadHeadTool::tableShown);
+    connect(this, &TFormMain::tableShown, m_construction, &TConstructionView::tableShown);
     connect(this, &TFormMain::tableShown, m_tools, &TTeachingTools::showTable);
-    connect(this, &TFormMain::tableShown, m_practice, &TPracticePanel::setGray);
+    connect(this, &TFormMain::tableShown, m_practice, &TPracticePanel::tableShown);
     // The disk is drawn anew at its new size or on a screen of another pixel ratio.
     connect(ImageScheibe, &TImageControl::pictureOutdated, m_readHead, &TReadHeadTool::paintDisk);
 
@@ -166,7 +167,6 @@ void TFormMain::keyPressEvent(QKeyEvent* event) {
 }
 
 void TFormMain::BitBtnClick() {
-    m_tools->wordSelection().setGray(nullptr);
     resetTable();
     Memo->clear();
     CurrentGray.reset();
@@ -179,6 +179,8 @@ void TFormMain::BitBtnClick() {
     CurrentGray->generate();
     fillTable();
     CurrentGray->paintDisk();
+    m_session.setPracticeSeed(freshSeed());
+    m_session.showTable(CurrentGray->cycle());
     emit tableShown(*CurrentGray);
     // A new table is read from its start.
     StringGrid->scrollToTop();

@@ -4,7 +4,7 @@
 #include <QWidget>
 
 #include "gray/grayWindow.h"
-#include "lesson/shownDisk.h"
+#include "lesson/lessonSession.h"
 
 class QLabel;
 class QPushButton;
@@ -63,9 +63,10 @@ public:
     QToolButton* SpeedButtonHilfe;
     QToolButton* SpeedButtonBeenden;
 
-    // The read head and the disk shown, which the read head, the word selection and the saved
-    // pictures follow.
-    const TShownDisk& shownDisk() const { return m_shownDisk; }
+    // The lesson on the table shown: the selection, the panel open, the read head and the disk
+    // shown, the construction and practice. The tools show what it says.
+    TLessonSession& session() { return m_session; }
+    const TShownDisk& shownDisk() const { return m_session.shownDisk(); }
     TTeachingTools& teachingTools() { return *m_tools; }
     TReadHeadTool& readHead() { return *m_readHead; }
     TConstructionView& construction() { return *m_construction; }
@@ -86,7 +87,7 @@ private:
     void resetTable();
     void fillTable();
 
-    TShownDisk m_shownDisk;
+    TLessonSession m_session;
     TZoomArea* m_zoomArea;
     TFocusRing* m_focusRing;
     TTeachingTools* m_tools;

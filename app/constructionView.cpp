@@ -24,6 +24,7 @@
 #include "app/sidePanels.h"
 #include "app/teachingTools.h"
 #include "draw/lessonColors.h"
+#include "lesson/lessonSession.h"
 
 namespace {
 
@@ -67,8 +68,12 @@ public:
 
 }  // namespace
 
-TConstructionView::TConstructionView(TTeachingTools& tools, TZoomArea& zoom)
-    : QWidget(zoom.content()), m_tools(tools) {
+TConstructionView::TConstructionView(TTeachingTools& tools, TZoomArea& zoom,
+                                     TLessonSession& session)
+    : QWidget(zoom.content()),
+      m_tools(tools),
+      m_session(session),
+      m_player(session.construction()) {
     setObjectName(QStringLiteral("constructionPanel"));
     setAccessibleName(QStringLiteral("Konstruktion"));
     setFocusPolicy(Qt::StrongFocus);
@@ -131,20 +136,18 @@ TConstructionView::TConstructionView(TTeachingTools& tools, TZoomArea& zoom)
     connect(m_playButton, &QPushButton::clicked, this, [this] { act(TKey::Space); });
     connect(m_disk, &TImageControl::pictureOutdated, this, &TConstructionView::paintStepDisk);
     // The panel is shown first, so that it can take the focus.
-    tools.sidePanels().add(m_action, this, kPanelWidth);
+    tools.sidePanels().add(TLessonPanel::Construction, m_action, this, kPanelWidth);
     connect(m_action, &QAction::toggled, this, &TConstructionView::setShown);
 }
 
-void TConstructionView::setCycle(const TGrayCycle& cycle) {
-    m_player.setCycle(cycle);
+void TConstructionView::tableShown() {
     m_action->setEnabled(true);
     followPlaying();
     showStep(false);
 }
 
 void TConstructionView::setShown(bool shown) {
-    if (!shown && m_player.playing()) m_player.startOrStopPlaying();
-    followPlaying();
+    followPlaying();  // the session stopped playing when it closed the panel
     if (shown) {
         setFocus();  // the keys step at once
         showStep(true);
@@ -203,13 +206,14 @@ void TConstructionView::showStep(bool told) {
 void TConstructionView::fillTable() {
     const TConstructionStep& step = m_player.step();
     const QBrush marked(rgbToQColor(kStepMarkedRowColor));
-    m_table->setRowCount(static_cast<int>(step.words.size()));
+    const std::vector<TLessonSession::TStepRow> rows = m_session.stepRows();
+    m_table->setRowCount(static_cast<int>(rows.size()));
     for (int row = 0; row < m_table->rowCount(); ++row) {
-        auto* number = new QTableWidgetItem(QString::number(row));
-        auto* word =
-            new QTableWidgetItem(QString::fromStdString(step.words[static_cast<std::size_t>(row)]));
-        word->setData(kPrefixRole, m_player.showsPrefix());
-        if (std::find(step.marked.begin(), step.marked.end(), row) != step.marked.end()) {
+        const TLessonSession::TStepRow& cells = rows[static_cast<std::size_t>(row)];
+        auto* number = new QTableWidgetItem(QString::fromStdString(cells.number));
+        auto* word = new QTableWidgetItem(QString::fromStdString(cells.prefix + cells.rest));
+        word->setData(kPrefixRole, !cells.prefix.empty());
+        if (cells.marked) {
             number->setBackground(marked);
             word->setBackground(marked);
         }

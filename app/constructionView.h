@@ -10,7 +10,7 @@ class QLabel;
 class QPushButton;
 class QTableWidget;
 class QTimer;
-class TGrayCycle;
+class TLessonSession;
 class TImageControl;
 class TTeachingTools;
 class TZoomArea;
@@ -26,12 +26,13 @@ class TConstructionView : public QWidget {
     Q_OBJECT
 
 public:
-    // Adds the action to tools' toolbar and the panel beside the disk on zoom's content.
-    TConstructionView(TTeachingTools& tools, TZoomArea& zoom);
+    // Adds the action to tools' toolbar and the panel beside the disk on zoom's content; the
+    // steps are session's construction, and session must outlive the view.
+    TConstructionView(TTeachingTools& tools, TZoomArea& zoom, TLessonSession& session);
 
     QAction* action() const { return m_action; }
-    // The steps of the code of n words, from Start.
-    void setCycle(const TGrayCycle& cycle);
+    // The session shows a new code: its steps, from Start.
+    void tableShown();
     const TConstructionPlayer& player() const { return m_player; }
     // One step of "Abspielen", as its timer takes it.
     void tick();
@@ -50,7 +51,8 @@ private:
     void followPlaying();
 
     TTeachingTools& m_tools;
-    TConstructionPlayer m_player;
+    TLessonSession& m_session;
+    TConstructionPlayer& m_player;
     QAction* m_action;
     QLabel* m_counter;
     QLabel* m_text;

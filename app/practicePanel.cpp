@@ -34,14 +34,18 @@ namespace {
 // Over the table and the listing, at 100 %.
 constexpr QRect kOverTableAndListing{8, 112, 497, 665};
 
-// A new seed for each round, so that a class does not see the same tasks twice.
-unsigned freshSeed() { return std::random_device{}(); }
-
 }  // namespace
 
+unsigned freshSeed() { return std::random_device{}(); }
+
 TPracticePanel::TPracticePanel(TTeachingTools& tools, TZoomArea& zoom, TImageControl& disk,
-                               const QList<QWidget*>& covered)
-    : QWidget(zoom.content()), m_tools(tools), m_disk(disk), m_covered(covered) {
+                               const QList<QWidget*>& covered, TLessonSession& session)
+    : QWidget(zoom.content()),
+      m_tools(tools),
+      m_disk(disk),
+      m_covered(covered),
+      m_session(session),
+      m_round(session.practice()) {
     setObjectName(QStringLiteral("practicePanel"));
     setAccessibleName(QStringLiteral("Üben"));
     setFocusPolicy(Qt::StrongFocus);
@@ -77,7 +81,7 @@ TPracticePanel::TPracticePanel(TTeachingTools& tools, TZoomArea& zoom, TImageCon
     m_answerLabel->setBuddy(m_answer);
     zoom.place(m_answer, {70, 122, 150, 24});
     connect(m_answer, &QLineEdit::textEdited, this,
-            [this](const QString& text) { m_round.type(text.toStdString()); });
+            [this](const QString& text) { m_session.typeAnswer(text.toStdString()); });
     m_button = new QPushButton(this);
     m_button->setObjectName(QStringLiteral("checkButton"));
     zoom.place(m_button, {8, 240, 140, 28});
@@ -95,33 +99,27 @@ TPracticePanel::TPracticePanel(TTeachingTools& tools, TZoomArea& zoom, TImageCon
     connect(moodle, &QPushButton::clicked, this, &TPracticePanel::chooseFileForMoodle);
 
     // The panel is shown first, so that its controls can take the focus.
-    tools.sidePanels().addOver(m_action, this, kOverTableAndListing);
+    tools.sidePanels().addOver(TLessonPanel::Practice, m_action, this, kOverTableAndListing);
     connect(m_action, &QAction::toggled, this, &TPracticePanel::setShown);
 }
 
-void TPracticePanel::setGray(const TGray& gray) {
-    m_gray = &gray;
-    m_selectedBefore.reset();
+void TPracticePanel::tableShown() {
     m_action->setEnabled(true);
-    m_round.start(gray.cycle(), freshSeed());
-    if (m_action->isChecked()) setShown(true);
+    if (m_session.practising()) showTask();
 }
 
-void TPracticePanel::setShown(bool shown) {
+void TPracticePanel::setShown() {
     // While practising, the table, the listing, a selected word's explanation and the tooltips
-    // would give answers away; the covered controls leave the Tab order too.
+    // would give answers away; the covered controls leave the Tab order too. The session keeps
+    // the selection meanwhile, and the selection shows it again afterwards.
+    const bool shown = m_session.practising();
     for (QWidget* covered : m_covered) covered->setVisible(!shown);
-    TWordSelection& selection = m_tools.wordSelection();
+    m_tools.wordSelection().refresh();
     if (shown) {
-        if (selection.selected()) m_selectedBefore = selection.selected();
-        selection.setGray(nullptr);
         showTask();
-        return;
+    } else {
+        m_disk.setOverlay(this, {});
     }
-    m_disk.setOverlay(this, {});
-    selection.setGray(m_gray);
-    if (m_selectedBefore) selection.select(*m_selectedBefore);
-    m_selectedBefore.reset();
 }
 
 void TPracticePanel::keyPressEvent(QKeyEvent* event) {
@@ -190,22 +188,15 @@ void TPracticePanel::showTask() {
 }
 
 void TPracticePanel::markSector() {
-    if (m_round.finished() || m_gray == nullptr) {
-        m_disk.setOverlay(this, {});
-        return;
-    }
-    TSectorMark mark =
-        sectorMark(m_disk.width(), m_gray->cycle().words(), {}, m_round.task().sector);
-    mark.changes.clear();  // the changing ring would answer "which ring changes"
-    m_disk.setOverlay(this, markOverlay(mark));
+    const std::optional<TSectorMark> mark = m_session.mark(m_disk.width());
+    m_disk.setOverlay(this, m_session.practising() && mark ? markOverlay(*mark) : nullptr);
 }
 
 void TPracticePanel::chooseFileForMoodle() {
-    if (m_gray == nullptr) return;
-    QString fileName =
-        QFileDialog::getSaveFileName(this, QStringLiteral("Für Moodle speichern"),
-                                     QString::fromStdString(moodleBankFileName(m_gray->cycle())),
-                                     QStringLiteral("Moodle-XML (*.xml)"));
+    if (m_session.cycle() == nullptr) return;
+    QString fileName = QFileDialog::getSaveFileName(
+        this, QStringLiteral("Für Moodle speichern"),
+        QString::fromStdString(m_session.moodleFileName()), QStringLiteral("Moodle-XML (*.xml)"));
     if (fileName.isEmpty()) return;
     if (!fileName.endsWith(QStringLiteral(".xml"), Qt::CaseInsensitive)) {
         fileName += QStringLiteral(".xml");
@@ -214,8 +205,8 @@ void TPracticePanel::chooseFileForMoodle() {
 }
 
 void TPracticePanel::saveForMoodle(const QString& fileName) {
-    if (m_gray == nullptr) return;
-    const std::string xml = moodleBank(m_gray->cycle(), freshSeed());
+    if (m_session.cycle() == nullptr) return;
+    const std::string xml = m_session.moodleXml(freshSeed());
     const std::string failed =
         "Die Datei " + fileName.toStdString() + " konnte nicht geschrieben werden";
     try {

@@ -14,10 +14,13 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
-class TGray;
+class TLessonSession;
 class TImageControl;
 class TTeachingTools;
 class TZoomArea;
+
+// A new seed for each round and bank, so that a class does not see the same tasks twice.
+unsigned freshSeed();
 
 // Practice with feedback. The toolbar action "Üben" (Strg+U) lays this panel over the table and
 // the listing, which would give the answers away, and keeps the disk, on which it marks the
@@ -32,13 +35,14 @@ class TPracticePanel : public QWidget {
 
 public:
     // Adds the action to tools' toolbar and lays the panel over the table and listing of zoom's
-    // content, which are the controls in covered; disk is the window's disk.
+    // content, which are the controls in covered; disk is the window's disk. The round and
+    // whether practice is open are session's, which must outlive the panel.
     TPracticePanel(TTeachingTools& tools, TZoomArea& zoom, TImageControl& disk,
-                   const QList<QWidget*>& covered);
+                   const QList<QWidget*>& covered, TLessonSession& session);
 
     QAction* action() const { return m_action; }
-    // The table of an OK: a new round about its count. gray must stay alive until the next call.
-    void setGray(const TGray& gray);
+    // The session shows a new code, and with it a new round.
+    void tableShown();
     const TPracticeRound& round() const { return m_round; }
     // Writes the question bank of 20 tasks about the table's count to fileName; shows why when
     // it cannot.
@@ -48,7 +52,8 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    void setShown(bool shown);
+    // Shows the panel, or the table and the listing again, as the session decided.
+    void setShown();
     void confirm();
     void showTask();
     void markSector();
@@ -57,10 +62,8 @@ private:
     TTeachingTools& m_tools;
     TImageControl& m_disk;
     QList<QWidget*> m_covered;
-    const TGray* m_gray = nullptr;
-    // The word selected before practice began, selected again after it.
-    std::optional<int> m_selectedBefore;
-    TPracticeRound m_round;
+    TLessonSession& m_session;
+    TPracticeRound& m_round;
     QAction* m_action;
     QLabel* m_progress;
     QLabel* m_question;

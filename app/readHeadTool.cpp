@@ -22,7 +22,6 @@
 #include "app/teachingTools.h"
 #include "app/wordSelection.h"
 #include "draw/lessonColors.h"
-#include "gray/GrayUnit.h"
 #include "lesson/shownDisk.h"
 
 namespace {
@@ -44,10 +43,11 @@ TReadHeadTool::TReadHeadTool(TShownDisk& model, TTeachingTools& tools, TZoomArea
     m_action->setEnabled(false);  // until there is a disk
     tools.addSeparator();
     tools.addToolButton(m_action)->setObjectName(QStringLiteral("readHeadButton"));
-    connect(m_action, &QAction::toggled, this, &TReadHeadTool::setShown);
 
     buildPanel(zoom);
-    tools.sidePanels().add(m_action, m_panel, kPanelWidth);
+    // The session opens the panel first; the tool then shows what it decided.
+    tools.sidePanels().add(TLessonPanel::ReadHead, m_action, m_panel, kPanelWidth);
+    connect(m_action, &QAction::toggled, this, &TReadHeadTool::setShown);
     m_turnTimer = new QTimer(this);
     m_turnTimer->setInterval(kFrameMilliseconds);
     connect(m_turnTimer, &QTimer::timeout, this, &TReadHeadTool::advanceTurn);
@@ -63,7 +63,7 @@ TReadHeadTool::TReadHeadTool(TShownDisk& model, TTeachingTools& tools, TZoomArea
         showReading();
     });
     connect(this, &TReadHeadTool::shownDiskChanged, &tools.wordSelection(),
-            &TWordSelection::shownDiskChanged);
+            &TWordSelection::refresh);
 }
 
 void TReadHeadTool::buildPanel(TZoomArea& zoom) {
@@ -132,8 +132,7 @@ void TReadHeadTool::fitWordFont(double zoom) {
     m_readWord->setFont(large);
 }
 
-void TReadHeadTool::setGray(const TGray& gray) {
-    m_model.setCycle(gray.cycle());
+void TReadHeadTool::tableShown() {
     m_action->setEnabled(true);
     fitControls();
     settingsChanged();
@@ -167,8 +166,8 @@ void TReadHeadTool::settingsChanged() {
 
 void TReadHeadTool::paintDisk() { m_model.paintShownDisk(m_disk.canvas()); }
 
-void TReadHeadTool::setShown(bool shown) {
-    m_model.setShown(shown);
+void TReadHeadTool::setShown() {
+    const bool shown = m_model.shown();
     followTurn();
     m_disk.setHandleMode(shown);
     if (shown) {

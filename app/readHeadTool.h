@@ -37,14 +37,14 @@ public:
     static constexpr int kTurnMilliseconds = kHeadTurnMilliseconds;
     static constexpr int kFrameMilliseconds = kHeadFrameMilliseconds;
 
-    // Adds the action to tools' toolbar and the panel to zoom's content beside disk; model must
-    // outlive the tool.
+    // Adds the action to tools' toolbar and the panel to zoom's content beside disk; model (the
+    // session's disk shown) must outlive the tool.
     TReadHeadTool(TShownDisk& model, TTeachingTools& tools, TZoomArea& zoom, TImageControl& disk);
 
     QAction* action() const { return m_action; }
-    // Takes the words of a new table; redraws the disk when the head shows another than the
-    // plain Gray disk.
-    void setGray(const TGray& gray);
+    // The session shows a new code: the controls fit it, and the disk is redrawn when the head
+    // shows another than the plain Gray disk.
+    void tableShown();
     // Draws the disk that is shown now on the disk's bitmap.
     void paintDisk();
 
@@ -61,7 +61,8 @@ signals:
     void shownDiskChanged();
 
 private:
-    void setShown(bool shown);
+    // Shows the head and its panel as the session decided.
+    void setShown();
     void buildPanel(TZoomArea& zoom);
     void fitWordFont(double zoom);
     void startOrStopTurn();

@@ -16,37 +16,44 @@ constexpr int kMargin = 12;
 
 }  // namespace
 
-TSidePanels::TSidePanels(TZoomArea& zoom)
-    : QObject(&zoom), m_zoom(zoom), m_designedWithoutPanel(zoom.designedSize()) {}
+TSidePanels::TSidePanels(TZoomArea& zoom, TLessonSession& session)
+    : QObject(&zoom),
+      m_zoom(zoom),
+      m_session(session),
+      m_designedWithoutPanel(zoom.designedSize()) {}
 
-void TSidePanels::add(QAction* action, QWidget* panel, int width) {
+void TSidePanels::add(TLessonPanel lessonPanel, QAction* action, QWidget* panel, int width) {
     m_zoom.place(panel, {kLeft, kTop, width, kHeight});
     panel->hide();
-    m_panels.push_back({action, panel, width + kMargin});
+    m_panels.push_back({lessonPanel, action, panel, width + kMargin});
     connect(action, &QAction::toggled, this,
             [this, action](bool shown) { toggled(action, shown); });
 }
 
-void TSidePanels::addOver(QAction* action, QWidget* panel, const QRect& designed) {
+void TSidePanels::addOver(TLessonPanel lessonPanel, QAction* action, QWidget* panel,
+                          const QRect& designed) {
     m_zoom.place(panel, designed);
     panel->hide();
     panel->setAutoFillBackground(true);  // the controls underneath stay out of sight
-    m_panels.push_back({action, panel, 0});
+    m_panels.push_back({lessonPanel, action, panel, 0});
     connect(action, &QAction::toggled, this,
             [this, action](bool shown) { toggled(action, shown); });
 }
 
 void TSidePanels::toggled(QAction* action, bool shown) {
+    const auto toggledPanel = std::ranges::find(m_panels, action, &TPanel::action);
+    m_session.showPanel(toggledPanel->lessonPanel, shown);
     int growth = 0;
     for (const TPanel& entry : m_panels) {
+        const bool open = m_session.panel() == entry.lessonPanel;
         if (entry.action == action) {
-            entry.panel->setVisible(shown);
-            if (shown) {
+            entry.panel->setVisible(open);
+            if (open) {
                 entry.panel->raise();
                 growth = entry.growth;
             }
-        } else if (shown && entry.action->isChecked()) {
-            entry.action->setChecked(false);  // its own tool hides what belongs to it
+        } else if (entry.action->isChecked() != open) {
+            entry.action->setChecked(open);  // its own tool hides what belongs to it
         }
     }
     m_zoom.setDesignedSize(m_designedWithoutPanel + QSize(growth, 0));

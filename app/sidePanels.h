@@ -6,11 +6,14 @@
 #include <QSize>
 #include <vector>
 
+#include "lesson/lessonSession.h"
+
 class QAction;
 class QWidget;
 class TZoomArea;
 
-// The panels that lesson tools show, one at a time: each belongs to a checkable action, and
+// The panels that lesson tools show: each belongs to a checkable action and to a panel of the
+// lesson session, which decides which one is open (one at a time); the actions follow it, so
 // checking one unchecks the others. A panel beside the disk widens the window's content while
 // it is shown; a panel may also stand over other controls, which it then hides.
 class TSidePanels : public QObject {
@@ -22,22 +25,25 @@ public:
     static constexpr int kTop = 80;
     static constexpr int kHeight = 700;
 
-    explicit TSidePanels(TZoomArea& zoom);
+    // session must outlive the panels.
+    TSidePanels(TZoomArea& zoom, TLessonSession& session);
 
     // Places panel beside the disk, width wide, hidden until action is checked.
-    void add(QAction* action, QWidget* panel, int width);
+    void add(TLessonPanel lessonPanel, QAction* action, QWidget* panel, int width);
     // Places panel at designed over the controls there, hidden until action is checked.
-    void addOver(QAction* action, QWidget* panel, const QRect& designed);
+    void addOver(TLessonPanel lessonPanel, QAction* action, QWidget* panel, const QRect& designed);
 
 private:
     void toggled(QAction* action, bool shown);
 
     struct TPanel {
+        TLessonPanel lessonPanel;
         QAction* action;
         QWidget* panel;
         int growth;  // how much wider the content is while it is shown
     };
     TZoomArea& m_zoom;
+    TLessonSession& m_session;
     QSize m_designedWithoutPanel;
     std::vector<TPanel> m_panels;
 };

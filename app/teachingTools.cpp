@@ -14,7 +14,6 @@
 #include <algorithm>
 #include <cmath>
 
-#include "app/GrayMain.h"
 #include "app/diskExport.h"
 #include "app/lessonActions.h"
 #include "app/platform/announcer.h"
@@ -41,8 +40,9 @@ constexpr int kSeparatorWidth = 6;
 
 }  // namespace
 
-TTeachingTools::TTeachingTools(TFormMain& form, TZoomArea& zoom)
-    : QObject(&form), m_form(form), m_zoom(zoom) {
+TTeachingTools::TTeachingTools(const TLessonControls& controls, TZoomArea& zoom,
+                               TLessonSession& session)
+    : QObject(&controls.window), m_controls(controls), m_session(session), m_zoom(zoom) {
     addToolButton(newAction(TTool::Info));
     addToolButton(newAction(TTool::Help));
     addToolButton(newAction(TTool::Exit));
@@ -71,18 +71,18 @@ TTeachingTools::TTeachingTools(TFormMain& form, TZoomArea& zoom)
     m_statusLine->setWordWrap(true);
     m_statusLine->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
     zoom.place(m_statusLine, {520, 44, kDesignedDiskSize, 32});
-    m_announcer = new TAnnouncer(form);
-    m_sidePanels = new TSidePanels(zoom);
-    m_wordSelection = new TWordSelection(*form.Memo, *form.StringGrid, *form.ImageScheibe,
-                                         form.shownDisk(), this);
+    m_announcer = new TAnnouncer(controls.window);
+    m_sidePanels = new TSidePanels(zoom, session);
+    m_wordSelection =
+        new TWordSelection(controls.listing, controls.table, controls.disk, session, this);
     connect(m_wordSelection, &TWordSelection::described, this, [this](const QString& text) {
         // One line: the explanation's lines side by side.
         m_statusLine->setText(QString(text).replace('\n', QStringLiteral("  ·  ")));
-        describeDisk(text);
+        describeDisk();
     });
     connect(&zoom, &TZoomArea::zoomChanged, this, [this](double factor) {
         const int side = static_cast<int>(std::lround(kGlyphSize * factor));
-        for (QToolButton* shown : m_form.ToolBar->findChildren<QToolButton*>()) {
+        for (QToolButton* shown : m_controls.toolBar.findChildren<QToolButton*>()) {
             shown->setIconSize(QSize(side, side));
         }
     });
@@ -98,11 +98,11 @@ QAction* TTeachingTools::newAction(TTool tool) {
 }
 
 QToolButton* TTeachingTools::addToolButton(QAction* action) {
-    m_form.addAction(action);
+    m_controls.window.addAction(action);
     // The three classic buttons keep their hints exactly; the added ones name their shortcut.
     const bool named = !action->data().isValid() ||
                        lessonAction(static_cast<TActionId>(action->data().toInt())).keyInTooltip;
-    QToolButton* added = speedButton(m_form.ToolBar, action,
+    QToolButton* added = speedButton(&m_controls.toolBar, action,
                                      named ? TShortcutInTooltip::Yes : TShortcutInTooltip::No);
     added->setIconSize(QSize(kGlyphSize, kGlyphSize));
     m_zoom.place(added, {m_nextLeft, 2, kButtonWidth, kButtonHeight});
@@ -114,7 +114,7 @@ QToolButton* TTeachingTools::addToolButton(QAction* action) {
 }
 
 void TTeachingTools::addSeparator() {
-    auto* separator = new QFrame(m_form.ToolBar);
+    auto* separator = new QFrame(&m_controls.toolBar);
     separator->setFrameShape(QFrame::VLine);
     separator->setFrameShadow(QFrame::Sunken);
     m_zoom.place(separator, {m_nextLeft + 2, 3, 4, 20});
@@ -123,8 +123,8 @@ void TTeachingTools::addSeparator() {
 
 void TTeachingTools::showTable(const TGray& gray) {
     m_gray = &gray;
-    m_wordSelection->setGray(&gray);
-    const TCycleCheck check = checkCycle(gray.cycle().words());
+    m_wordSelection->tableShown();
+    const TCycleCheck& check = m_session.cycleCheck();
     const QString result = QString::fromStdString(check.text);
     m_cycleLabel->setText(result);
     m_cycleLabel->setStyleSheet(check.cyclic ? QString() : QStringLiteral("color: #c00000;"));
@@ -136,27 +136,25 @@ void TTeachingTools::showTable(const TGray& gray) {
 
 void TTeachingTools::announce(const QString& text) { m_announcer->announce(text); }
 
-void TTeachingTools::describeDisk(const QString& selected) {
+void TTeachingTools::describeDisk() {
     if (m_gray == nullptr) return;
-    const QString disk = QString::fromStdString(diskSummary(m_gray->cycle()));
-    m_form.ImageScheibe->setAccessibleDescription(
-        selected.isEmpty() ? disk : disk + QStringLiteral(". ") + selected);
+    m_controls.disk.setAccessibleDescription(QString::fromStdString(m_session.diskDescription()));
 }
 
 bool TTeachingTools::saveDiskAs(const QString& fileName, int size) {
     if (m_gray == nullptr) return false;
     // The disk's design, whatever the zoom and the screen's pixel ratio in the window.
-    const QColor face = m_form.ImageScheibe->canvas().faceColor();
+    const QColor face = m_controls.disk.canvas().faceColor();
     if (fileName.endsWith(QStringLiteral(".svg"), Qt::CaseInsensitive)) {
-        return writeDiskSvg(m_form.shownDisk(), *m_gray, fileName, face);
+        return writeDiskSvg(m_session.shownDisk(), *m_gray, fileName, face);
     }
-    return renderDiskImage(m_form.shownDisk(), size, face).save(fileName, "PNG");
+    return renderDiskImage(m_session.shownDisk(), size, face).save(fileName, "PNG");
 }
 
 void TTeachingTools::saveDisk() {
     QString filter;
     QString fileName = QFileDialog::getSaveFileName(
-        &m_form, QStringLiteral("Scheibe speichern"),
+        &m_controls.window, QStringLiteral("Scheibe speichern"),
         QStringLiteral("codescheibe-%1.png").arg(m_gray->codeCount()),
         QStringLiteral("PNG-Bild (*.png);;SVG-Grafik (*.svg)"), &filter);
     if (fileName.isEmpty()) return;
@@ -167,7 +165,7 @@ void TTeachingTools::saveDisk() {
     int size = kDesignedDiskSize;
     if (!svg) {
         bool ok = false;
-        size = QInputDialog::getInt(&m_form, QStringLiteral("Bildgröße"),
+        size = QInputDialog::getInt(&m_controls.window, QStringLiteral("Bildgröße"),
                                     QStringLiteral("Kantenlänge des Bildes in Pixeln:"),
                                     kDesignedDiskSize, 100, kMaxDiskImageSize, 100, &ok);
         if (!ok) return;
@@ -180,14 +178,14 @@ void TTeachingTools::saveDisk() {
 
 void TTeachingTools::printWorksheetOn(QPrinter& printer) {
     if (m_gray != nullptr) {
-        ::printWorksheet(*m_gray, printer, m_form.ImageScheibe->canvas().faceColor());
+        ::printWorksheet(*m_gray, printer, m_controls.disk.canvas().faceColor());
     }
 }
 
 void TTeachingTools::printWorksheet() {
     QPrinter printer(QPrinter::HighResolution);
     printer.setPageSize(QPageSize(QPageSize::A4));
-    QPrintDialog dialog(&printer, &m_form);
+    QPrintDialog dialog(&printer, &m_controls.window);
     dialog.setWindowTitle(QStringLiteral("Drucken"));
     if (dialog.exec() == QDialog::Accepted) printWorksheetOn(printer);
 }

@@ -10,17 +10,31 @@ class QAction;
 class QLabel;
 class QPrinter;
 class QToolButton;
+class QWidget;
 class TAnnouncer;
-class TSidePanels;
-class TFormMain;
 class TGray;
+class TImageControl;
+class TLessonSession;
+class TMemo;
+class TSidePanels;
+class TStringGrid;
 class TWordSelection;
 class TZoomArea;
+
+// The main window's controls that the teaching tools work on.
+struct TLessonControls {
+    QWidget& window;   // takes the actions' shortcuts and parents the dialogs
+    QWidget& toolBar;  // where the buttons stand
+    TMemo& listing;
+    TStringGrid& table;
+    TImageControl& disk;
+};
 
 // The main window's toolbar with its actions, and the teaching tools behind them: saving the
 // disk, printing a worksheet, copying the table, the cycle check under the listing, the linked
 // selection of a word and the status line that explains the selected word. The window merely
-// holds it and connects its own handlers to the first three actions.
+// holds it and connects its own handlers to the first three actions; what is selected and shown
+// is the lesson session's.
 class TTeachingTools : public QObject {
     Q_OBJECT
 
@@ -28,9 +42,9 @@ public:
     // The actions of the toolbar, in the order of their buttons.
     enum class TTool : std::uint8_t { Info, Help, Exit, SaveDisk, Print, CopyTable };
 
-    // Builds the toolbar on form's ToolBar and the labels on the zoomed content; the window
-    // takes every action's shortcut.
-    TTeachingTools(TFormMain& form, TZoomArea& zoom);
+    // Builds the toolbar on controls' tool bar and the labels on the zoomed content; the window
+    // takes every action's shortcut. controls and session must outlive the tools.
+    TTeachingTools(const TLessonControls& controls, TZoomArea& zoom, TLessonSession& session);
 
     QAction* action(TTool tool) const { return m_actions[static_cast<std::size_t>(tool)]; }
     QToolButton* button(TTool tool) const { return m_buttons[static_cast<std::size_t>(tool)]; }
@@ -40,9 +54,9 @@ public:
     // Appends a separator line after the last button.
     void addSeparator();
 
-    // Shows what belongs to a new table: the cycle check, which is also announced to screen
-    // readers until the next table or until the focus moves on, the tools that need a table,
-    // and no selection. gray must stay alive until the next call.
+    // Shows what belongs to the table that the session shows now: the cycle check, which is also
+    // announced to screen readers until the next table or until the focus moves on, the tools
+    // that need a table, and no selection. gray must stay alive until the next call.
     void showTable(const TGray& gray);
 
     // Writes the shown disk to fileName: SVG for a name ending in ".svg", else PNG of
@@ -63,9 +77,10 @@ private:
     void saveDisk();
     void printWorksheet();
     void copyTable();
-    void describeDisk(const QString& selected);
+    void describeDisk();
 
-    TFormMain& m_form;
+    TLessonControls m_controls;
+    TLessonSession& m_session;
     TZoomArea& m_zoom;
     std::array<QAction*, 6> m_actions{};
     std::array<QToolButton*, 6> m_buttons{};

@@ -8,13 +8,12 @@
 #include "app/platform/imageControl.h"
 #include "app/platform/memo.h"
 #include "app/platform/stringGrid.h"
-#include "gray/GrayUnit.h"
-#include "gray/cycleCheck.h"
-#include "lesson/shownDisk.h"
+#include "gray/grayCycle.h"
+#include "lesson/lessonSession.h"
 
 TWordSelection::TWordSelection(TMemo& listing, TStringGrid& table, TImageControl& disk,
-                               const TShownDisk& shownDisk, QObject* parent)
-    : QObject(parent), m_listing(listing), m_table(table), m_disk(disk), m_shownDisk(shownDisk) {
+                               TLessonSession& session, QObject* parent)
+    : QObject(parent), m_listing(listing), m_table(table), m_disk(disk), m_session(session) {
     m_disk.setMouseTracking(true);
     connect(&m_listing, &TMemo::lineClicked, this, &TWordSelection::select);
     connect(&m_listing, &TMemo::lineStepped, this, &TWordSelection::step);
@@ -29,9 +28,10 @@ TWordSelection::TWordSelection(TMemo& listing, TStringGrid& table, TImageControl
     connect(&m_disk, &TImageControl::sectorStepped, this, &TWordSelection::step);
     connect(&m_disk, &TImageControl::sectorHovered, this,
             [this](std::optional<int> sector, QPoint globalPos) {
-                if (sector && m_gray != nullptr) {
+                if (sector && m_session.cycle() != nullptr && !m_session.practising()) {
                     QToolTip::showText(
-                        globalPos, QString::fromStdString(m_shownDisk.sectorDescription(*sector)),
+                        globalPos,
+                        QString::fromStdString(m_session.shownDisk().sectorDescription(*sector)),
                         &m_disk);
                 } else {
                     QToolTip::hideText();
@@ -39,60 +39,68 @@ TWordSelection::TWordSelection(TMemo& listing, TStringGrid& table, TImageControl
             });
 }
 
-void TWordSelection::setGray(const TGray* gray) {
-    clear();
-    m_gray = gray;
-    m_listing.setLineStepping(m_gray != nullptr);  // Up and Down then walk the cycle
-    if (m_gray == nullptr) {
+void TWordSelection::tableShown() {
+    const TGrayCycle* cycle = m_session.cycle();
+    m_listing.setLineStepping(cycle != nullptr);  // Up and Down then walk the cycle
+    if (cycle == nullptr) {
         m_disk.setSectorLookup({});
-        return;
+    } else {
+        const int bits = cycle->bitCount();
+        const int sectors = cycle->codeCount();
+        m_disk.setSectorLookup([this, bits, sectors](QPointF point) {
+            return TDiskGeometry(m_disk.width(), bits, sectors).sectorAt(point);
+        });
     }
-    const int bits = m_gray->bitCount();
-    const int sectors = m_gray->codeCount();
-    m_disk.setSectorLookup([this, bits, sectors](QPointF point) {
-        return TDiskGeometry(m_disk.width(), bits, sectors).sectorAt(point);
-    });
+    refresh();
+}
+
+std::optional<int> TWordSelection::selected() const { return m_session.selected(); }
+
+void TWordSelection::clear() {
+    m_session.clearSelection();
+    refresh();
 }
 
 void TWordSelection::select(int word) {
-    if (m_gray == nullptr || word < 0 || word >= m_gray->codeCount()) return;
-    m_selected = word;
-    markListing();
-    markTable();
-    markDisk();
-    emit described(QString::fromStdString(m_shownDisk.sectorDescription(word)));
-}
-
-void TWordSelection::shownDiskChanged() {
-    if (m_selected) select(*m_selected);
-}
-
-void TWordSelection::clear() {
-    m_selected.reset();
-    m_listing.setExtraSelections({});
-    m_table.clearSelection();
-    m_disk.setOverlay(this, {});
-    emit described(QString());
+    if (m_session.select(word)) refresh();
 }
 
 void TWordSelection::step(int step) {
-    if (m_gray == nullptr) return;
-    select(steppedWord(m_selected, step, m_gray->codeCount()));
+    m_session.step(step);
+    refresh();
 }
 
 void TWordSelection::selectTableRow(int tableRow) {
     // Table row r holds index r of the full code; dropped words have no place in the cycle.
-    if (m_gray == nullptr) return;
-    if (const auto word = m_gray->cycle().positionOf(tableRow)) {
-        select(*word);
-    } else {
+    if (m_session.selectTableRow(tableRow)) {
+        refresh();
+    } else if (!m_session.practising()) {
         m_table.clearSelection();
     }
 }
 
-void TWordSelection::markListing() {
+void TWordSelection::refresh() {
+    const std::optional<int> word = m_session.practising() ? std::nullopt : m_session.selected();
+    if (!word) {
+        clearMarks();
+    } else {
+        markListing(*word);
+        markTable(*word);
+        m_disk.setOverlay(this, markOverlay(*m_session.mark(m_disk.width())));
+    }
+    emit described(word ? QString::fromStdString(m_session.shownDisk().sectorDescription(*word))
+                        : QString());
+}
+
+void TWordSelection::clearMarks() {
+    m_listing.setExtraSelections({});
+    m_table.clearSelection();
+    m_disk.setOverlay(this, {});
+}
+
+void TWordSelection::markListing(int word) {
     QTextEdit::ExtraSelection line;
-    line.cursor = QTextCursor(m_listing.document()->findBlockByNumber(*m_selected));
+    line.cursor = QTextCursor(m_listing.document()->findBlockByNumber(word));
     line.format.setBackground(m_listing.palette().highlight());
     line.format.setForeground(m_listing.palette().highlightedText());
     line.format.setProperty(QTextFormat::FullWidthSelection, true);
@@ -101,16 +109,12 @@ void TWordSelection::markListing() {
     m_listing.ensureCursorVisible();
 }
 
-void TWordSelection::markTable() {
-    const int row = m_gray->cycle().indexOf(*m_selected);
+void TWordSelection::markTable(int word) {
+    const int row = m_session.cycle()->indexOf(word);
     const QSignalBlocker quiet(m_table);  // the current row moves with the selection
     m_table.setCurrentCell(row, 1, QItemSelectionModel::NoUpdate);
     m_table.clearSelection();
     m_table.setRangeSelected(QTableWidgetSelectionRange(row, 1, row, m_table.columnCount() - 1),
                              true);
     m_table.scrollToItem(m_table.item(row, 1));
-}
-
-void TWordSelection::markDisk() {
-    m_disk.setOverlay(this, markOverlay(m_shownDisk.sectorMark(m_disk.width(), *m_selected)));
 }

@@ -5,9 +5,8 @@
 #include <QString>
 #include <optional>
 
-class TGray;
 class TImageControl;
-class TShownDisk;
+class TLessonSession;
 class TMemo;
 class TStringGrid;
 
@@ -16,26 +15,28 @@ class TStringGrid;
 // the ring in which it differs from the next word of the cycle. A click on a listing line, a
 // table row of a kept word or a disk sector selects, and so does the keyboard: the table's
 // current row, Up and Down in the listing and Left and Right on the disk move through the
-// cycle. Hovering over a sector explains it in a tooltip. Mark, tooltip and explanation describe
-// the disk shown, as disk (the read head's model) says it: the binary disk under "Dualcode", the
-// turned ring under "Versatz".
+// cycle. Hovering over a sector explains it in a tooltip. What is selected, and that nothing is
+// while practising, is the lesson session's; this class forwards the views' clicks and keys to
+// it and shows what it says. Mark, tooltip and explanation describe the disk shown: the binary
+// disk under "Dualcode", the turned ring under "Versatz".
 class TWordSelection : public QObject {
     Q_OBJECT
 
 public:
-    // disk must outlive the selection.
-    TWordSelection(TMemo& listing, TStringGrid& table, TImageControl& disk,
-                   const TShownDisk& shownDisk, QObject* parent = nullptr);
+    // The views and session must outlive the selection.
+    TWordSelection(TMemo& listing, TStringGrid& table, TImageControl& disk, TLessonSession& session,
+                   QObject* parent = nullptr);
 
-    // The table whose words are selected; it must stay alive until the next call. Clears the
-    // selection. nullptr: no table.
-    void setGray(const TGray* gray);
-    // Selects the word at cycle position word (0-based); does nothing without a table.
+    // The session shows a new table (or, before the first, none): no word is selected.
+    void tableShown();
+    // Selects the word at cycle position word (0-based), as the session allows.
     void select(int word);
+    std::optional<int> selected() const;
+    // Selects nothing.
     void clear();
-    std::optional<int> selected() const { return m_selected; }
-    // The disk shown changed: the mark and the explanation follow it.
-    void shownDiskChanged();
+    // Shows the session's selection again: after the disk shown changed, or practice began or
+    // ended.
+    void refresh();
 
 signals:
     // The selection changed; description is the selected word's explanation, or empty.
@@ -44,14 +45,12 @@ signals:
 private:
     void step(int step);
     void selectTableRow(int tableRow);
-    void markListing();
-    void markTable();
-    void markDisk();
+    void clearMarks();
+    void markListing(int word);
+    void markTable(int word);
 
     TMemo& m_listing;
     TStringGrid& m_table;
     TImageControl& m_disk;
-    const TShownDisk& m_shownDisk;
-    const TGray* m_gray = nullptr;
-    std::optional<int> m_selected;
+    TLessonSession& m_session;
 };

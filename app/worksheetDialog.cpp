@@ -20,7 +20,6 @@
 #include <QVBoxLayout>
 #include <array>
 
-#include "app/GrayMain.h"
 #include "app/lessonActions.h"
 #include "app/platform/glyphs.h"
 #include "app/platform/qtCanvas.h"
@@ -198,19 +197,19 @@ void TWorksheetDialog::saveAsPdf() {
     }
 }
 
-TWorksheetTool::TWorksheetTool(TFormMain& form, TTeachingTools& tools)
-    : QObject(&form), m_form(form) {
+TWorksheetTool::TWorksheetTool(QWidget& window, TSpinEdit& countField, TTeachingTools& tools)
+    : QObject(&window), m_window(window), m_countField(countField) {
     m_action = createAction(TActionId::Worksheet, worksheetGlyph(), this);
     tools.addToolButton(m_action)->setObjectName(QStringLiteral("worksheetButton"));
     connect(m_action, &QAction::triggered, this, &TWorksheetTool::open);
-    connect(&form, &TFormMain::tableShown, this,
-            [this](const TGray& gray) { m_shownCount = gray.codeCount(); });
 }
 
 void TWorksheetTool::open() {
-    if (m_dialog == nullptr) m_dialog = new TWorksheetDialog(&m_form);
-    m_dialog->setCount(m_shownCount.value_or(m_form.SpinEdit->value()));
+    if (m_dialog == nullptr) m_dialog = new TWorksheetDialog(&m_window);
+    m_dialog->setCount(m_shownCount.value_or(m_countField.value()));
     m_dialog->show();
     m_dialog->raise();
     m_dialog->activateWindow();
 }
+
+void TWorksheetTool::tableShown(const TGray& gray) { m_shownCount = gray.codeCount(); }

@@ -12,7 +12,8 @@ class QCheckBox;
 class QComboBox;
 class QPrinter;
 class QSpinBox;
-class TFormMain;
+class TGray;
+class TSpinEdit;
 class TTeachingTools;
 
 // The worksheets on paper: each page A4 portrait at true size, 0.1 mm of the engine being
@@ -59,15 +60,19 @@ class TWorksheetTool : public QObject {
     Q_OBJECT
 
 public:
-    TWorksheetTool(TFormMain& form, TTeachingTools& tools);
+    // The dialog's parent is window; before the first table it takes countField's count.
+    TWorksheetTool(QWidget& window, TSpinEdit& countField, TTeachingTools& tools);
 
     QAction* action() const { return m_action; }
     // The dialog, once it has been opened.
     TWorksheetDialog* dialog() const { return m_dialog; }
     void open();
+    // The table shown, whose count the dialog takes from now on.
+    void tableShown(const TGray& gray);
 
 private:
-    TFormMain& m_form;
+    QWidget& m_window;
+    TSpinEdit& m_countField;
     // The count of the table shown, once there is one.
     std::optional<int> m_shownCount;
     QAction* m_action;

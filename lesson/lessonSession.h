@@ -80,6 +80,8 @@ public:
     void step(std::int32_t step);
     // Home (last false) or End (last true) in the listing: selects the first or the last word.
     void selectEnd(bool last);
+    // Selects nothing.
+    void clearSelection() { m_selected.reset(); }
     // The selected word; it stays selected, though not shown, while practising.
     std::optional<std::int32_t> selected() const { return m_selected; }
     // The selected word's explanation on one line, or "" (always while practising, as it would
