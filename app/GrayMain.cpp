@@ -14,6 +14,8 @@
 
 #include "app/UnitAbout.h"
 #include "app/constructionView.h"
+#include "app/lessonStatus.h"
+#include "app/platform/announcer.h"
 #include "app/platform/focusRing.h"
 #include "app/platform/formFont.h"
 #include "app/platform/glyphs.h"
@@ -25,7 +27,9 @@
 #include "app/platform/zoomArea.h"
 #include "app/practicePanel.h"
 #include "app/readHeadTool.h"
+#include "app/sidePanels.h"
 #include "app/teachingTools.h"
+#include "app/toolBar.h"
 #include "app/windowZoom.h"
 #include "app/wordSelection.h"
 #include "app/worksheetDialog.h"
@@ -95,17 +99,8 @@ TFormMain::TFormMain(QWidget* parent) : QWidget(parent) {
     place(StringGrid, {8, 112, 385, 665});
     StringGrid->setAccessibleName(QStringLiteral("Konstruktionstabelle"));
 
-    m_tools = new TTeachingTools({*this, *ToolBar, *Memo, *StringGrid, *ImageScheibe}, *m_zoomArea,
-                                 m_session);
-    SpeedButtonInfo = m_tools->button(TTeachingTools::TTool::Info);
-    SpeedButtonHilfe = m_tools->button(TTeachingTools::TTool::Help);
-    SpeedButtonBeenden = m_tools->button(TTeachingTools::TTool::Exit);
-    m_readHead = new TReadHeadTool(m_session.shownDisk(), *m_tools, *m_zoomArea, *ImageScheibe);
-    m_construction = new TConstructionView(*m_tools, *m_zoomArea, m_session);
-    m_practice = new TPracticePanel(*m_tools, *m_zoomArea, *ImageScheibe,
-                                    {StringGrid, Memo, LabelMemo}, m_session);
-    auto* worksheets = new TWorksheetTool(*this, *SpinEdit, *m_tools);
-    connect(this, &TFormMain::tableShown, worksheets, &TWorksheetTool::tableShown);
+    createClassicButtons();
+    createLessonTools();
     m_zoom = new TWindowZoom(*this, *m_zoomArea);
     m_focusRing = new TFocusRing(content);
 
@@ -117,23 +112,11 @@ TFormMain::TFormMain(QWidget* parent) : QWidget(parent) {
     setTabOrder(StringGrid, ImageScheibe);
     SpinEdit->setFocus();
 
-    using TTool = TTeachingTools::TTool;
     connect(BitBtn, &QPushButton::clicked, this, &TFormMain::BitBtnClick);
-    connect(m_tools->action(TTool::Info), &QAction::triggered, this,
-            &TFormMain::SpeedButtonInfoClick);
-    connect(m_tools->action(TTool::Help), &QAction::triggered, this,
-            &TFormMain::SpeedButtonHilfeClick);
-    connect(m_tools->action(TTool::Exit), &QAction::triggered, this,
-            &TFormMain::SpeedButtonBeendenClick);
     connect(m_zoomArea, &TZoomArea::zoomChanged, this, [this](double zoom) {
         StringGrid->setZoom(zoom);
         m_focusRing->follow();
     });
-    // Each OK's code goes to the tools, the toolbar's before the panels' (which announce).
-    connect(this, &TFormMain::tableShown, m_readHead, &TReadHeadTool::tableShown);
-    connect(this, &TFormMain::tableShown, m_construction, &TConstructionView::tableShown);
-    connect(this, &TFormMain::tableShown, m_tools, &TTeachingTools::showTable);
-    connect(this, &TFormMain::tableShown, m_practice, &TPracticePanel::tableShown);
     // The disk is drawn anew at its new size or on a screen of another pixel ratio.
     connect(ImageScheibe, &TImageControl::pictureOutdated, m_readHead, &TReadHeadTool::paintDisk);
 
@@ -141,6 +124,54 @@ TFormMain::TFormMain(QWidget* parent) : QWidget(parent) {
     move(TWindowZoom::kDesignedPlace);
     GrayWindow = this;
     FormCreate();
+}
+
+void TFormMain::createClassicButtons() {
+    m_toolBar = new TToolBar(*this, *ToolBar, *m_zoomArea);
+    const struct {
+        TActionId id;
+        QIcon (*glyph)();
+        QToolButton*& button;
+        void (TFormMain::*handler)();
+    } classic[] = {
+        {TActionId::Info, infoGlyph, SpeedButtonInfo, &TFormMain::SpeedButtonInfoClick},
+        {TActionId::Help, helpGlyph, SpeedButtonHilfe, &TFormMain::SpeedButtonHilfeClick},
+        {TActionId::Exit, exitGlyph, SpeedButtonBeenden, &TFormMain::SpeedButtonBeendenClick},
+    };
+    for (const auto& entry : classic) {
+        connect(m_toolBar->createAction(entry.id, entry.glyph()), &QAction::triggered, this,
+                entry.handler);
+        entry.button = m_toolBar->button(entry.id);
+    }
+    m_toolBar->addSeparator();
+}
+
+void TFormMain::createLessonTools() {
+    m_announcer = new TAnnouncer(*this);
+    m_sidePanels = new TSidePanels(*m_zoomArea, m_session);
+    m_wordSelection = new TWordSelection(*Memo, *StringGrid, *ImageScheibe, m_session, this);
+    m_status = new TLessonStatus(*m_zoomArea, *ImageScheibe, *m_announcer, m_session);
+    m_tools = new TTeachingTools(*m_toolBar, *this, *ImageScheibe, m_session);
+    const TToolPlace place{*m_toolBar, *m_sidePanels, *m_announcer, *m_zoomArea};
+    m_readHead = new TReadHeadTool(place, m_session.shownDisk(), *ImageScheibe);
+    m_construction = new TConstructionView(place, m_session);
+    m_practice = new TPracticePanel(place, *ImageScheibe, {StringGrid, Memo, LabelMemo}, m_session);
+    auto* worksheets = new TWorksheetTool(*this, *SpinEdit, *m_toolBar);
+
+    // Each OK's code goes to the tools; the cycle check is told after the selection is cleared.
+    connect(this, &TFormMain::tableShown, m_readHead, &TReadHeadTool::tableShown);
+    connect(this, &TFormMain::tableShown, m_construction, &TConstructionView::tableShown);
+    connect(this, &TFormMain::tableShown, m_tools, &TTeachingTools::showTable);
+    connect(this, &TFormMain::tableShown, m_wordSelection, &TWordSelection::tableShown);
+    connect(this, &TFormMain::tableShown, m_status, &TLessonStatus::tableShown);
+    connect(this, &TFormMain::tableShown, m_practice, &TPracticePanel::tableShown);
+    connect(this, &TFormMain::tableShown, worksheets, &TWorksheetTool::tableShown);
+    // The selection follows the disk shown and hides while practising; the words say so.
+    connect(m_readHead, &TReadHeadTool::shownDiskChanged, m_wordSelection,
+            &TWordSelection::refresh);
+    connect(m_practice, &TPracticePanel::shownChanged, m_wordSelection, &TWordSelection::refresh);
+    connect(m_wordSelection, &TWordSelection::described, m_status,
+            &TLessonStatus::selectionChanged);
 }
 
 TFormMain::~TFormMain() {

@@ -9,7 +9,12 @@
 class QLabel;
 class QPushButton;
 class QToolButton;
+class TAnnouncer;
 class TConstructionView;
+class TLessonStatus;
+class TSidePanels;
+class TToolBar;
+class TWordSelection;
 class TGray;
 class TPracticePanel;
 class TFocusRing;
@@ -27,9 +32,10 @@ class TZoomArea;
 // shows it; the window is also the listing and disk image that the engine writes to.
 //
 // The controls stand on a zoomed content inside a scroll area (zoomArea()); at 100 % each has
-// its designed place and size. The toolbar, its actions and the teaching tools are held in
-// teachingTools(), the read head in readHead(), the zoom, the start-up fit and the full screen in
-// windowZoom().
+// its designed place and size. Each OK hands the table to the lesson session (session()) and
+// tells the tools by tableShown; they show what the session says: the toolbar (toolBar()), the
+// word selection, save/print/copy (teachingTools()), the read head, the construction and
+// practice. The zoom, the start-up fit and the full screen are in windowZoom().
 class TFormMain : public QWidget, public TGrayWindow {
     Q_OBJECT
 
@@ -67,7 +73,9 @@ public:
     // shown, the construction and practice. The tools show what it says.
     TLessonSession& session() { return m_session; }
     const TShownDisk& shownDisk() const { return m_session.shownDisk(); }
+    TToolBar& toolBar() { return *m_toolBar; }
     TTeachingTools& teachingTools() { return *m_tools; }
+    TWordSelection& wordSelection() { return *m_wordSelection; }
     TReadHeadTool& readHead() { return *m_readHead; }
     TConstructionView& construction() { return *m_construction; }
     TPracticePanel& practice() { return *m_practice; }
@@ -84,12 +92,20 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    // The toolbar with the three classic buttons, then the lesson's tools and their wiring.
+    void createClassicButtons();
+    void createLessonTools();
     void resetTable();
     void fillTable();
 
     TLessonSession m_session;
     TZoomArea* m_zoomArea;
     TFocusRing* m_focusRing;
+    TToolBar* m_toolBar;
+    TAnnouncer* m_announcer;
+    TSidePanels* m_sidePanels;
+    TWordSelection* m_wordSelection;
+    TLessonStatus* m_status;
     TTeachingTools* m_tools;
     TReadHeadTool* m_readHead;
     TConstructionView* m_construction;

@@ -16,13 +16,13 @@
 #include <utility>
 
 #include "app/diskGeometry.h"
-#include "app/lessonActions.h"
+#include "app/platform/announcer.h"
 #include "app/platform/glyphs.h"
 #include "app/platform/imageControl.h"
 #include "app/platform/qtCanvas.h"
 #include "app/platform/zoomArea.h"
 #include "app/sidePanels.h"
-#include "app/teachingTools.h"
+#include "app/toolBar.h"
 #include "draw/lessonColors.h"
 #include "lesson/lessonSession.h"
 
@@ -68,20 +68,21 @@ public:
 
 }  // namespace
 
-TConstructionView::TConstructionView(TTeachingTools& tools, TZoomArea& zoom,
-                                     TLessonSession& session)
-    : QWidget(zoom.content()),
-      m_tools(tools),
+TConstructionView::TConstructionView(const TToolPlace& place, TLessonSession& session)
+    : QWidget(place.zoom.content()),
+      m_announcer(place.announcer),
       m_session(session),
       m_player(session.construction()) {
+    TZoomArea& zoom = place.zoom;
     setObjectName(QStringLiteral("constructionPanel"));
     setAccessibleName(QStringLiteral("Konstruktion"));
     setFocusPolicy(Qt::StrongFocus);
-    m_action = createAction(TActionId::Construction,
-                            constructionGlyph(rgbToQColor(kPrefixBitColor)), this);
+    m_action = place.toolBar.createAction(TActionId::Construction,
+                                          constructionGlyph(rgbToQColor(kPrefixBitColor)));
     m_action->setCheckable(true);
     m_action->setEnabled(false);  // until there is a table
-    tools.addToolButton(m_action)->setObjectName(QStringLiteral("constructionButton"));
+    place.toolBar.button(TActionId::Construction)
+        ->setObjectName(QStringLiteral("constructionButton"));
 
     const auto label = [&](const QString& text, const QRect& designed) {
         return zoom.placeLabel(this, text, designed);
@@ -136,7 +137,7 @@ TConstructionView::TConstructionView(TTeachingTools& tools, TZoomArea& zoom,
     connect(m_playButton, &QPushButton::clicked, this, [this] { act(TKey::Space); });
     connect(m_disk, &TImageControl::pictureOutdated, this, &TConstructionView::paintStepDisk);
     // The panel is shown first, so that it can take the focus.
-    tools.sidePanels().add(TLessonPanel::Construction, m_action, this, kPanelWidth);
+    place.panels.add(TLessonPanel::Construction, m_action, this, kPanelWidth);
     connect(m_action, &QAction::toggled, this, &TConstructionView::setShown);
 }
 
@@ -199,7 +200,7 @@ void TConstructionView::showStep(bool told) {
     fillTable();
     paintStepDisk();
     if (told && m_action->isChecked()) {
-        m_tools.announce(QString::fromStdString(m_player.announcement()));
+        m_announcer.announce(QString::fromStdString(m_player.announcement()));
     }
 }
 

@@ -12,7 +12,8 @@ class QTableWidget;
 class QTimer;
 class TLessonSession;
 class TImageControl;
-class TTeachingTools;
+class TAnnouncer;
+struct TToolPlace;
 class TZoomArea;
 
 // How the code arises, step by step. The toolbar action "Konstruktion" (Strg+K) shows this
@@ -26,9 +27,9 @@ class TConstructionView : public QWidget {
     Q_OBJECT
 
 public:
-    // Adds the action to tools' toolbar and the panel beside the disk on zoom's content; the
-    // steps are session's construction, and session must outlive the view.
-    TConstructionView(TTeachingTools& tools, TZoomArea& zoom, TLessonSession& session);
+    // Adds the action and the panel beside the disk at place; the steps are session's
+    // construction, and session must outlive the view.
+    TConstructionView(const TToolPlace& place, TLessonSession& session);
 
     QAction* action() const { return m_action; }
     // The session shows a new code: its steps, from Start.
@@ -50,7 +51,7 @@ private:
     void paintStepDisk();
     void followPlaying();
 
-    TTeachingTools& m_tools;
+    TAnnouncer& m_announcer;
     TLessonSession& m_session;
     TConstructionPlayer& m_player;
     QAction* m_action;

@@ -14,14 +14,13 @@
 #include <span>
 
 #include "app/diskGeometry.h"
-#include "app/lessonActions.h"
+#include "app/platform/announcer.h"
 #include "app/platform/glyphs.h"
 #include "app/platform/imageControl.h"
 #include "app/platform/qtCanvas.h"
 #include "app/platform/zoomArea.h"
 #include "app/sidePanels.h"
-#include "app/teachingTools.h"
-#include "app/wordSelection.h"
+#include "app/toolBar.h"
 #include "gray/GrayUnit.h"
 #include "gray/cycleCheck.h"
 #include "io/fileAccess.h"
@@ -38,21 +37,22 @@ constexpr QRect kOverTableAndListing{8, 112, 497, 665};
 
 unsigned freshSeed() { return std::random_device{}(); }
 
-TPracticePanel::TPracticePanel(TTeachingTools& tools, TZoomArea& zoom, TImageControl& disk,
+TPracticePanel::TPracticePanel(const TToolPlace& place, TImageControl& disk,
                                const QList<QWidget*>& covered, TLessonSession& session)
-    : QWidget(zoom.content()),
-      m_tools(tools),
+    : QWidget(place.zoom.content()),
+      m_announcer(place.announcer),
       m_disk(disk),
       m_covered(covered),
       m_session(session),
       m_round(session.practice()) {
+    TZoomArea& zoom = place.zoom;
     setObjectName(QStringLiteral("practicePanel"));
     setAccessibleName(QStringLiteral("Üben"));
     setFocusPolicy(Qt::StrongFocus);
-    m_action = createAction(TActionId::Practice, practiceGlyph(), this);
+    m_action = place.toolBar.createAction(TActionId::Practice, practiceGlyph());
     m_action->setCheckable(true);
     m_action->setEnabled(false);  // until there is a table
-    tools.addToolButton(m_action)->setObjectName(QStringLiteral("practiceButton"));
+    place.toolBar.button(TActionId::Practice)->setObjectName(QStringLiteral("practiceButton"));
 
     const auto label = [&](const QString& text, const QRect& designed, const char* name) {
         QLabel* made = zoom.placeLabel(this, text, designed);
@@ -99,7 +99,7 @@ TPracticePanel::TPracticePanel(TTeachingTools& tools, TZoomArea& zoom, TImageCon
     connect(moodle, &QPushButton::clicked, this, &TPracticePanel::chooseFileForMoodle);
 
     // The panel is shown first, so that its controls can take the focus.
-    tools.sidePanels().addOver(TLessonPanel::Practice, m_action, this, kOverTableAndListing);
+    place.panels.addOver(TLessonPanel::Practice, m_action, this, kOverTableAndListing);
     connect(m_action, &QAction::toggled, this, &TPracticePanel::setShown);
 }
 
@@ -114,7 +114,7 @@ void TPracticePanel::setShown() {
     // the selection meanwhile, and the selection shows it again afterwards.
     const bool shown = m_session.practising();
     for (QWidget* covered : m_covered) covered->setVisible(!shown);
-    m_tools.wordSelection().refresh();
+    emit shownChanged();
     if (shown) {
         showTask();
     } else {
@@ -142,9 +142,9 @@ void TPracticePanel::confirm() {
     m_round.confirm();
     showTask();
     if (checking && m_round.checked()) {
-        m_tools.announce(QString::fromStdString(m_round.feedback()));
+        m_announcer.announce(QString::fromStdString(m_round.feedback()));
     } else if (m_round.finished()) {
-        m_tools.announce(QString::fromStdString(m_round.score()));
+        m_announcer.announce(QString::fromStdString(m_round.score()));
     }
 }
 

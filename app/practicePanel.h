@@ -16,7 +16,8 @@ class QPushButton;
 class QRadioButton;
 class TLessonSession;
 class TImageControl;
-class TTeachingTools;
+class TAnnouncer;
+struct TToolPlace;
 class TZoomArea;
 
 // A new seed for each round and bank, so that a class does not see the same tasks twice.
@@ -34,11 +35,11 @@ class TPracticePanel : public QWidget {
     Q_OBJECT
 
 public:
-    // Adds the action to tools' toolbar and lays the panel over the table and listing of zoom's
-    // content, which are the controls in covered; disk is the window's disk. The round and
+    // Adds the action at place and lays the panel over the table and listing, which are the
+    // controls in covered; disk is the window's disk. The round and
     // whether practice is open are session's, which must outlive the panel.
-    TPracticePanel(TTeachingTools& tools, TZoomArea& zoom, TImageControl& disk,
-                   const QList<QWidget*>& covered, TLessonSession& session);
+    TPracticePanel(const TToolPlace& place, TImageControl& disk, const QList<QWidget*>& covered,
+                   TLessonSession& session);
 
     QAction* action() const { return m_action; }
     // The session shows a new code, and with it a new round.
@@ -47,6 +48,10 @@ public:
     // Writes the question bank of 20 tasks about the table's count to fileName; shows why when
     // it cannot.
     void saveForMoodle(const QString& fileName);
+
+signals:
+    // Practice began or ended: the selection hides or shows again.
+    void shownChanged();
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -59,7 +64,7 @@ private:
     void markSector();
     void chooseFileForMoodle();
 
-    TTeachingTools& m_tools;
+    TAnnouncer& m_announcer;
     TImageControl& m_disk;
     QList<QWidget*> m_covered;
     TLessonSession& m_session;

@@ -14,13 +14,12 @@
 #include <cmath>
 
 #include "app/diskGeometry.h"
-#include "app/lessonActions.h"
+#include "app/platform/announcer.h"
 #include "app/platform/glyphs.h"
 #include "app/platform/imageControl.h"
 #include "app/platform/zoomArea.h"
 #include "app/sidePanels.h"
-#include "app/teachingTools.h"
-#include "app/wordSelection.h"
+#include "app/toolBar.h"
 #include "draw/lessonColors.h"
 #include "lesson/shownDisk.h"
 
@@ -35,18 +34,19 @@ const QString kMisreadStyle = QStringLiteral("color: %1;").arg(rgbToQColor(kMisr
 
 }  // namespace
 
-TReadHeadTool::TReadHeadTool(TShownDisk& model, TTeachingTools& tools, TZoomArea& zoom,
-                             TImageControl& disk)
-    : QObject(&disk), m_model(model), m_tools(tools), m_disk(disk) {
-    m_action = createAction(TActionId::ReadHead, readHeadGlyph(rgbToQColor(kHeadColor)), this);
+TReadHeadTool::TReadHeadTool(const TToolPlace& place, TShownDisk& model, TImageControl& disk)
+    : QObject(&disk), m_model(model), m_announcer(place.announcer), m_disk(disk) {
+    TZoomArea& zoom = place.zoom;
+    place.toolBar.addSeparator();
+    m_action =
+        place.toolBar.createAction(TActionId::ReadHead, readHeadGlyph(rgbToQColor(kHeadColor)));
     m_action->setCheckable(true);
     m_action->setEnabled(false);  // until there is a disk
-    tools.addSeparator();
-    tools.addToolButton(m_action)->setObjectName(QStringLiteral("readHeadButton"));
+    place.toolBar.button(TActionId::ReadHead)->setObjectName(QStringLiteral("readHeadButton"));
 
     buildPanel(zoom);
     // The session opens the panel first; the tool then shows what it decided.
-    tools.sidePanels().add(TLessonPanel::ReadHead, m_action, m_panel, kPanelWidth);
+    place.panels.add(TLessonPanel::ReadHead, m_action, m_panel, kPanelWidth);
     connect(m_action, &QAction::toggled, this, &TReadHeadTool::setShown);
     m_turnTimer = new QTimer(this);
     m_turnTimer->setInterval(kFrameMilliseconds);
@@ -62,8 +62,6 @@ TReadHeadTool::TReadHeadTool(TShownDisk& model, TTeachingTools& tools, TZoomArea
         m_model.stepSector(step);
         showReading();
     });
-    connect(this, &TReadHeadTool::shownDiskChanged, &tools.wordSelection(),
-            &TWordSelection::refresh);
 }
 
 void TReadHeadTool::buildPanel(TZoomArea& zoom) {
@@ -222,7 +220,7 @@ void TReadHeadTool::showReading() {
     const QString verdict = QString::fromStdString(panel.verdict);
     if (m_verdict->text() != verdict) {
         m_verdict->setText(verdict);
-        m_tools.announce(verdict);
+        m_announcer.announce(verdict);
     }
     m_verdict->setStyleSheet(panel.misread ? kMisreadStyle : QString());
     const std::string decoding = m_model.readingDecoding();

@@ -17,7 +17,8 @@ class QWidget;
 class TGray;
 class TImageControl;
 class TShownDisk;
-class TTeachingTools;
+class TAnnouncer;
+struct TToolPlace;
 class TZoomArea;
 
 // Why a Gray code: a read head on the code disk, one sensor per ring along one radius. The
@@ -37,9 +38,9 @@ public:
     static constexpr int kTurnMilliseconds = kHeadTurnMilliseconds;
     static constexpr int kFrameMilliseconds = kHeadFrameMilliseconds;
 
-    // Adds the action to tools' toolbar and the panel to zoom's content beside disk; model (the
-    // session's disk shown) must outlive the tool.
-    TReadHeadTool(TShownDisk& model, TTeachingTools& tools, TZoomArea& zoom, TImageControl& disk);
+    // Adds the action and the panel beside disk at place; model (the session's disk shown) must
+    // outlive the tool.
+    TReadHeadTool(const TToolPlace& place, TShownDisk& model, TImageControl& disk);
 
     QAction* action() const { return m_action; }
     // The session shows a new code: the controls fit it, and the disk is redrawn when the head
@@ -76,7 +77,7 @@ private:
     void drawHead(QPainter& painter) const;
 
     TShownDisk& m_model;
-    TTeachingTools& m_tools;
+    TAnnouncer& m_announcer;
     TImageControl& m_disk;
     QAction* m_action;
     QWidget* m_panel;

@@ -20,11 +20,11 @@
 #include <QVBoxLayout>
 #include <array>
 
-#include "app/lessonActions.h"
+#include "app/platform/announcer.h"
 #include "app/platform/glyphs.h"
 #include "app/platform/qtCanvas.h"
 #include "app/platform/spinEdit.h"
-#include "app/teachingTools.h"
+#include "app/toolBar.h"
 #include "gray/GrayUnit.h"
 #include "gray/codeCount.h"
 #include "gray/grayTable.h"
@@ -197,10 +197,10 @@ void TWorksheetDialog::saveAsPdf() {
     }
 }
 
-TWorksheetTool::TWorksheetTool(QWidget& window, TSpinEdit& countField, TTeachingTools& tools)
+TWorksheetTool::TWorksheetTool(QWidget& window, TSpinEdit& countField, TToolBar& toolBar)
     : QObject(&window), m_window(window), m_countField(countField) {
-    m_action = createAction(TActionId::Worksheet, worksheetGlyph(), this);
-    tools.addToolButton(m_action)->setObjectName(QStringLiteral("worksheetButton"));
+    m_action = toolBar.createAction(TActionId::Worksheet, worksheetGlyph());
+    toolBar.button(TActionId::Worksheet)->setObjectName(QStringLiteral("worksheetButton"));
     connect(m_action, &QAction::triggered, this, &TWorksheetTool::open);
 }
 

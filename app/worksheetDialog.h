@@ -14,7 +14,7 @@ class QPrinter;
 class QSpinBox;
 class TGray;
 class TSpinEdit;
-class TTeachingTools;
+class TToolBar;
 
 // The worksheets on paper: each page A4 portrait at true size, 0.1 mm of the engine being
 // 0.1 mm on the paper whatever the printer's resolution and margins; the sheet on the first
@@ -61,7 +61,7 @@ class TWorksheetTool : public QObject {
 
 public:
     // The dialog's parent is window; before the first table it takes countField's count.
-    TWorksheetTool(QWidget& window, TSpinEdit& countField, TTeachingTools& tools);
+    TWorksheetTool(QWidget& window, TSpinEdit& countField, TToolBar& toolBar);
 
     QAction* action() const { return m_action; }
     // The dialog, once it has been opened.

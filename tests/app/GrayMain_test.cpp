@@ -28,6 +28,7 @@
 #include "app/platform/stringGrid.h"
 #include "app/platform/zoomArea.h"
 #include "app/teachingTools.h"
+#include "app/toolBar.h"
 #include "app/windowZoom.h"
 #include "app/wordSelection.h"
 #include "gray/GrayUnit.h"
@@ -289,7 +290,7 @@ TEST_F(FormMainTest, TabWalksCountListingOkTableDiskAndEveryActionHasAShortcut) 
     }
     // The toolbar buttons are no tab stops: each action has a shortcut, which the accessible
     // description names; the three classic hints stay as they are, the added ones name it too.
-    using TTool = TTeachingTools::TTool;
+    using TTool = TActionId;
     const struct {
         TTool tool;
         QString tip, shortcut;
@@ -300,10 +301,10 @@ TEST_F(FormMainTest, TabWalksCountListingOkTableDiskAndEveryActionHasAShortcut) 
                 {TTool::Print, "Drucken (Strg+P)", "Strg+P"},
                 {TTool::CopyTable, "Tabelle kopieren (Strg+Umschalt+C)", "Strg+Umschalt+C"}};
     for (const auto& [tool, tip, shortcut] : tips) {
-        const QToolButton* button = form.teachingTools().button(tool);
+        const QToolButton* button = form.toolBar().button(tool);
         EXPECT_EQ(button->toolTip(), tip);
         EXPECT_EQ(button->accessibleDescription(), "Tastenkürzel: " + shortcut);
-        EXPECT_TRUE(form.actions().contains(form.teachingTools().action(tool)));
+        EXPECT_TRUE(form.actions().contains(form.toolBar().action(tool)));
     }
     // A shortcut reaches the handler from wherever the focus is.
     QTest::keyClick(form.StringGrid, Qt::Key_F1);
@@ -340,7 +341,7 @@ TEST_F(FormMainTest, EveryFocusableControlHasAGermanAccessibleName) {
     QTest::keyClick(form.Memo, Qt::Key_Return);
     EXPECT_EQ(form.Memo->accessibleDescription(),
               "Zyklisch: alle 20 Übergänge ändern genau ein Bit");
-    form.teachingTools().wordSelection().select(0);
+    form.wordSelection().select(0);
     EXPECT_TRUE(form.ImageScheibe->accessibleDescription().startsWith(
         "n = 20 Codewörter, 5 Ringe. Wort 1 von 20: 00000"));
 }

@@ -34,7 +34,7 @@ protected:
 // A round by keyboard alone: digits pick, typing answers, Enter checks and goes on; seven
 // answers right and three wrong give "7 von 10 richtig".
 TEST_F(PracticePanel, ARoundByKeyboardEndsWithItsScore) {
-    form.teachingTools().wordSelection().select(4);
+    form.wordSelection().select(4);
     form.SpinEdit->setFocus();
     QTest::keyClick(form.SpinEdit, Qt::Key_U, Qt::ControlModifier);
     ASSERT_TRUE(form.findChild<QWidget*>("practicePanel")->isVisible());
@@ -67,7 +67,7 @@ TEST_F(PracticePanel, ARoundByKeyboardEndsWithItsScore) {
     // Closing brings the table, the listing and the selection back.
     form.practice().action()->trigger();
     EXPECT_TRUE(form.StringGrid->isVisible());
-    EXPECT_EQ(form.teachingTools().wordSelection().selected(), 4);
+    EXPECT_EQ(form.wordSelection().selected(), 4);
 }
 
 // The saved question bank parses, names its category and grades each question by one answer.

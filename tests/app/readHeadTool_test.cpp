@@ -104,7 +104,7 @@ TEST_F(ReadHeadTool, BinaryDiskWithATurnedRingMisreadsWhereTheGrayDiskDoesNot) {
     EXPECT_EQ(shown("readWord"), "0100");  // Gray: the inner ring still shows sector 7
     EXPECT_EQ(shown("verdict"), "Nachbarwort – keine Fehllesung");
 
-    form.teachingTools().wordSelection().select(7);
+    form.wordSelection().select(7);
     form.findChild<QCheckBox*>("binarySwitch")->click();
     // The selected word's explanation follows the disk shown.
     EXPECT_TRUE(shown("statusLine").startsWith("Wort 8 von 16 im Dualcode: 0111"));

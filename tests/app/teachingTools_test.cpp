@@ -92,16 +92,16 @@ TEST_F(TeachingTools, SelectingInOnePlaceSelectsEverywhere) {
                 },
             };
             for (const auto& click : clicks) {
-                tools().wordSelection().clear();
+                form.wordSelection().clear();
                 click();
-                EXPECT_EQ(tools().wordSelection().selected(), word) << count << '/' << word;
+                EXPECT_EQ(form.wordSelection().selected(), word) << count << '/' << word;
                 EXPECT_EQ(listingMark(), word);
                 EXPECT_EQ(tableMarks(), std::vector<int>{index});
             }
         }
     }
     QTest::mouseClick(form.BitBtn, Qt::LeftButton);  // a new table clears the selection
-    EXPECT_EQ(tools().wordSelection().selected(), std::nullopt);
+    EXPECT_EQ(form.wordSelection().selected(), std::nullopt);
     EXPECT_EQ(listingMark(), -1);
 }
 
@@ -123,7 +123,7 @@ TEST_F(TeachingTools, KeyboardSelectionInTheTableAndOnTheDiskLinksAllThreeViews)
             }
         }
     }
-    EXPECT_EQ(tools().wordSelection().selected(), 9);
+    EXPECT_EQ(form.wordSelection().selected(), 9);
 
     // On the disk, Right goes on to the next word, across the wrap, and Left back.
     form.ImageScheibe->setFocus();
@@ -131,7 +131,7 @@ TEST_F(TeachingTools, KeyboardSelectionInTheTableAndOnTheDiskLinksAllThreeViews)
         {Qt::Key_Right, 0}, {Qt::Key_Right, 1}, {Qt::Key_Left, 0}, {Qt::Key_Left, 9}};
     for (const auto& [key, word] : steps) {
         QTest::keyClick(form.ImageScheibe, key);
-        EXPECT_EQ(tools().wordSelection().selected(), word);
+        EXPECT_EQ(form.wordSelection().selected(), word);
         EXPECT_EQ(listingMark(), word);
         EXPECT_EQ(tableMarks(), std::vector<int>{CurrentGray->cycle().indexOf(word)});
         EXPECT_EQ(status->text().toStdString(),
@@ -150,7 +150,7 @@ TEST_F(TeachingTools, TheMarkedRingIsTheBitThatChangesAlsoAcrossTheWrap) {
         const std::vector<std::string> words = CurrentGray->cycle().words();
         const int bits = CurrentGray->bitCount();
         for (int word : {count - 1, 2}) {
-            tools().wordSelection().select(word);
+            form.wordSelection().select(word);
             const int changed =
                 *singleChangedBit(words[static_cast<std::size_t>(word)],
                                   words[static_cast<std::size_t>((word + 1) % count)]);
@@ -170,11 +170,11 @@ TEST_F(TeachingTools, TheMarkedRingIsTheBitThatChangesAlsoAcrossTheWrap) {
                       std::string::npos);
         }
         // Down in the listing steps through the cycle, from the last word to the first.
-        tools().wordSelection().select(count - 1);
+        form.wordSelection().select(count - 1);
         QTest::keyClick(form.Memo, Qt::Key_Down);
-        EXPECT_EQ(tools().wordSelection().selected(), 0);
+        EXPECT_EQ(form.wordSelection().selected(), 0);
         QTest::keyClick(form.Memo, Qt::Key_Up);
-        EXPECT_EQ(tools().wordSelection().selected(), count - 1);
+        EXPECT_EQ(form.wordSelection().selected(), count - 1);
     }
 }
 
@@ -206,7 +206,7 @@ TEST_F(TeachingTools, CopiedTableIsTabSeparated) {
 
 TEST_F(TeachingTools, SavedDiskIsTheWindowsDisk) {
     build(10);
-    tools().wordSelection().select(3);  // marks stay on screen only
+    form.wordSelection().select(3);  // marks stay on screen only
     QTemporaryDir dir;
     const QString png = dir.filePath("scheibe.png");
     ASSERT_TRUE(tools().saveDiskAs(png, 700));
