@@ -72,4 +72,60 @@ TEST(TLessonSession, ActionKeysAreUniqueAndFoundByTheirPress) {
     }
 }
 
+// Opening either panel beside the disk closes the other; closing the construction stops it.
+TEST(TLessonSession, ReadHeadAndConstructionExcludeEachOther) {
+    TLessonSession session;
+    session.showTable(cycleOf(10));
+    const struct {
+        TLessonPanel show;
+        bool shown;
+        bool head;
+        bool construction;
+    } script[] = {
+        {TLessonPanel::ReadHead, true, true, false},
+        {TLessonPanel::Construction, true, false, true},
+        {TLessonPanel::ReadHead, false, false, true},  // closing one opens nothing
+        {TLessonPanel::ReadHead, true, true, false},
+        {TLessonPanel::ReadHead, false, false, false},
+        {TLessonPanel::Construction, true, false, true},
+        {TLessonPanel::Construction, false, false, false},
+    };
+    for (std::size_t i = 0; i < std::size(script); ++i) {
+        if (session.panel() == TLessonPanel::Construction && !session.construction().playing()) {
+            session.construction().startOrStopPlaying();
+        }
+        const bool played = session.construction().playing();
+        session.showPanel(script[i].show, script[i].shown);
+        EXPECT_EQ(session.shownDisk().shown(), script[i].head) << i;
+        EXPECT_EQ(session.panel() == TLessonPanel::Construction, script[i].construction) << i;
+        EXPECT_EQ(session.construction().playing(), played && script[i].construction) << i;
+    }
+}
+
+// The read head, the construction and the practice: showing one hides the other two.
+TEST(TLessonSession, LessonPanelsExcludeEachOther) {
+    TLessonSession session;
+    session.showTable(cycleOf(10));
+    const TLessonPanel head = TLessonPanel::ReadHead;
+    const TLessonPanel construction = TLessonPanel::Construction;
+    const TLessonPanel practice = TLessonPanel::Practice;
+    const struct {
+        TLessonPanel show;
+        bool shown;
+        const char* expected;  // head, construction, practice
+    } script[] = {
+        {practice, true, "001"},      {head, true, "100"},      {practice, true, "001"},
+        {construction, true, "010"},  {practice, true, "001"},  {head, false, "001"},
+        {construction, false, "001"}, {practice, false, "000"}, {construction, true, "010"},
+        {practice, false, "010"},
+    };
+    for (std::size_t i = 0; i < std::size(script); ++i) {
+        session.showPanel(script[i].show, script[i].shown);
+        const std::string shown{session.shownDisk().shown() ? '1' : '0',
+                                session.panel() == TLessonPanel::Construction ? '1' : '0',
+                                session.practising() ? '1' : '0'};
+        EXPECT_EQ(shown, script[i].expected) << i;
+    }
+}
+
 }  // namespace

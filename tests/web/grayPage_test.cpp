@@ -151,8 +151,8 @@ TEST(TGrayPage, ConstructionFollowsOkFromStart) {
     RecordingCanvas disk(700, 700);
     TGrayPage page(disk);
     page.showPanel(TLessonPanel::Construction, true);
-    EXPECT_FALSE(
-        (page.panel() == TLessonPanel::Construction));  // nothing to show before the first OK
+    // Nothing to show before the first OK.
+    EXPECT_NE(page.panel(), TLessonPanel::Construction);
     EXPECT_TRUE(page.stepRows().empty());
     page.ok(4);
     const struct {
@@ -170,44 +170,13 @@ TEST(TGrayPage, ConstructionFollowsOkFromStart) {
         EXPECT_EQ(page.construction().stepIndex(), 0) << typed;
         EXPECT_FALSE(page.construction().playing()) << typed;
         EXPECT_EQ(page.construction().stepCount(), steps) << typed;
-        EXPECT_TRUE((page.panel() == TLessonPanel::Construction)) << typed;
+        EXPECT_EQ(page.panel(), TLessonPanel::Construction) << typed;
     }
     EXPECT_EQ(page.construction().counter(), "Schritt 1 von 7");
     const std::vector<TGrayPage::TStepRow> start = page.stepRows();
     ASSERT_EQ(start.size(), 2u);  // Start: 0 and 1, nothing marked
     EXPECT_EQ(start[1].number + " " + start[1].prefix + start[1].rest, "1 1");
     EXPECT_FALSE(start[0].marked || start[1].marked);
-}
-
-// Opening either panel beside the disk closes the other; closing the construction stops it.
-TEST(TGrayPage, ReadHeadAndConstructionExcludeEachOther) {
-    RecordingCanvas disk(700, 700);
-    TGrayPage page(disk);
-    page.ok(10);
-    const struct {
-        TLessonPanel show;
-        bool shown;
-        bool head;
-        bool construction;
-    } script[] = {
-        {TLessonPanel::ReadHead, true, true, false},
-        {TLessonPanel::Construction, true, false, true},
-        {TLessonPanel::ReadHead, false, false, true},  // closing one opens nothing
-        {TLessonPanel::ReadHead, true, true, false},
-        {TLessonPanel::ReadHead, false, false, false},
-        {TLessonPanel::Construction, true, false, true},
-        {TLessonPanel::Construction, false, false, false},
-    };
-    for (std::size_t i = 0; i < std::size(script); ++i) {
-        if ((page.panel() == TLessonPanel::Construction) && !page.construction().playing()) {
-            page.construction().startOrStopPlaying();
-        }
-        const bool played = page.construction().playing();
-        page.showPanel(script[i].show, script[i].shown);
-        EXPECT_EQ(page.shownDisk().shown(), script[i].head) << i;
-        EXPECT_EQ((page.panel() == TLessonPanel::Construction), script[i].construction) << i;
-        EXPECT_EQ(page.construction().playing(), played && script[i].construction) << i;
-    }
 }
 
 }  // namespace
@@ -252,34 +221,6 @@ TEST(TGrayPage, PracticeHidesTheSelectionAndFollowsOk) {
     EXPECT_EQ(page.practice().progress(), "Aufgabe 1 von 10");
     EXPECT_EQ(page.practice().task().question, practiceTasks(cycleOf(12), 8, 10).front().question);
     EXPECT_EQ(page.practice().typed(), "");
-}
-
-// The read head, the construction and the practice: showing one hides the other two.
-TEST(TGrayPage, LessonPanelsExcludeEachOther) {
-    RecordingCanvas disk(700, 700);
-    TGrayPage page(disk);
-    page.ok(10);
-    using TShow = TLessonPanel;
-    const TShow head = TLessonPanel::ReadHead;
-    const TShow construction = TLessonPanel::Construction;
-    const TShow practice = TLessonPanel::Practice;
-    const struct {
-        TShow show;
-        bool shown;
-        const char* expected;  // head, construction, practice
-    } script[] = {
-        {practice, true, "001"},      {head, true, "100"},      {practice, true, "001"},
-        {construction, true, "010"},  {practice, true, "001"},  {head, false, "001"},
-        {construction, false, "001"}, {practice, false, "000"}, {construction, true, "010"},
-        {practice, false, "010"},
-    };
-    for (std::size_t i = 0; i < std::size(script); ++i) {
-        page.showPanel(script[i].show, script[i].shown);
-        const std::string shown{page.shownDisk().shown() ? '1' : '0',
-                                (page.panel() == TLessonPanel::Construction) ? '1' : '0',
-                                page.practising() ? '1' : '0'};
-        EXPECT_EQ(shown, script[i].expected) << i;
-    }
 }
 
 // "Für Moodle speichern…": twenty tasks of the table's count, named after it.
