@@ -16,30 +16,15 @@
 
 #include "cli/treeJson.h"
 #include "lib/treeclss.h"
+#include "tests/support/runProgram.h"
 #include "tests/support/tempDir.h"
 
 namespace {
 
-struct RunResult {
-    int status;
-    std::string out;
-    std::string err;
-};
-
 // Runs zyklora-tree with the arguments (already quoted for the shell), after the shell commands
 // of setUp, such as a ulimit.
 RunResult run(const TempDir& dir, const std::string& arguments, const std::string& setUp = "") {
-    const std::string errFile = dir.file("stderr.txt");
-    const std::string command = "(" + setUp + " exec " + std::string(ZYKLORA_TREE_PATH) + " " +
-                                arguments + ") 2>" + errFile;
-    FILE* pipe = ::popen(command.c_str(), "r");
-    std::string out;
-    std::array<char, 4096> buffer;
-    while (std::size_t n = std::fread(buffer.data(), 1, buffer.size(), pipe))
-        out.append(buffer.data(), n);
-    const int status = ::pclose(pipe);
-    const Bytes err = readFile(errFile);
-    return {WEXITSTATUS(status), out, std::string(err.begin(), err.end())};
+    return runProgram(ZYKLORA_TREE_PATH, dir, arguments, setUp);
 }
 
 const std::string kWorkedJson =

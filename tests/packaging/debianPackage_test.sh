@@ -32,7 +32,8 @@ for program in "$root"/usr/bin/*; do
     hardening-check --quiet --nocfprotection "$program" || fail "$program is not hardened"
 done
 
-for page in man1/zyklora.1 man1/zyklora-tree.1 de/man1/zyklora.1 de/man1/zyklora-tree.1; do
+for page in man1/zyklora.1 man1/zyklora-tree.1 man1/zyklora-disk.1 de/man1/zyklora.1 \
+    de/man1/zyklora-tree.1 de/man1/zyklora-disk.1; do
     [ -f "$root/usr/share/man/$page.gz" ] || fail "manual page $page missing"
     warnings=$(zcat "$root/usr/share/man/$page.gz" | groff -ww -z -man 2>&1)
     [ -z "$warnings" ] || fail "groff warns on $page: $warnings"
