@@ -1,12 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/diskExport.h"
 
-#include <QFile>
 #include <QFontMetricsF>
 #include <QPageLayout>
 #include <QPainter>
 #include <QPrinter>
-#include <QSvgGenerator>
 
 #include "app/platform/qtCanvas.h"
 #include "gray/GrayUnit.h"
@@ -38,23 +36,6 @@ QImage renderDiskImage(const TShownDisk& shownDisk, int size, QColor face) {
     TPainterCanvas canvas(painter, size, size, face);
     shownDisk.paintShownDisk(canvas);
     return image;
-}
-
-bool writeDiskSvg(const TShownDisk& shownDisk, const TGray& gray, const QString& fileName,
-                  QColor face) {
-    QFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) return false;
-    QSvgGenerator svg;
-    svg.setOutputDevice(&file);
-    svg.setSize(QSize(kDesignedDiskSize, kDesignedDiskSize));
-    svg.setViewBox(QRect(0, 0, kDesignedDiskSize, kDesignedDiskSize));
-    svg.setTitle(QString::fromStdString(diskTitle(gray.cycle())));
-    QPainter painter;
-    if (!painter.begin(&svg)) return false;
-    TPainterCanvas canvas(painter, kDesignedDiskSize, kDesignedDiskSize, face);
-    shownDisk.paintShownDisk(canvas);
-    painter.end();
-    return file.error() == QFileDevice::NoError;
 }
 
 void printWorksheet(const TGray& gray, QPrinter& printer, QColor face) {

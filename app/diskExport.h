@@ -20,10 +20,6 @@ inline constexpr int kMaxDiskImageSize = 4000;
 
 // The disk shown as a size x size image.
 QImage renderDiskImage(const TShownDisk& shownDisk, int size, QColor face);
-// Writes the disk shown as a kDesignedDiskSize square SVG drawing titled after gray; false
-// when the file cannot be written.
-bool writeDiskSvg(const TShownDisk& shownDisk, const TGray& gray, const QString& fileName,
-                  QColor face);
 // Prints one A4 page: a heading with the count, the kept words in columns and the disk with a
 // diameter of 12 cm, all as vectors.
 void printWorksheet(const TGray& gray, QPrinter& printer, QColor face);

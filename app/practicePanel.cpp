@@ -20,6 +20,7 @@
 #include "app/platform/qtCanvas.h"
 #include "app/platform/zoomArea.h"
 #include "app/sidePanels.h"
+#include "app/textFile.h"
 #include "app/toolBar.h"
 #include "gray/GrayUnit.h"
 #include "gray/cycleCheck.h"
@@ -206,26 +207,6 @@ void TPracticePanel::chooseFileForMoodle() {
 
 void TPracticePanel::saveForMoodle(const QString& fileName) {
     if (m_session.cycle() == nullptr) return;
-    const std::string xml = m_session.moodleXml(freshSeed());
-    const std::string failed =
-        "Die Datei " + fileName.toStdString() + " konnte nicht geschrieben werden";
-    try {
-        // The library's save: the old file stays whole until the new one is complete.
-        TReplacingFile file(fileName.toStdString());
-        const std::span<const std::uint8_t> bytes(reinterpret_cast<const std::uint8_t*>(xml.data()),
-                                                  xml.size());
-        if (file.stream().write(bytes) != bytes.size()) {
-            const int error = file.stream().lastError();
-            showInfoMessage(error != 0 ? failed + ": " + systemReason(error) : failed);
-            return;
-        }
-        file.commit();
-    } catch (const EStreamError& error) {
-        // The file messages name their reason; the others get it here ("Datei zu groß").
-        std::string reason = error.what();
-        if (dynamic_cast<const EFileStreamError*>(&error) == nullptr && error.systemError() != 0) {
-            reason += " (" + systemReason(error.systemError()) + ")";
-        }
-        showInfoMessage(failed + ": " + reason);
-    }
+    const std::string failure = savedText(fileName.toStdString(), m_session.moodleXml(freshSeed()));
+    if (!failure.empty()) showInfoMessage(failure);
 }

@@ -13,6 +13,7 @@
 #include "app/diskExport.h"
 #include "app/platform/glyphs.h"
 #include "app/platform/imageControl.h"
+#include "app/textFile.h"
 #include "app/toolBar.h"
 #include "gray/GrayUnit.h"
 #include "gray/diskLayout.h"
@@ -53,7 +54,7 @@ bool TTeachingTools::saveDiskAs(const QString& fileName, int size) {
     // The disk's design, whatever the zoom and the screen's pixel ratio in the window.
     const QColor face = m_disk.canvas().faceColor();
     if (fileName.endsWith(QStringLiteral(".svg"), Qt::CaseInsensitive)) {
-        return writeDiskSvg(m_session.shownDisk(), *m_gray, fileName, face);
+        return savedText(fileName.toStdString(), m_session.diskSvg()).empty();
     }
     return renderDiskImage(m_session.shownDisk(), size, face).save(fileName, "PNG");
 }

@@ -18,6 +18,8 @@ inline constexpr TColor kMisreadColor = rgbColor(200, 0, 0);
 inline constexpr TColor kMisreadTintColor = rgbColor(230, 0, 0);
 inline constexpr std::uint8_t kMisreadTintAlpha = 110;
 
+// The button face of a disk drawn for paper or saved as a file, the same in both editions.
+inline constexpr TColor kPaperFace = rgbColor(0xEF, 0xEF, 0xEF);
 // The construction view: the rows that a step adds or drops, and the prefix bit that a mirror
 // step puts in front, both legible on a projector and against each other.
 inline constexpr TColor kStepMarkedRowColor = rgbColor(255, 226, 160);

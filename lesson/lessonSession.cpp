@@ -4,10 +4,13 @@
 #include <algorithm>
 #include <cctype>
 
+#include "draw/lessonColors.h"
+#include "draw/svgCanvas.h"
 #include "gray/diskLayout.h"
 #include "gray/grayTable.h"
 #include "lesson/practice.h"
 #include "lesson/readHeadPanel.h"
+#include "lesson/worksheet.h"
 
 namespace {
 
@@ -208,6 +211,15 @@ std::string moodleBank(const TGrayCycle& cycle, unsigned seed) {
 
 std::string moodleBankFileName(const TGrayCycle& cycle) {
     return "zyklora-gray-code-" + std::to_string(cycle.codeCount()) + ".xml";
+}
+
+std::string TLessonSession::diskSvg() const {
+    if (!m_cycle) return "";
+    constexpr double kDiameterMm = kSheetDiskSize / 10.0;
+    TSvgCanvas svg(kDesignedDiskSize, kDesignedDiskSize, diskTitle(*m_cycle), kPaperFace,
+                   TSvgPaper{kDiameterMm, kDiameterMm});
+    m_shownDisk.paintShownDisk(svg);
+    return svg.document();
 }
 
 std::string TLessonSession::moodleXml(unsigned seed) const {

@@ -140,6 +140,10 @@ public:
     // What is typed for a task without choices; ignored otherwise and once checked.
     void typeAnswer(const std::string& text);
 
+    // "Scheibe speichern" as SVG: the disk shown, 120 mm across as on the worksheets, on the
+    // paper's face; the same bytes in both editions, "" before the first OK.
+    std::string diskSvg() const;
+
     // The question bank of the code shown (moodleBank) and its file's name; "" before the
     // first OK.
     std::string moodleXml(unsigned seed) const;

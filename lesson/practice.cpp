@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <stdexcept>
 
+#include "draw/lessonColors.h"
 #include "draw/svgCanvas.h"
 #include "gray/GrayUnit.h"
 #include "gray/cycleCheck.h"
@@ -16,9 +17,6 @@
 #include "lesson/seededDraw.h"
 
 namespace {
-
-// The button face of a disk drawn for paper, as the page's light face.
-constexpr TColor kPaperFace = rgbColor(0xEF, 0xEF, 0xEF);
 
 std::string flipped(std::string word, std::size_t first, std::size_t second) {
     for (const std::size_t i : {first, second}) word[i] = word[i] == '0' ? '1' : '0';

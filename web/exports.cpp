@@ -429,9 +429,9 @@ __attribute__((export_name("rowOfWord"))) std::int32_t rowOfWord(std::int32_t wo
     return cycle->indexOf(word);
 }
 
-// Hands the disk as an SVG document to the page, system colours in face (0x00BBGGRR).
-__attribute__((export_name("diskSvg"))) void diskSvg(std::int32_t face) {
-    const std::string svg = page().diskSvg(face & 0xFFFFFF);
+// Hands the disk shown to the page as the SVG document that both editions save.
+__attribute__((export_name("diskSvg"))) void diskSvg() {
+    const std::string svg = page().diskSvg();
     jsShowSvg(svg.data(), svg.size());
 }
 

@@ -23,13 +23,6 @@ std::int32_t TGrayPage::ok(std::int64_t typed) {
 
 void TGrayPage::paintDisk() { shownDisk().paintShownDisk(m_disk); }
 
-std::string TGrayPage::diskSvg(TColor face) const {
-    if (!m_gray) return "";
-    TSvgCanvas svg(kDesignedDiskSize, kDesignedDiskSize, diskTitle(m_gray->cycle()), face);
-    shownDisk().paintShownDisk(svg);
-    return svg.document();
-}
-
 std::string sheetSvg(const TSheet& sheet) {
     TSvgCanvas svg(kSheetWidth, kSheetHeight, sheetTitle(sheet), rgbColor(255, 255, 255),
                    TSvgPaper{kSheetWidthMm, kSheetHeightMm});

@@ -37,8 +37,6 @@ public:
 
     // Draws the disk shown on the page's disk canvas at its width; nothing before the first OK.
     void paintDisk();
-    // The disk shown as a kDesignedDiskSize square SVG document, system colours drawn in face.
-    std::string diskSvg(TColor face) const;
 
 private:
     TCanvas& m_disk;

@@ -228,6 +228,9 @@ TEST_F(TeachingTools, SavedDiskIsTheWindowsDisk) {
     }
     EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString();
     EXPECT_EQ(wedges, 10 * 4);
+    // The page saves the same bytes: both editions write the lesson session's drawing.
+    file.seek(0);
+    EXPECT_EQ(file.readAll().toStdString(), form.session().diskSvg());
     EXPECT_FALSE(tools().saveDiskAs(dir.filePath("kein/ordner.svg"), 700));
 }
 

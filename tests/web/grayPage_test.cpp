@@ -75,9 +75,9 @@ TEST(TGrayPage, MarkOutlinesTheSectorAndTheChangingRing) {
 TEST(TGrayPage, SvgIsTheEnginesDiskWithItsTitle) {
     RecordingCanvas disk(700, 700);
     TGrayPage page(disk);
-    EXPECT_EQ(page.diskSvg(clBlack), "");
+    EXPECT_EQ(page.diskSvg(), "");
     page.ok(6);
-    const std::string svg = page.diskSvg(rgbColor(0xEF, 0xEF, 0xEF));
+    const std::string svg = page.diskSvg();
     EXPECT_NE(svg.find("<title>Codescheibe mit 6 Wörtern</title>"), std::string::npos);
     std::size_t paths = 0;
     for (std::size_t at = svg.find("<path"); at != std::string::npos;
@@ -85,6 +85,9 @@ TEST(TGrayPage, SvgIsTheEnginesDiskWithItsTitle) {
         ++paths;
     EXPECT_EQ(paths, 3 * 6u);
     EXPECT_NE(svg.find("fill=\"#efefef\""), std::string::npos);
+    // True to size as on the worksheets, whatever the screen.
+    EXPECT_NE(svg.find("width=\"120mm\" height=\"120mm\" viewBox=\"0 0 700 700\""),
+              std::string::npos);
 }
 
 }  // namespace
@@ -98,12 +101,12 @@ TEST(TGrayPage, DiskPictureAndTextsFollowTheReadHead) {
     TGrayPage page(disk);
     page.ok(16);
     page.select(7);
-    const std::string plainSvg = page.diskSvg(rgbColor(0xEF, 0xEF, 0xEF));
+    const std::string plainSvg = page.diskSvg();
     EXPECT_EQ(page.statusLine().substr(0, 19), "Wort 8 von 16: 0100");
 
     page.shownDisk().setShown(true);
     page.shownDisk().setBinary(true);
-    EXPECT_NE(page.diskSvg(rgbColor(0xEF, 0xEF, 0xEF)), plainSvg);
+    EXPECT_NE(page.diskSvg(), plainSvg);
     EXPECT_EQ(page.statusLine().substr(0, 31), "Wort 8 von 16 im Dualcode: 0111");
     EXPECT_EQ(page.mark(700)->changes.size(), 4u);
     EXPECT_TRUE(page.pointAt(700, 350, 100, true));  // dragged to 12 o'clock

@@ -25,12 +25,6 @@
     // TColor is 0x00BBGGRR, or a system colour (top byte 0xFF): the button face.
     const css = (color) => (color >>> 24 === 0xff ? face
         : `rgb(${color & 255} ${(color >> 8) & 255} ${(color >> 16) & 255})`);
-    // The face colour as TColor, for the SVG drawing.
-    const faceColor = () => {
-        const rgb = parseInt(face.slice(1), 16);
-        return ((rgb & 0xff) << 16) | (rgb & 0xff00) | (rgb >> 16);
-    };
-
     // The engine's canvas: outlines one pixel wide along the shape's outer pixels, as GDI draws.
     // Wedges of one box (one ring of the disk) do not overlap, so they are collected and filled
     // per colour, then outlined, at once; drawn one by one they would take Chromium's software
@@ -386,7 +380,7 @@
     const refreshWorksheet = () => {
         $("sheetHeading").textContent = sheetHeading;
         $("sheetWords").innerHTML = words.map((word) => `<li>${escaped(word)}</li>`).join("");
-        engine.diskSvg(faceColor());
+        engine.diskSvg();
         $("sheetDisk").src = `data:image/svg+xml;charset=utf-8,${encodeURIComponent(lastSvg)}`;
     };
 
@@ -530,7 +524,7 @@
     const save = guarded((kind) => {
         const name = `codescheibe-${count}.${kind}`;
         if (kind === "svg") {
-            engine.diskSvg(faceColor());
+            engine.diskSvg();
             download(new Blob([lastSvg], { type: "image/svg+xml" }), name);
             return;
         }
