@@ -8,7 +8,7 @@ RELEASE_DIR := build-release
 PACKAGES := cmake ninja-build g++ make googletest libgtest-dev libgmock-dev libbenchmark-dev \
             qt6-base-dev qt6-svg-dev qt6-translations-l10n fonts-dejavu-core fonts-liberation2 \
             clang libclang-rt-14-dev libmsgpack-dev fp-utils-3.2.2 libchm-bin acl xchm xdg-utils desktop-file-utils dpkg-dev poppler-utils \
-            python3-ezdxf librsvg2-bin
+            python3-ezdxf librsvg2-bin admesh
 # The package checks of the installation test: lintian, appstreamcli, groff and hardening-check.
 PACKAGING_PACKAGES := lintian appstream groff-base devscripts
 SCREENSHOT_PACKAGES := xvfb xauth xdotool imagemagick

@@ -19,6 +19,7 @@
 #include "lib/errors.h"
 #include "maker/diskChecks.h"
 #include "maker/diskFiles.h"
+#include "maker/diskMesh.h"
 
 namespace {
 
@@ -180,7 +181,16 @@ std::string fileOf(const TCall& call) {
             throw TRefused{"Die Scheibe lässt sich so nicht bauen:\n" + checkLines(checks, "  ")};
         return call.format == "svg" ? diskSvg(geometry) : diskDxf(geometry);
     }
-    for (const char* planned : {"stl", "stl-inlay", "template", "template-svg"}) {
+    if (call.format == "stl" || call.format == "stl-inlay") {
+        if (call.format == "stl-inlay" && call.settings.style != TDiskStyle::Print) {
+            throw TRefused{"Eine Einlage gibt es nur für Druck/Gravur"};
+        }
+        const std::vector<TDiskCheck> checks = diskChecks(call.settings, TProcess::Fdm);
+        if (blocks(checks))
+            throw TRefused{"Die Scheibe lässt sich so nicht drucken:\n" + checkLines(checks, "  ")};
+        return call.format == "stl" ? plateStl(call.settings) : inlayStl(call.settings);
+    }
+    for (const char* planned : {"template", "template-svg"}) {
         if (call.format == planned) {
             throw TRefused{"Das Format " + call.format + " gibt es in dieser Fassung noch nicht"};
         }
