@@ -14,6 +14,7 @@
 
 #include "app/UnitAbout.h"
 #include "app/constructionView.h"
+#include "app/diskBuilderDialog.h"
 #include "app/lessonStatus.h"
 #include "app/platform/announcer.h"
 #include "app/platform/focusRing.h"
@@ -157,6 +158,7 @@ void TFormMain::createLessonTools() {
     m_construction = new TConstructionView(place, m_session);
     m_practice = new TPracticePanel(place, *ImageScheibe, {StringGrid, Memo, LabelMemo}, m_session);
     auto* worksheets = new TWorksheetTool(*this, *SpinEdit, *m_toolBar);
+    auto* diskBuilder = new TDiskBuilderTool(*this, *SpinEdit, *m_toolBar);
 
     // Each OK's code goes to the tools; the cycle check is told after the selection is cleared.
     connect(this, &TFormMain::tableShown, m_readHead, &TReadHeadTool::tableShown);
@@ -166,6 +168,7 @@ void TFormMain::createLessonTools() {
     connect(this, &TFormMain::tableShown, m_status, &TLessonStatus::tableShown);
     connect(this, &TFormMain::tableShown, m_practice, &TPracticePanel::tableShown);
     connect(this, &TFormMain::tableShown, worksheets, &TWorksheetTool::tableShown);
+    connect(this, &TFormMain::tableShown, diskBuilder, &TDiskBuilderTool::tableShown);
     // The selection follows the disk shown and hides while practising; the words say so.
     connect(m_readHead, &TReadHeadTool::shownDiskChanged, m_wordSelection,
             &TWordSelection::refresh);

@@ -18,8 +18,7 @@
 #include "io/fileAccess.h"
 #include "lib/errors.h"
 #include "maker/diskChecks.h"
-#include "maker/diskFiles.h"
-#include "maker/diskMesh.h"
+#include "maker/diskFileKinds.h"
 
 namespace {
 
@@ -159,43 +158,18 @@ TCall parse(std::span<char*> arguments) {
     return call;
 }
 
-std::string checkLines(const std::vector<TDiskCheck>& checks, const std::string& prefix) {
-    std::string lines;
-    for (const TDiskCheck& check : checks) {
-        const char* verdict = check.verdict == TDiskCheck::TVerdict::Error     ? "Fehler: "
-                              : check.verdict == TDiskCheck::TVerdict::Warning ? "Warnung: "
-                                                                               : "OK: ";
-        lines += prefix + verdict + check.text + "\n";
-    }
-    return lines;
-}
-
 // The file of call's format, after the checks of the process that makes it.
 std::string fileOf(const TCall& call) {
-    const TDiskGeometry geometry = diskGeometry(call.settings);
-    if (call.format == "arduino") return arduinoTable(geometry, call.settings);
-    if (call.format == "micropython") return micropythonTable(geometry, call.settings);
-    if (call.format == "svg" || call.format == "dxf") {
-        const std::vector<TDiskCheck> checks = diskChecks(call.settings, TProcess::Laser);
-        if (blocks(checks))
-            throw TRefused{"Die Scheibe lässt sich so nicht bauen:\n" + checkLines(checks, "  ")};
-        return call.format == "svg" ? diskSvg(geometry) : diskDxf(geometry);
-    }
-    if (call.format == "stl" || call.format == "stl-inlay") {
-        if (call.format == "stl-inlay" && call.settings.style != TDiskStyle::Print) {
-            throw TRefused{"Eine Einlage gibt es nur für Druck/Gravur"};
-        }
-        const std::vector<TDiskCheck> checks = diskChecks(call.settings, TProcess::Fdm);
-        if (blocks(checks))
-            throw TRefused{"Die Scheibe lässt sich so nicht drucken:\n" + checkLines(checks, "  ")};
-        return call.format == "stl" ? plateStl(call.settings) : inlayStl(call.settings);
-    }
-    for (const char* planned : {"template", "template-svg"}) {
-        if (call.format == planned) {
+    const std::optional<TDiskFile> file = diskFileOf(call.format);
+    if (!file) {
+        if (call.format == "template" || call.format == "template-svg") {
             throw TRefused{"Das Format " + call.format + " gibt es in dieser Fassung noch nicht"};
         }
+        throw TWrongCall{};
     }
-    throw TWrongCall{};
+    TDiskFileMade made = diskFile(*file, call.settings);
+    if (!made.refusal.empty()) throw TRefused{made.refusal};
+    return std::move(made.bytes);
 }
 
 void save(const std::string& fileName, const std::string& text) {

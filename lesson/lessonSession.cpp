@@ -14,7 +14,7 @@
 
 namespace {
 
-constexpr std::array<TLessonAction, 10> kActions = {{
+constexpr std::array<TLessonAction, 11> kActions = {{
     {TActionId::Info, "Autor", "Ctrl+I", false},
     {TActionId::Help, "Erläuterung", "F1", false},
     {TActionId::Exit, "Programm beenden", "Ctrl+Q", false},
@@ -25,11 +25,12 @@ constexpr std::array<TLessonAction, 10> kActions = {{
     {TActionId::Construction, "Konstruktion", "Ctrl+K", true},
     {TActionId::Practice, "Üben", "Ctrl+U", true},
     {TActionId::Worksheet, "Arbeitsblatt", "Ctrl+Shift+P", true},
+    {TActionId::BuildDisk, "Scheibe bauen", "Ctrl+B", true},
 }};
 
 }  // namespace
 
-const std::array<TLessonAction, 10>& lessonActions() { return kActions; }
+const std::array<TLessonAction, 11>& lessonActions() { return kActions; }
 
 const TLessonAction& lessonAction(TActionId id) { return kActions[static_cast<std::size_t>(id)]; }
 

@@ -27,6 +27,7 @@ enum class TActionId : std::uint8_t {
     Construction,
     Practice,
     Worksheet,
+    BuildDisk,
 };
 
 // One action: its German name, its key as text ("Strg+Umschalt+C" spelt "Ctrl+Shift+C", as
@@ -40,7 +41,7 @@ struct TLessonAction {
 };
 
 // Every action of the toolbar, in the order of their buttons.
-const std::array<TLessonAction, 10>& lessonActions();
+const std::array<TLessonAction, 11>& lessonActions();
 const TLessonAction& lessonAction(TActionId id);
 // The action that a key press starts: key as KeyboardEvent.key names it ("i", "F1"), with the
 // state of Ctrl (or Cmd) and Shift. Nothing for any other press.

@@ -94,6 +94,11 @@ void limit(std::vector<TDiskCheck>& checks, const std::string& what, double valu
 
 }  // namespace
 
+std::vector<TRun> loosePieces(const TDiskSettings& settings) {
+    if (settings.style != TDiskStyle::Slit || settings.gap != 0) return {};
+    return TPieces(diskGeometry(settings), static_cast<char>('0' + settings.slitBit)).loose();
+}
+
 std::string millimetres(double length) {
     char text[32];
     std::snprintf(text, sizeof text, "%.2f", length);

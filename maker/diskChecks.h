@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "maker/diskGeometry.h"
 #include "maker/diskSettings.h"
 
 // How the disk is made: cut by a laser (or plotted), or printed on an FDM 3D printer.
@@ -32,6 +33,9 @@ inline constexpr double kLengthTolerance = 1e-9;
 
 // Every check of settings for process, errors first, then warnings, then what passed.
 std::vector<TDiskCheck> diskChecks(const TDiskSettings& settings, TProcess process);
+// The runs of material that would fall out of a slit disk with touching rings, from the
+// outermost ring in; none for any other disk.
+std::vector<TRun> loosePieces(const TDiskSettings& settings);
 // Whether checks hold an error.
 bool blocks(const std::vector<TDiskCheck>& checks);
 // A length as the messages show it: "0,0", "1,2", "4,44".

@@ -16,7 +16,7 @@ declare -A allowed=(
     [cli]="lib io gray maker cli"
     [web]="lib draw gray lesson web"
     [app/platform]="lib draw app/platform"
-    [app]="lib io draw gray lesson app app/platform"
+    [app]="lib io draw gray lesson maker app app/platform"
 )
 
 status=0

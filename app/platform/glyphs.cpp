@@ -239,6 +239,19 @@ QIcon worksheetGlyph() {
     });
 }
 
+QIcon buildDiskGlyph() {
+    return glyph([](QPainter& painter, const QColor& ink) {
+        painter.setPen(QPen(ink, 1));
+        painter.setBrush(QColor(200, 170, 110));  // plywood
+        painter.drawEllipse(QRectF(1.5, 1.5, 13, 13));
+        painter.setBrush(ink);
+        painter.drawPie(QRectF(3.5, 3.5, 9, 9), 30 * 16, 100 * 16);
+        painter.drawPie(QRectF(3.5, 3.5, 9, 9), 210 * 16, 60 * 16);
+        painter.setBrush(Qt::white);
+        painter.drawEllipse(QRectF(6.5, 6.5, 3, 3));
+    });
+}
+
 QIcon closeGlyph() {
     return glyph([](QPainter& painter, const QColor& ink) {
         drawDoorLeaf(painter, ink, QPolygonF(QRectF(1.5, 1.5, 7, 14)), QRectF(6, 8, 1.5, 1.5));

@@ -30,6 +30,8 @@ QIcon constructionGlyph(const QColor& prefix);
 QIcon practiceGlyph();
 // A sheet with a small disk and lines to write on: the worksheets.
 QIcon worksheetGlyph();
+// "Scheibe bauen": a slit disk on its shaft.
+QIcon buildDiskGlyph();
 // A door with a green arrow leading out: the close button's picture.
 QIcon closeGlyph();
 

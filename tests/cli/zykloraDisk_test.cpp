@@ -33,9 +33,9 @@ TEST(ZykloraDisk, CallsAndRefusals) {
         {"10 svg --diameter 20", 1, "zyklora-disk: --diameter muss zwischen 30,0 und 300,0"},
         {"10 svg --kerf zwei", 1, "zyklora-disk: --kerf: \"zwei\" ist keine Zahl"},
         {"30 svg --style slit --gap 0 -o " + dir.file("lose.svg"), 1,
-         "zyklora-disk: Die Scheibe lässt sich so nicht bauen:\n  Fehler: Lose Teile: Ring 2"},
+         "zyklora-disk: Die Scheibe lässt sich so nicht schneiden:\n  Fehler: Lose Teile: Ring 2"},
         {"30 report --style slit --gap 0", 1, ""},
-        {"64 dxf --diameter 80 --rim 2", 1, "zyklora-disk: Die Scheibe lässt sich so nicht"},
+        {"64 dxf --diameter 80 --rim 2", 1, "zyklora-disk: Die Scheibe lässt sich so nicht schneiden"},
     };
     for (const auto& c : cases) {
         const RunResult result = disk(dir, c.arguments);

@@ -668,10 +668,10 @@
             // Behind an open dialog the page takes no shortcut.
             if (document.querySelector("dialog[open]") !== null) return;
             // The engine knows the keys; this is the page's button of each action, in the
-            // toolbar's order (the page has no exit).
+            // toolbar's order (the page has no exit and builds no disk yet).
             const buttons = ["aboutButton", "helpButton", null, "saveButton", "printButton",
                 "copyButton", "headButton", "constructionButton", "practiceButton",
-                "sheetButton"];
+                "sheetButton", null];
             const buffer = new Uint8Array(engine.memory.buffer, engine.countBuffer(),
                 engine.countCapacity());
             const { written } = encoder.encodeInto(event.key, buffer);

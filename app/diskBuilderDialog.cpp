@@ -1,0 +1,331 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/diskBuilderDialog.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDoubleSpinBox>
+#include <QFileDialog>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QSpinBox>
+#include <QStandardPaths>
+#include <QToolButton>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+#include "app/platform/glyphs.h"
+#include "app/platform/spinEdit.h"
+#include "app/textFile.h"
+#include "app/toolBar.h"
+#include "gray/GrayUnit.h"
+#include "lib/infoMessage.h"
+
+namespace {
+
+constexpr double kDegree = std::numbers::pi / 180;
+
+// A loop of the geometry as a path on the screen, y pointing down.
+QPainterPath loopPath(const std::vector<TVertex>& loop) {
+    QPainterPath path(QPointF(loop.front().x, -loop.front().y));
+    for (std::size_t i = 0; i < loop.size(); ++i) {
+        const TVertex& from = loop[i];
+        const TVertex& to = loop[(i + 1) % loop.size()];
+        if (from.bulge == 0) {
+            path.lineTo(to.x, -to.y);
+            continue;
+        }
+        // The arc's centre lies off the chord's middle by (1 - b^2) / (2b) of half the chord.
+        const double dx = to.x - from.x;
+        const double dy = to.y - from.y;
+        const double off = (1 - from.bulge * from.bulge) / (4 * from.bulge);
+        const double cx = (from.x + to.x) / 2 - dy * off;
+        const double cy = (from.y + to.y) / 2 + dx * off;
+        const double radius = std::hypot(from.x - cx, from.y - cy);
+        const double start = std::atan2(from.y - cy, from.x - cx) / kDegree;
+        const double sweep = 4 * std::atan(from.bulge) / kDegree;
+        path.arcTo(QRectF(cx - radius, -cy - radius, 2 * radius, 2 * radius), start, sweep);
+    }
+    path.closeSubpath();
+    return path;
+}
+
+// The disk as it will be cut or printed.
+class TDiskPreview : public QWidget {
+public:
+    explicit TDiskPreview(QWidget* parent) : QWidget(parent) {
+        setMinimumSize(320, 320);
+        setAccessibleName(QStringLiteral("Vorschau der Scheibe"));
+    }
+    void setSettings(const TDiskSettings& settings) {
+        m_settings = settings;
+        update();
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        painter.fillRect(rect(), Qt::white);
+        painter.setRenderHint(QPainter::Antialiasing);
+        const TDiskGeometry geometry = diskGeometry(m_settings);
+        const double side = std::min(width(), height()) - 8;
+        painter.translate(width() / 2.0, height() / 2.0);
+        painter.scale(side / (2 * geometry.radius), side / (2 * geometry.radius));
+        const bool slit = m_settings.style == TDiskStyle::Slit;
+        // The material, then what is cut out of it or printed on it.
+        QPainterPath material;
+        material.setFillRule(Qt::OddEvenFill);
+        for (const TOutline& outline : geometry.outlines) {
+            if (outline.layer != TLayer::Cut) continue;
+            for (const auto& loop : outline.loops) material.addPath(loopPath(loop));
+        }
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(slit ? QColor(215, 185, 130) : QColor(250, 250, 250));
+        painter.drawPath(material);
+        for (const TOutline& outline : geometry.outlines) {
+            if (outline.layer != TLayer::Engrave) continue;
+            for (const auto& loop : outline.loops) painter.fillPath(loopPath(loop), Qt::black);
+        }
+        // Loose pieces red, as the checks name them.
+        const double step = 360.0 / static_cast<double>(geometry.disk.words.size());
+        for (const TRun& run : loosePieces(m_settings)) {
+            const TRingBand& band = geometry.rings[static_cast<std::size_t>(run.ring - 1)];
+            const double from = run.first * step + band.turn;
+            QPainterPath piece;
+            piece.arcMoveTo(QRectF(-band.outer, -band.outer, 2 * band.outer, 2 * band.outer), from);
+            piece.arcTo(QRectF(-band.outer, -band.outer, 2 * band.outer, 2 * band.outer), from,
+                        run.length * step);
+            piece.arcTo(QRectF(-band.inner, -band.inner, 2 * band.inner, 2 * band.inner),
+                        from + run.length * step, -run.length * step);
+            piece.closeSubpath();
+            painter.fillPath(m_settings.mirror ? QTransform::fromScale(1, -1).map(piece) : piece,
+                             QColor(220, 0, 0));
+        }
+        painter.setBrush(Qt::NoBrush);
+        painter.setPen(QPen(QColor(0, 0, 255), 0));
+        for (const TOutline& outline : geometry.outlines) {
+            if (outline.layer != TLayer::Guide) continue;
+            for (const auto& loop : outline.loops) painter.drawPath(loopPath(loop));
+        }
+        painter.setPen(QPen(Qt::black, 0));
+        painter.drawPath(material);
+    }
+
+private:
+    TDiskSettings m_settings;
+};
+
+// Angles as a maker types them: numbers apart by spaces or semicolons, decimal commas allowed.
+std::vector<double> anglesOf(const QString& text) {
+    std::vector<double> angles;
+    for (QString part :
+         text.split(QRegularExpression(QStringLiteral("[;\\s]+")), Qt::SkipEmptyParts)) {
+        bool ok = false;
+        const double angle = part.replace(',', '.').toDouble(&ok);
+        angles.push_back(ok ? std::clamp(angle, 0.0, kMaxSensorAngle) : 0.0);
+    }
+    return angles;
+}
+
+}  // namespace
+
+TDiskBuilderDialog::TDiskBuilderDialog(QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("diskBuilderDialog"));
+    setWindowTitle(QStringLiteral("Scheibe bauen"));
+    // Millimetres with a decimal comma, whatever the desktop's language.
+    setLocale(QLocale(QLocale::German, QLocale::Germany));
+    auto* form = new QFormLayout;
+    const auto addRow = [&](const QString& label, QWidget* field) {
+        auto* shown = new QLabel(label, this);
+        shown->setBuddy(field);
+        field->setAccessibleName(QString(label).remove('&').remove(':'));
+        form->addRow(shown, field);
+    };
+    const auto length = [&](const QString& label, double least, double most, double value,
+                            double step) {
+        auto* field = new QDoubleSpinBox(this);
+        field->setRange(least, most);
+        field->setDecimals(2);
+        field->setSingleStep(step);
+        field->setValue(value);
+        field->setSuffix(QStringLiteral(" mm"));
+        addRow(label, field);
+        connect(field, &QDoubleSpinBox::valueChanged, this, &TDiskBuilderDialog::settingsChanged);
+        return field;
+    };
+    const auto choice = [&](const QString& label, const QStringList& items) {
+        auto* field = new QComboBox(this);
+        field->addItems(items);
+        addRow(label, field);
+        connect(field, &QComboBox::currentIndexChanged, this, &TDiskBuilderDialog::settingsChanged);
+        return field;
+    };
+    const TDiskSettings defaults;
+    m_count = new QSpinBox(this);
+    m_count->setRange(TCodeCount::kMin, TCodeCount::kMax);
+    m_count->setSingleStep(2);
+    m_count->setValue(defaults.count.value());
+    connect(m_count, &QSpinBox::editingFinished, this,
+            [this] { m_count->setValue(shownCount(m_count->value())); });
+    connect(m_count, &QSpinBox::valueChanged, this, &TDiskBuilderDialog::settingsChanged);
+    addRow(QStringLiteral("&Codeanzahl:"), m_count);
+    m_code = choice(QStringLiteral("C&ode:"),
+                    {QStringLiteral("Zyklora"), QStringLiteral("Gray-Exzess")});
+    m_style = choice(QStringLiteral("&Art:"),
+                     {QStringLiteral("Druck/Gravur"), QStringLiteral("Schlitzscheibe")});
+    m_slitBit = choice(QStringLiteral("Sch&litz:"),
+                       {QStringLiteral("Schlitz = 1"), QStringLiteral("Schlitz = 0")});
+    m_diameter = length(QStringLiteral("A&ußendurchmesser:"), kMinDiameter, kMaxDiameter,
+                        defaults.diameter, 1);
+    // 0 means no shaft hole; below 2 mm there is none either.
+    m_shaft = length(QStringLiteral("&Wellenbohrung:"), 0, kMaxShaft, defaults.shaft, 0.5);
+    m_track = length(QStringLiteral("S&purbreite:"), kMinTrack, kMaxTrack, defaults.track, 0.1);
+    m_gap = length(QStringLiteral("Spurabs&tand:"), kMinGap, kMaxGap, defaults.gap, 0.1);
+    m_rim = length(QStringLiteral("&Rand:"), kMinRim, kMaxRim, defaults.rim, 0.1);
+    m_thickness = length(QStringLiteral("&Materialdicke:"), kMinThickness, kMaxThickness,
+                         defaults.thickness, 0.2);
+    m_kerf = length(QStringLiteral("Schnitt&fuge:"), kMinKerf, kMaxKerf, defaults.kerf, 0.05);
+    m_holes = choice(QStringLiteral("Befestigungs&löcher:"),
+                     {QStringLiteral("keine"), QStringLiteral("3"), QStringLiteral("4")});
+    m_holeDiameter = length(QStringLiteral("Loch&durchmesser:"), kMinHoleDiameter, kMaxHoleDiameter,
+                            defaults.holeDiameter, 0.5);
+    m_sensorAngles = new QLineEdit(this);
+    m_sensorAngles->setPlaceholderText(QStringLiteral("z. B. 0; 15; 30 (Ring 1 zuerst)"));
+    connect(m_sensorAngles, &QLineEdit::textChanged, this, &TDiskBuilderDialog::settingsChanged);
+    addRow(QStringLiteral("Sensor&winkel in Grad:"), m_sensorAngles);
+    m_mirror = new QCheckBox(QStringLiteral("Sp&iegeln (von hinten gesehen)"), this);
+    m_mirror->setAccessibleName(QStringLiteral("Spiegeln"));
+    connect(m_mirror, &QCheckBox::toggled, this, &TDiskBuilderDialog::settingsChanged);
+    form->addRow(QString(), m_mirror);
+
+    m_preview = new TDiskPreview(this);
+    m_checks = new QLabel(this);
+    m_checks->setObjectName(QStringLiteral("diskChecks"));
+    m_checks->setAccessibleName(QStringLiteral("Prüfungen"));
+    m_checks->setWordWrap(true);
+    m_checks->setTextFormat(Qt::RichText);
+    m_checks->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_checks->setMinimumWidth(320);
+
+    auto* buttons = new QGridLayout;
+    for (const TDiskFileKind& kind : diskFileKinds()) {
+        const QString label =
+            QString::fromUtf8(kind.label.data(), static_cast<qsizetype>(kind.label.size()));
+        auto* button = new QPushButton(label, this);
+        button->setObjectName(
+            QStringLiteral("save") +
+            QString::fromLatin1(kind.format.data(), static_cast<qsizetype>(kind.format.size())));
+        button->setAccessibleName(QString(label).remove('&').remove(QStringLiteral("…")));
+        button->setAutoDefault(false);
+        const auto index = static_cast<int>(kind.file);
+        buttons->addWidget(button, index / 3, index % 3);
+        m_saveButtons[static_cast<std::size_t>(index)] = button;
+        connect(button, &QPushButton::clicked, this, [this, file = kind.file] { save(file); });
+    }
+    auto* close = new QPushButton(QStringLiteral("Schließen"), this);
+    close->setAutoDefault(false);
+    connect(close, &QPushButton::clicked, this, &QDialog::reject);
+    buttons->addWidget(close, 2, 2);
+
+    auto* columns = new QHBoxLayout;
+    columns->addLayout(form);
+    columns->addWidget(m_preview, 1);
+    columns->addWidget(m_checks);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(columns, 1);
+    layout->addLayout(buttons);
+    settingsChanged();
+}
+
+void TDiskBuilderDialog::setCount(int count) { m_count->setValue(shownCount(count)); }
+
+TDiskSettings TDiskBuilderDialog::settings() const {
+    TDiskSettings settings;
+    settings.count = TCodeCount::shown(m_count->value());
+    settings.diameter = m_diameter->value();
+    settings.shaft = m_shaft->value() < kMinShaft ? 0 : m_shaft->value();
+    settings.track = m_track->value();
+    settings.gap = m_gap->value();
+    settings.rim = m_rim->value();
+    settings.thickness = m_thickness->value();
+    settings.kerf = m_kerf->value();
+    settings.holes = m_holes->currentIndex() == 0 ? 0 : m_holes->currentIndex() + 2;
+    settings.holeDiameter = m_holeDiameter->value();
+    settings.style = m_style->currentIndex() == 0 ? TDiskStyle::Print : TDiskStyle::Slit;
+    settings.slitBit = m_slitBit->currentIndex() == 0 ? 1 : 0;
+    settings.code = m_code->currentIndex() == 0 ? TDiskCode::Zyklora : TDiskCode::Excess;
+    settings.sensorAngles = anglesOf(m_sensorAngles->text());
+    settings.mirror = m_mirror->isChecked();
+    return settings;
+}
+
+void TDiskBuilderDialog::settingsChanged() {
+    const TDiskSettings current = settings();
+    m_slitBit->setEnabled(current.style == TDiskStyle::Slit);
+    static_cast<TDiskPreview*>(m_preview)->setSettings(current);
+    // The checks of both processes: errors red, warnings amber.
+    QString shown;
+    for (const auto& [process, heading] :
+         {std::pair{TProcess::Laser, QStringLiteral("Laser und Plotter")},
+          {TProcess::Fdm, QStringLiteral("3D-Druck")}}) {
+        shown += QStringLiteral("<p><b>%1</b></p>").arg(heading);
+        for (const TDiskCheck& check : diskChecks(current, process)) {
+            const QString text = QString::fromStdString(check.text).toHtmlEscaped();
+            shown += check.verdict == TDiskCheck::TVerdict::Error
+                         ? QStringLiteral("<p style=\"color:#c00000\">Fehler: %1</p>").arg(text)
+                     : check.verdict == TDiskCheck::TVerdict::Warning
+                         ? QStringLiteral("<p style=\"color:#8a5a00\">Warnung: %1</p>").arg(text)
+                         : QStringLiteral("<p>OK: %1</p>").arg(text);
+        }
+    }
+    m_checks->setText(shown);
+    for (const TDiskFileKind& kind : diskFileKinds()) {
+        const bool blocked =
+            (kind.process && blocks(diskChecks(current, *kind.process))) ||
+            (kind.file == TDiskFile::StlInlay && current.style != TDiskStyle::Print);
+        m_saveButtons[static_cast<std::size_t>(kind.file)]->setEnabled(!blocked);
+    }
+}
+
+std::string TDiskBuilderDialog::saveAs(TDiskFile kind, const QString& fileName) {
+    const TDiskFileMade made = diskFile(kind, settings());
+    std::string failure = made.refusal;
+    if (failure.empty()) failure = savedText(fileName.toStdString(), made.bytes);
+    if (!failure.empty()) showInfoMessage(failure);
+    return failure;
+}
+
+void TDiskBuilderDialog::save(TDiskFile kind) {
+    // Saves start in the user's documents; nothing is remembered between starts.
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    const QString name = QString::fromStdString(diskFileName(kind, settings().count));
+    const QString fileName = QFileDialog::getSaveFileName(this, QStringLiteral("Scheibe speichern"),
+                                                          folder + QLatin1Char('/') + name);
+    if (!fileName.isEmpty()) saveAs(kind, fileName);
+}
+
+TDiskBuilderTool::TDiskBuilderTool(QWidget& window, TSpinEdit& countField, TToolBar& toolBar)
+    : QObject(&window), m_window(window), m_countField(countField) {
+    m_action = toolBar.createAction(TActionId::BuildDisk, buildDiskGlyph());
+    toolBar.button(TActionId::BuildDisk)->setObjectName(QStringLiteral("buildDiskButton"));
+    connect(m_action, &QAction::triggered, this, &TDiskBuilderTool::open);
+}
+
+void TDiskBuilderTool::open() {
+    if (m_dialog == nullptr) m_dialog = new TDiskBuilderDialog(&m_window);
+    m_dialog->setCount(m_shownCount.value_or(m_countField.value()));
+    m_dialog->show();
+    m_dialog->raise();
+    m_dialog->activateWindow();
+}
+
+void TDiskBuilderTool::tableShown(const TGray& gray) { m_shownCount = gray.codeCount(); }

@@ -1,0 +1,39 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "maker/diskChecks.h"
+#include "maker/diskSettings.h"
+
+// The kinds of file that build a disk, for the command line and the dialog alike.
+enum class TDiskFile : std::uint8_t { Svg, Dxf, Stl, StlInlay, Arduino, Micropython };
+
+struct TDiskFileKind {
+    TDiskFile file;
+    std::string_view format;          // as zyklora-disk names it
+    std::string_view label;           // the dialog's button
+    std::string_view name;            // the file name after "zyklora-10-"
+    std::optional<TProcess> process;  // the process whose checks must pass, if any
+};
+
+const std::array<TDiskFileKind, 6>& diskFileKinds();
+const TDiskFileKind& diskFileKind(TDiskFile file);
+// The kind zyklora-disk calls format, or nothing.
+std::optional<TDiskFile> diskFileOf(std::string_view format);
+// A file name that says what the file holds, such as "zyklora-10-scheibe.dxf".
+std::string diskFileName(TDiskFile file, TCodeCount count);
+
+// The file's bytes, or why it cannot be made: its process's blocking checks, one a line, or
+// that an inlay needs a printed disk.
+struct TDiskFileMade {
+    std::string bytes;
+    std::string refusal;
+};
+TDiskFileMade diskFile(TDiskFile file, const TDiskSettings& settings);
+// The checks as lines: "Fehler: …", "Warnung: …", "OK: …", each behind prefix.
+std::string checkLines(const std::vector<TDiskCheck>& checks, const std::string& prefix);
