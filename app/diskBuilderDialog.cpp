@@ -234,7 +234,7 @@ TDiskBuilderDialog::TDiskBuilderDialog(QWidget* parent) : QDialog(parent) {
     auto* close = new QPushButton(QStringLiteral("Schließen"), this);
     close->setAutoDefault(false);
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
-    buttons->addWidget(close, 2, 2);
+    buttons->addWidget(close, 3, 2);
 
     auto* columns = new QHBoxLayout;
     columns->addLayout(form);

@@ -58,7 +58,7 @@ private:
     QCheckBox* m_mirror;
     QWidget* m_preview;
     QLabel* m_checks;
-    std::array<QPushButton*, 6> m_saveButtons{};
+    std::array<QPushButton*, 8> m_saveButtons{};
 };
 
 // The toolbar action "Scheibe bauen" (Strg+B). It opens the dialog with the count of the

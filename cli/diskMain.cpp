@@ -161,12 +161,7 @@ TCall parse(std::span<char*> arguments) {
 // The file of call's format, after the checks of the process that makes it.
 std::string fileOf(const TCall& call) {
     const std::optional<TDiskFile> file = diskFileOf(call.format);
-    if (!file) {
-        if (call.format == "template" || call.format == "template-svg") {
-            throw TRefused{"Das Format " + call.format + " gibt es in dieser Fassung noch nicht"};
-        }
-        throw TWrongCall{};
-    }
+    if (!file) throw TWrongCall{};
     TDiskFileMade made = diskFile(*file, call.settings);
     if (!made.refusal.empty()) throw TRefused{made.refusal};
     return std::move(made.bytes);

@@ -3,21 +3,24 @@
 
 #include "maker/diskFiles.h"
 #include "maker/diskMesh.h"
+#include "maker/diskTemplate.h"
 
 namespace {
 
-constexpr std::array<TDiskFileKind, 6> kKinds = {{
+constexpr std::array<TDiskFileKind, 8> kKinds = {{
     {TDiskFile::Svg, "svg", "&SVG (Laser, Plotter)…", "scheibe.svg", TProcess::Laser},
     {TDiskFile::Dxf, "dxf", "&DXF (Laser, CAD)…", "scheibe.dxf", TProcess::Laser},
     {TDiskFile::Stl, "stl", "S&TL (3D-Druck)…", "scheibe.stl", TProcess::Fdm},
     {TDiskFile::StlInlay, "stl-inlay", "STL-&Einlage…", "einlage.stl", TProcess::Fdm},
     {TDiskFile::Arduino, "arduino", "&Arduino-Tabelle…", "decoder.h", std::nullopt},
     {TDiskFile::Micropython, "micropython", "&MicroPython-Tabelle…", "decoder.py", std::nullopt},
+    {TDiskFile::Template, "template", "Sensor&schablone (PDF)…", "schablone.pdf", std::nullopt},
+    {TDiskFile::TemplateSvg, "template-svg", "Schablone als S&VG…", "schablone.svg", std::nullopt},
 }};
 
 }  // namespace
 
-const std::array<TDiskFileKind, 6>& diskFileKinds() { return kKinds; }
+const std::array<TDiskFileKind, 8>& diskFileKinds() { return kKinds; }
 
 const TDiskFileKind& diskFileKind(TDiskFile file) { return kKinds[static_cast<std::size_t>(file)]; }
 
@@ -70,6 +73,10 @@ TDiskFileMade diskFile(TDiskFile file, const TDiskSettings& settings) {
             return {arduinoTable(diskGeometry(settings), settings), ""};
         case TDiskFile::Micropython:
             return {micropythonTable(diskGeometry(settings), settings), ""};
+        case TDiskFile::Template:
+            return {templatePdf(settings), ""};
+        case TDiskFile::TemplateSvg:
+            return {templateSvg(settings), ""};
     }
     return {};
 }

@@ -11,7 +11,16 @@
 #include "maker/diskSettings.h"
 
 // The kinds of file that build a disk, for the command line and the dialog alike.
-enum class TDiskFile : std::uint8_t { Svg, Dxf, Stl, StlInlay, Arduino, Micropython };
+enum class TDiskFile : std::uint8_t {
+    Svg,
+    Dxf,
+    Stl,
+    StlInlay,
+    Arduino,
+    Micropython,
+    Template,
+    TemplateSvg,
+};
 
 struct TDiskFileKind {
     TDiskFile file;
@@ -21,7 +30,7 @@ struct TDiskFileKind {
     std::optional<TProcess> process;  // the process whose checks must pass, if any
 };
 
-const std::array<TDiskFileKind, 6>& diskFileKinds();
+const std::array<TDiskFileKind, 8>& diskFileKinds();
 const TDiskFileKind& diskFileKind(TDiskFile file);
 // The kind zyklora-disk calls format, or nothing.
 std::optional<TDiskFile> diskFileOf(std::string_view format);

@@ -1,0 +1,71 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "maker/diskTemplate.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+#include <sstream>
+
+#include "maker/diskGeometry.h"
+#include "tests/support/runProgram.h"
+#include "tests/support/tempDir.h"
+
+namespace {
+
+// A page rendered by poppler at 254 dots to the inch, so that a pixel is 0.1 mm.
+struct TGrayPage {
+    int width = 0;
+    int height = 0;
+    std::string pixels;
+    bool dark(int x, int y) const {
+        return static_cast<unsigned char>(pixels[static_cast<std::size_t>(y * width + x)]) < 128;
+    }
+};
+
+TGrayPage rendered(const TempDir& dir, const std::string& pdf) {
+    const RunResult run = runProgram("pdftoppm", dir, "-r 254 -gray " + pdf);
+    std::istringstream in(run.out);
+    std::string magic;
+    int depth = 0;
+    TGrayPage page;
+    in >> magic >> page.width >> page.height >> depth;
+    in.get();
+    page.pixels.assign(std::istreambuf_iterator<char>(in), {});
+    EXPECT_EQ(magic, "P5") << run.err;
+    return page;
+}
+
+// Printed at 1:1, the check bar is 100 mm long and each sensor's mark lies at its ring's middle
+// radius and sensor angle from the shaft's centre, the page's centre.
+TEST(DiskTemplate, PrintsTrueToSizeWithEachSensorOnItsMark) {
+    TempDir dir;
+    TDiskSettings settings;
+    settings.sensorAngles = {0, 15, 30, 45};
+    const std::string pdf = templatePdf(settings);
+    writeFile(dir.file("schablone.pdf"), Bytes(pdf.begin(), pdf.end()));
+    const TGrayPage page = rendered(dir, dir.file("schablone.pdf"));
+    ASSERT_NEAR(page.width, 2100, 1);
+    ASSERT_NEAR(page.height, 2970, 1);
+    int longest = 0;
+    for (int y = page.height * 9 / 10; y < page.height; ++y) {
+        for (int x = 0, run = 0; x < page.width; ++x) {
+            run = page.dark(x, y) ? run + 1 : 0;
+            longest = std::max(longest, run);
+        }
+    }
+    EXPECT_NEAR(longest, 1000, 2);
+    for (const TRingBand& band : diskGeometry(settings).rings) {
+        const double middle = (band.outer + band.inner) / 2 * 10;
+        const double angle = band.turn * std::numbers::pi / 180;
+        const int x = static_cast<int>(std::lround(1050 + middle * std::cos(angle)));
+        const int y = static_cast<int>(std::lround(1485 - middle * std::sin(angle)));
+        // The mark's cross passes through its centre; its ring lies 2 mm around.
+        EXPECT_TRUE(page.dark(x, y) || page.dark(x + 1, y) || page.dark(x, y + 1)) << band.turn;
+        EXPECT_FALSE(page.dark(x + 10, y + 10)) << band.turn;
+    }
+    EXPECT_NE(templateSvg(settings).find("width=\"210mm\" height=\"297mm\""), std::string::npos);
+}
+
+}  // namespace
