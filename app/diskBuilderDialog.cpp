@@ -12,16 +12,15 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
-#include <QPainterPath>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QSpinBox>
 #include <QStandardPaths>
+#include <QSvgRenderer>
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <cmath>
-#include <numbers>
 
 #include "app/platform/glyphs.h"
 #include "app/platform/spinEdit.h"
@@ -29,37 +28,11 @@
 #include "app/toolBar.h"
 #include "gray/GrayUnit.h"
 #include "lib/infoMessage.h"
+#include "maker/diskFiles.h"
 
 namespace {
 
-constexpr double kDegree = std::numbers::pi / 180;
-
-// A loop of the geometry as a path on the screen, y pointing down.
-QPainterPath loopPath(const std::vector<TVertex>& loop) {
-    QPainterPath path(QPointF(loop.front().x, -loop.front().y));
-    for (std::size_t i = 0; i < loop.size(); ++i) {
-        const TVertex& from = loop[i];
-        const TVertex& to = loop[(i + 1) % loop.size()];
-        if (from.bulge == 0) {
-            path.lineTo(to.x, -to.y);
-            continue;
-        }
-        // The arc's centre lies off the chord's middle by (1 - b^2) / (2b) of half the chord.
-        const double dx = to.x - from.x;
-        const double dy = to.y - from.y;
-        const double off = (1 - from.bulge * from.bulge) / (4 * from.bulge);
-        const double cx = (from.x + to.x) / 2 - dy * off;
-        const double cy = (from.y + to.y) / 2 + dx * off;
-        const double radius = std::hypot(from.x - cx, from.y - cy);
-        const double start = std::atan2(from.y - cy, from.x - cx) / kDegree;
-        const double sweep = 4 * std::atan(from.bulge) / kDegree;
-        path.arcTo(QRectF(cx - radius, -cy - radius, 2 * radius, 2 * radius), start, sweep);
-    }
-    path.closeSubpath();
-    return path;
-}
-
-// The disk as it will be cut or printed.
+// The disk as it will be cut or printed: the maker engine's preview, which the page shows too.
 class TDiskPreview : public QWidget {
 public:
     explicit TDiskPreview(QWidget* parent) : QWidget(parent) {
@@ -67,7 +40,7 @@ public:
         setAccessibleName(QStringLiteral("Vorschau der Scheibe"));
     }
     void setSettings(const TDiskSettings& settings) {
-        m_settings = settings;
+        m_drawing.load(QByteArray::fromStdString(diskPreviewSvg(settings)));
         update();
     }
 
@@ -75,53 +48,13 @@ protected:
     void paintEvent(QPaintEvent*) override {
         QPainter painter(this);
         painter.fillRect(rect(), Qt::white);
-        painter.setRenderHint(QPainter::Antialiasing);
-        const TDiskGeometry geometry = diskGeometry(m_settings);
-        const double side = std::min(width(), height()) - 8;
-        painter.translate(width() / 2.0, height() / 2.0);
-        painter.scale(side / (2 * geometry.radius), side / (2 * geometry.radius));
-        const bool slit = m_settings.style == TDiskStyle::Slit;
-        // The material, then what is cut out of it or printed on it.
-        QPainterPath material;
-        material.setFillRule(Qt::OddEvenFill);
-        for (const TOutline& outline : geometry.outlines) {
-            if (outline.layer != TLayer::Cut) continue;
-            for (const auto& loop : outline.loops) material.addPath(loopPath(loop));
-        }
-        painter.setPen(Qt::NoPen);
-        painter.setBrush(slit ? QColor(215, 185, 130) : QColor(250, 250, 250));
-        painter.drawPath(material);
-        for (const TOutline& outline : geometry.outlines) {
-            if (outline.layer != TLayer::Engrave) continue;
-            for (const auto& loop : outline.loops) painter.fillPath(loopPath(loop), Qt::black);
-        }
-        // Loose pieces red, as the checks name them.
-        const double step = 360.0 / static_cast<double>(geometry.disk.words.size());
-        for (const TRun& run : loosePieces(m_settings)) {
-            const TRingBand& band = geometry.rings[static_cast<std::size_t>(run.ring - 1)];
-            const double from = run.first * step + band.turn;
-            QPainterPath piece;
-            piece.arcMoveTo(QRectF(-band.outer, -band.outer, 2 * band.outer, 2 * band.outer), from);
-            piece.arcTo(QRectF(-band.outer, -band.outer, 2 * band.outer, 2 * band.outer), from,
-                        run.length * step);
-            piece.arcTo(QRectF(-band.inner, -band.inner, 2 * band.inner, 2 * band.inner),
-                        from + run.length * step, -run.length * step);
-            piece.closeSubpath();
-            painter.fillPath(m_settings.mirror ? QTransform::fromScale(1, -1).map(piece) : piece,
-                             QColor(220, 0, 0));
-        }
-        painter.setBrush(Qt::NoBrush);
-        painter.setPen(QPen(QColor(0, 0, 255), 0));
-        for (const TOutline& outline : geometry.outlines) {
-            if (outline.layer != TLayer::Guide) continue;
-            for (const auto& loop : outline.loops) painter.drawPath(loopPath(loop));
-        }
-        painter.setPen(QPen(Qt::black, 0));
-        painter.drawPath(material);
+        const int side = std::min(width(), height());
+        m_drawing.render(&painter,
+                         QRectF((width() - side) / 2.0, (height() - side) / 2.0, side, side));
     }
 
 private:
-    TDiskSettings m_settings;
+    QSvgRenderer m_drawing;
 };
 
 // Angles as a maker types them: numbers apart by spaces or semicolons, decimal commas allowed.

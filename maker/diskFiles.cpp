@@ -5,6 +5,8 @@
 #include <cstdio>
 #include <numbers>
 
+#include "maker/diskChecks.h"
+
 namespace {
 
 // A coordinate in mm, to a thousandth of a micrometre and without trailing zeros.
@@ -129,6 +131,65 @@ std::string diskSvg(const TDiskGeometry& geometry) {
     if (!guides.empty()) {
         svg += "<g id=\"hilfslinien\" fill=\"none\" stroke=\"#0000ff\" stroke-width=\"0.1\">\n" +
                guides + "</g>\n";
+    }
+    return svg + "</svg>\n";
+}
+
+std::string diskPreviewSvg(const TDiskSettings& settings) {
+    const TDiskGeometry geometry = diskGeometry(settings);
+    const bool slit = settings.style == TDiskStyle::Slit;
+    const std::string extent = number(geometry.radius * 1.02);
+    const std::string size = number(geometry.radius * 2.04);
+    std::string svg = "<svg xmlns=\"http://www.w3.org/2000/svg\" viewBox=\"-" + extent + " -" +
+                      extent + " " + size + " " + size + "\">\n";
+    // The material: the rim's cut, less the shaft and the holes, which show the page.
+    std::string material;
+    std::string slits;
+    std::string printed;
+    std::string guides;
+    for (const TOutline& outline : geometry.outlines) {
+        std::string data;
+        for (const std::vector<TVertex>& loop : outline.loops) {
+            data += (data.empty() ? "" : " ") + pathData(loop, outline.closed);
+        }
+        if (outline.layer == TLayer::Guide) {
+            guides += data + " ";
+        } else if (outline.layer == TLayer::Engrave) {
+            printed += data + " ";
+        } else if (slit && outline.run) {
+            slits += data + " ";
+        } else {
+            material += data + " ";
+        }
+    }
+    svg += "<path d=\"" + material + "\" fill=\"" + (slit ? "#d7b982" : "#fafafa") +
+           "\" fill-rule=\"evenodd\" stroke=\"#000000\" stroke-width=\"" +
+           number(geometry.radius / 200) + "\"/>\n";
+    if (!printed.empty()) svg += "<path d=\"" + printed + "\" fill=\"#000000\"/>\n";
+    if (!slits.empty()) svg += "<path d=\"" + slits + "\" fill=\"#333333\"/>\n";
+    const double step = 360.0 / static_cast<double>(geometry.disk.words.size());
+    for (const TRun& piece : loosePieces(settings)) {
+        const TRingBand& band = geometry.rings[static_cast<std::size_t>(piece.ring - 1)];
+        double from = piece.first * step + band.turn;
+        double to = from + piece.length * step;
+        if (settings.mirror) {
+            const double mirroredFrom = -to;
+            to = -from;
+            from = mirroredFrom;
+        }
+        TOutline loose{TLayer::Cut, {{}}};
+        const auto corner = [](double radius, double degrees, double bulge) {
+            const double angle = degrees * std::numbers::pi / 180;
+            return TVertex{radius * std::cos(angle), radius * std::sin(angle), bulge};
+        };
+        const double bulge = std::tan((to - from) * std::numbers::pi / 720);
+        loose.loops.front() = {corner(band.outer, from, bulge), corner(band.outer, to, 0),
+                               corner(band.inner, to, -bulge), corner(band.inner, from, 0)};
+        svg += "<path d=\"" + pathData(loose.loops.front(), true) + "\" fill=\"#dc0000\"/>\n";
+    }
+    if (!guides.empty()) {
+        svg += "<path d=\"" + guides + "\" fill=\"none\" stroke=\"#0000ff\" stroke-width=\"" +
+               number(geometry.radius / 150) + "\"/>\n";
     }
     return svg + "</svg>\n";
 }

@@ -12,6 +12,10 @@
 // centred on the disk; cuts as red hairlines without fill, engraving filled black without
 // stroke, guides in a blue group of their own; all as attributes, no transform, text or clip.
 std::string diskSvg(const TDiskGeometry& geometry);
+// The dialog's preview in both editions, as an SVG drawing that fills its box: the disk as it
+// will be cut or printed, material in wood or paper, printed bits black, slits dark, pieces that
+// would fall out red, the sensors' marks blue.
+std::string diskPreviewSvg(const TDiskSettings& settings);
 // DXF R12 (AC1009) in mm centred at 0,0: a LAYER table with SCHNITT (colour 1), GRAVUR (7) and
 // HILFSLINIEN (5), one closed POLYLINE with bulges per loop.
 std::string diskDxf(const TDiskGeometry& geometry);

@@ -89,7 +89,9 @@ TDiskGeometry diskGeometry(const TDiskSettings& settings) {
             if (run.length == static_cast<std::int32_t>(geometry.disk.words.size())) {
                 geometry.outlines.push_back(
                     {runLayer,
-                     {circle(0, 0, band.outer - offset), circle(0, 0, band.inner + offset)}});
+                     {circle(0, 0, band.outer - offset), circle(0, 0, band.inner + offset)},
+                     true,
+                     true});
                 continue;
             }
             double from = run.first * step + band.turn;
@@ -100,7 +102,7 @@ TDiskGeometry diskGeometry(const TDiskSettings& settings) {
                 from = mirroredFrom;
             }
             geometry.outlines.push_back(
-                {runLayer, {annularSector(band.outer, band.inner, from, to, offset)}});
+                {runLayer, {annularSector(band.outer, band.inner, from, to, offset)}, true, true});
         }
     }
 

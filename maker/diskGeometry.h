@@ -22,11 +22,13 @@ struct TVertex {
 // black, layer GRAVUR) or a guide that is not cut (blue, layer HILFSLINIEN).
 enum class TLayer : std::uint8_t { Cut, Engrave, Guide };
 
-// One outline: one or more closed loops (an annulus has two), or an open guide line.
+// One outline: one or more closed loops (an annulus has two), or an open guide line; run marks
+// the outline of a run of bits, as against the rim, the holes and the guides.
 struct TOutline {
     TLayer layer;
     std::vector<std::vector<TVertex>> loops;
     bool closed = true;
+    bool run = false;
 };
 
 // One ring's band: ring 1 is the outermost and carries bit 0.

@@ -45,9 +45,7 @@ TEST(DiskGeometry, OutlinesAreTheRunsOfTheShownBit) {
                 std::size_t outlines = 0;
                 double area = 0;
                 for (const TOutline& outline : geometry.outlines) {
-                    // The runs are the only outlines of the engraving; cuts also free the disk,
-                    // which are full circles.
-                    if (outline.layer != layer || outline.loops.front().size() != 4) continue;
+                    if (outline.layer != layer || !outline.run) continue;
                     ++outlines;
                     area += loopArea(outline.loops.front());
                 }
@@ -64,7 +62,7 @@ bool covered(const TDiskGeometry& geometry, std::int32_t ring, double degrees) {
     const double middle = (band.outer + band.inner) / 2;
     for (const TOutline& outline : geometry.outlines) {
         const std::vector<TVertex>& loop = outline.loops.front();
-        if (outline.layer != TLayer::Engrave || loop.size() != 4) continue;
+        if (outline.layer != TLayer::Engrave || !outline.run) continue;
         if (std::hypot(loop[0].x, loop[0].y) < middle) continue;  // another ring's
         if (std::hypot(loop[3].x, loop[3].y) > middle) continue;
         const double from = std::atan2(loop[0].y, loop[0].x) / kDegree;
