@@ -43,3 +43,7 @@ inline constexpr double kMinThickness = 1, kMaxThickness = 10;
 inline constexpr double kMinKerf = 0, kMaxKerf = 0.5;
 inline constexpr double kMinHoleDiameter = 2, kMaxHoleDiameter = 5;
 inline constexpr double kMaxSensorAngle = 359;
+
+// settings with every value taken into its range: a shaft below kMinShaft is none, hole counts
+// other than 3 and 4 are none, and a value that is no number is the default.
+TDiskSettings withinRanges(const TDiskSettings& settings);

@@ -14,7 +14,7 @@ declare -A allowed=(
     [lesson]="lib draw gray lesson"
     [maker]="lib gray maker"
     [cli]="lib io gray maker cli"
-    [web]="lib draw gray lesson web"
+    [web]="lib draw gray lesson maker web"
     [app/platform]="lib draw app/platform"
     [app]="lib io draw gray lesson maker app app/platform"
 )

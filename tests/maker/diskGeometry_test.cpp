@@ -76,7 +76,7 @@ bool covered(const TDiskGeometry& geometry, std::int32_t ring, double degrees) {
 // A ring turned by its sensor angle shows the sensor there what a sensor at 0° sees on the
 // unturned ring, in every position of the disk.
 TEST(DiskGeometry, SensorAnglesKeepEveryWordRead) {
-    for (const int n : {6, 10, 30, 64}) {
+    for (int n = TCodeCount::kMin; n <= TCodeCount::kMax; n += 2) {
         TDiskSettings plain;
         plain.count = *TCodeCount::of(n);
         const TDiskGeometry straight = diskGeometry(plain);

@@ -32,10 +32,12 @@ after(async () => {
 const chooseSheet = async (kind, count, variant, solution) => {
     await page.keyboard.press("Control+Shift+P");
     assert.ok(await page.$eval("#sheetBox", (box) => box.open), "Strg+Umschalt+P opens the dialog");
-    await page.getByLabel("Art:").selectOption(String(kind));
-    await page.getByLabel("Codeanzahl:").fill(String(count));
-    await page.getByLabel("Variante:").fill(String(variant));
-    await page.getByLabel("Lösung beilegen").setChecked(solution);
+    // The dialog's own fields: "Scheibe bauen" has an "Art:" and a "Codeanzahl:" too.
+    const box = page.locator("#sheetBox");
+    await box.getByLabel("Art:").selectOption(String(kind));
+    await box.getByLabel("Codeanzahl:").fill(String(count));
+    await box.getByLabel("Variante:").fill(String(variant));
+    await box.getByLabel("Lösung beilegen").setChecked(solution);
 };
 
 const printedPdf = async (name) => {

@@ -192,6 +192,24 @@
             context.restore();
         },
         showSvg: (at, length) => { lastSvg = text(at, length); },
+        showDisk: (previewAt, previewLength, checksAt, checksLength, saveable) => {
+            $("diskPreview").innerHTML = text(previewAt, previewLength);
+            const kinds = { H: "heading", E: "error", W: "warning", O: "passed" };
+            const prefix = { H: "", E: "Fehler: ", W: "Warnung: ", O: "OK: " };
+            $("diskChecks").innerHTML = text(checksAt, checksLength).split("\n").slice(0, -1)
+                .map((line) => {
+                    const [kind, shown] = line.split("\t");
+                    return `<li class="${kinds[kind]}">${prefix[kind]}${escaped(shown)}</li>`;
+                }).join("");
+            for (const button of $("buildDiskBox").querySelectorAll("button[data-kind]")) {
+                button.disabled = (saveable & (1 << Number(button.dataset.kind))) === 0;
+            }
+        },
+        saveDiskFile: (nameAt, nameLength, at, length) => {
+            const bytes = new Uint8Array(engine.memory.buffer, at, length).slice();
+            download(new Blob([bytes], { type: "application/octet-stream" }),
+                text(nameAt, nameLength));
+        },
         showSheet: (at, length, nameAt, nameLength) => {
             sheetPage = { svg: text(at, length), name: text(nameAt, nameLength) };
         },
@@ -567,6 +585,33 @@
         $("sheetVariant").value = engine.newVariant(Number($("sheetVariant").value),
             crypto.getRandomValues(new Uint32Array(1))[0]);
     });
+    // "Scheibe bauen": the fields go to the engine as numbers, in its order.
+    const diskFields = ["diskCount", "diskDiameter", "diskShaft", "diskTrack", "diskGap",
+        "diskRim", "diskThickness", "diskKerf", "diskHoles", "diskHoleDiameter", "diskStyle",
+        "diskSlitBit", "diskCode"];
+    const diskInput = () => {
+        const input = new Float64Array(engine.memory.buffer, engine.diskInput(), 21);
+        diskFields.forEach((id, i) => { input[i] = Number($(id).value.replace(",", ".")); });
+        input[13] = $("diskMirror").checked ? 1 : 0;
+        const angles = $("diskAngles").value.split(/[;\s]+/).filter(Boolean).slice(0, 6)
+            .map((angle) => Number(angle.replace(",", ".")));
+        input[14] = angles.length;
+        angles.forEach((angle, i) => { input[15 + i] = angle; });
+    };
+    const showDisk = guarded(() => {
+        diskInput();
+        engine.diskShow();
+    });
+    const saveDiskFile = guarded((kind) => {
+        diskInput();
+        engine.diskFile(kind);
+    });
+    const openDiskBox = () => {
+        if (count > 0) $("diskCount").value = count;
+        showDisk();
+        $("buildDiskBox").showModal();
+    };
+
     const openSheetBox = () => {
         $("sheetCount").value = count;
         $("sheetBox").showModal();
@@ -658,6 +703,11 @@
             window.print();
         });
         $("sheetButton").addEventListener("click", openSheetBox);
+        $("buildDiskButton").addEventListener("click", openDiskBox);
+        $("buildDiskBox").addEventListener("input", showDisk);
+        for (const button of $("buildDiskBox").querySelectorAll("button[data-kind]")) {
+            button.addEventListener("click", () => saveDiskFile(Number(button.dataset.kind)));
+        }
         $("newVariant").addEventListener("click", newVariant);
         $("sheetPrint").addEventListener("click", printSheets);
         $("sheetSave").addEventListener("click", saveSheets);
@@ -668,10 +718,10 @@
             // Behind an open dialog the page takes no shortcut.
             if (document.querySelector("dialog[open]") !== null) return;
             // The engine knows the keys; this is the page's button of each action, in the
-            // toolbar's order (the page has no exit and builds no disk yet).
+            // toolbar's order (the page has no exit).
             const buttons = ["aboutButton", "helpButton", null, "saveButton", "printButton",
                 "copyButton", "headButton", "constructionButton", "practiceButton",
-                "sheetButton", null];
+                "sheetButton", "buildDiskButton"];
             const buffer = new Uint8Array(engine.memory.buffer, engine.countBuffer(),
                 engine.countCapacity());
             const { written } = encoder.encodeInto(event.key, buffer);

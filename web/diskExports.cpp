@@ -1,0 +1,99 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The page's "Scheibe bauen": its script writes the dialog's fields into diskInput's numbers, the
+// engine answers with the preview, the checks and which files may be saved, and hands each file
+// for download. Everything that decides something is the maker engine's, as in the window.
+
+#include <cmath>
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+#include "maker/diskFileKinds.h"
+#include "maker/diskFiles.h"
+
+extern "C" {
+__attribute__((import_module("zyklora"), import_name("showDisk"))) void jsShowDisk(
+    const char* preview, std::size_t previewLength, const char* checks, std::size_t checksLength,
+    std::int32_t saveable);
+__attribute__((import_module("zyklora"), import_name("saveDiskFile"))) void jsSaveDiskFile(
+    const char* name, std::size_t nameLength, const char* bytes, std::size_t length);
+}
+
+namespace {
+
+// The fields in the dialog's order: count, diameter, shaft, track, gap, rim, thickness, kerf,
+// holes, hole diameter, style (0 print, 1 slit), slit bit, code (0 Zyklora, 1 excess), mirror,
+// the number of sensor angles and the angles from ring 1.
+constexpr std::size_t kAngles = 6;
+constexpr std::size_t kFields = 15 + kAngles;
+double input[kFields];
+
+TDiskSettings inputSettings() {
+    TDiskSettings settings;
+    settings.count = TCodeCount::shown(std::isfinite(input[0]) ? std::llround(input[0]) : 10);
+    settings.diameter = input[1];
+    settings.shaft = input[2];
+    settings.track = input[3];
+    settings.gap = input[4];
+    settings.rim = input[5];
+    settings.thickness = input[6];
+    settings.kerf = input[7];
+    settings.holes = input[8] == 3 ? 3 : input[8] == 4 ? 4 : 0;
+    settings.holeDiameter = input[9];
+    settings.style = input[10] == 1 ? TDiskStyle::Slit : TDiskStyle::Print;
+    settings.slitBit = input[11] == 0 ? 0 : 1;
+    settings.code = input[12] == 1 ? TDiskCode::Excess : TDiskCode::Zyklora;
+    settings.mirror = input[13] != 0;
+    const double angles =
+        std::isfinite(input[14]) ? std::fmin(std::fmax(input[14], 0), kAngles) : 0;
+    for (std::size_t i = 0; i < static_cast<std::size_t>(angles); ++i) {
+        settings.sensorAngles.push_back(input[15 + i]);
+    }
+    return withinRanges(settings);
+}
+
+}  // namespace
+
+extern "C" {
+
+__attribute__((export_name("diskInput"))) double* diskInput() { return input; }
+
+// Shows the disk of the dialog's fields: its preview as SVG, its checks one a line ("E", "W"
+// or "O" for error, warning and passed, a tab, the text), and as bits which kinds of file may
+// be saved, bit i for the kind i of the dialog's buttons.
+__attribute__((export_name("diskShow"))) void diskShow() {
+    const TDiskSettings settings = inputSettings();
+    std::string checks;
+    for (const auto& [process, heading] :
+         {std::pair{TProcess::Laser, "Laser und Plotter"}, {TProcess::Fdm, "3D-Druck"}}) {
+        checks += std::string("H\t") + heading + "\n";
+        for (const TDiskCheck& check : diskChecks(settings, process)) {
+            const char verdict = check.verdict == TDiskCheck::TVerdict::Error     ? 'E'
+                                 : check.verdict == TDiskCheck::TVerdict::Warning ? 'W'
+                                                                                  : 'O';
+            checks += std::string(1, verdict) + "\t" + check.text + "\n";
+        }
+    }
+    std::int32_t saveable = 0;
+    for (const TDiskFileKind& kind : diskFileKinds()) {
+        const bool blocked =
+            (kind.process && blocks(diskChecks(settings, *kind.process))) ||
+            (kind.file == TDiskFile::StlInlay && settings.style != TDiskStyle::Print);
+        if (!blocked) saveable |= 1 << static_cast<int>(kind.file);
+    }
+    const std::string preview = diskPreviewSvg(settings);
+    jsShowDisk(preview.data(), preview.size(), checks.data(), checks.size(), saveable);
+}
+
+// Hands the file of kind (the dialog's button, from 0) for download with its name; nothing for
+// a kind that does not exist or a disk that its checks refuse.
+__attribute__((export_name("diskFile"))) void diskFile(std::int32_t kind) {
+    if (kind < 0 || kind >= static_cast<std::int32_t>(diskFileKinds().size())) return;
+    const TDiskSettings settings = inputSettings();
+    const auto file = static_cast<TDiskFile>(kind);
+    const TDiskFileMade made = ::diskFile(file, settings);
+    if (!made.refusal.empty()) return;
+    const std::string name = diskFileName(file, settings.count);
+    jsSaveDiskFile(name.data(), name.size(), made.bytes.data(), made.bytes.size());
+}
+}
