@@ -35,7 +35,8 @@ test("the dialog refuses loose pieces and saves what zyklora-disk writes", async
 
     await box.getByLabel("Spurabstand (mm):").fill("1.2");
     assert.equal(await box.getByRole("button", { name: "DXF (Laser, CAD)" }).isDisabled(), false);
-    for (const [name, format, fileName] of [["DXF (Laser, CAD)", "dxf", "zyklora-30-scheibe.dxf"],
+    for (const [name, format, fileName] of [["SVG (Laser, Plotter)", "svg", "zyklora-30-scheibe.svg"],
+        ["DXF (Laser, CAD)", "dxf", "zyklora-30-scheibe.dxf"],
         ["STL (3D-Druck)", "stl", "zyklora-30-scheibe.stl"]]) {
         const download = page.waitForEvent("download");
         await box.getByRole("button", { name }).click();
