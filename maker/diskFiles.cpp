@@ -19,32 +19,48 @@ std::string number(double value) {
     return shown == "-0" ? "0" : shown;
 }
 
-// A loop as SVG path data, y pointing down as SVG's does.
+// A point of SVG path data, y pointing down as SVG's does. Path data is appended piece by piece:
+// a literal + std::string there trips GCC 12's -Wrestrict at -O3 (a false positive).
+void appendPoint(std::string& data, double x, double y) {
+    data.append(number(x)).append(",").append(number(-y));
+}
+
+// A loop as SVG path data.
 std::string pathData(const std::vector<TVertex>& loop, bool closed) {
-    std::string data = "M" + number(loop.front().x) + "," + number(-loop.front().y);
+    std::string data = "M";
+    appendPoint(data, loop.front().x, loop.front().y);
     const std::size_t segments = closed ? loop.size() : loop.size() - 1;
     for (std::size_t i = 0; i < segments; ++i) {
         const TVertex& from = loop[i];
         const TVertex& to = loop[(i + 1) % loop.size()];
         if (from.bulge == 0) {
-            data += " L" + number(to.x) + "," + number(-to.y);
+            data.append(" L");
+            appendPoint(data, to.x, to.y);
             continue;
         }
         const double angle = 4 * std::atan(std::fabs(from.bulge));
         const double radius = std::hypot(to.x - from.x, to.y - from.y) / (2 * std::sin(angle / 2));
         // Counter-clockwise with y up is sweep 0 once y points down.
-        data += " A" + number(radius) + "," + number(radius) + " 0 " +
-                (angle > std::numbers::pi ? "1" : "0") + "," + (from.bulge > 0 ? "0" : "1") + " " +
-                number(to.x) + "," + number(-to.y);
+        data.append(" A").append(number(radius)).append(",").append(number(radius)).append(" 0 ");
+        data.append(angle > std::numbers::pi ? "1," : "0,").append(from.bulge > 0 ? "0 " : "1 ");
+        appendPoint(data, to.x, to.y);
     }
-    return closed ? data + " Z" : data;
+    if (closed) data.append(" Z");
+    return data;
+}
+
+// The path data of all of outline's loops.
+std::string outlineData(const TOutline& outline) {
+    std::string data;
+    for (const std::vector<TVertex>& loop : outline.loops) {
+        if (!data.empty()) data.append(" ");
+        data.append(pathData(loop, outline.closed));
+    }
+    return data;
 }
 
 std::string svgPath(const TOutline& outline) {
-    std::string data;
-    for (const std::vector<TVertex>& loop : outline.loops) {
-        data += (data.empty() ? "" : " ") + pathData(loop, outline.closed);
-    }
+    const std::string data = outlineData(outline);
     switch (outline.layer) {
         case TLayer::Cut:
             return "<path d=\"" + data +
@@ -148,10 +164,7 @@ std::string diskPreviewSvg(const TDiskSettings& settings) {
     std::string printed;
     std::string guides;
     for (const TOutline& outline : geometry.outlines) {
-        std::string data;
-        for (const std::vector<TVertex>& loop : outline.loops) {
-            data += (data.empty() ? "" : " ") + pathData(loop, outline.closed);
-        }
+        const std::string data = outlineData(outline);
         if (outline.layer == TLayer::Guide) {
             guides += data + " ";
         } else if (outline.layer == TLayer::Engrave) {
