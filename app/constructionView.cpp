@@ -105,7 +105,7 @@ TConstructionView::TConstructionView(TTeachingTools& tools, TZoomArea& zoom)
     m_table = new QTableWidget(0, 2, this);
     m_table->setObjectName(QStringLiteral("stepTable"));
     m_table->setAccessibleName(QStringLiteral("Liste nach diesem Schritt"));
-    m_table->setHorizontalHeaderLabels({QStringLiteral("Nr."), QStringLiteral("Codewort")});
+    m_table->setHorizontalHeaderLabels({QStringLiteral("Nummer"), QStringLiteral("Codewort")});
     m_table->verticalHeader()->hide();
     m_table->horizontalHeader()->setStretchLastSection(true);
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -205,7 +205,8 @@ void TConstructionView::fillTable() {
     const QBrush marked(rgbToQColor(kStepMarkedRowColor));
     m_table->setRowCount(static_cast<int>(step.words.size()));
     for (int row = 0; row < m_table->rowCount(); ++row) {
-        auto* number = new QTableWidgetItem(QString::number(row));
+        auto* number =
+            new QTableWidgetItem(QString::number(step.numbers[static_cast<std::size_t>(row)]));
         auto* word =
             new QTableWidgetItem(QString::fromStdString(step.words[static_cast<std::size_t>(row)]));
         word->setData(kPrefixRole, m_player.showsPrefix());

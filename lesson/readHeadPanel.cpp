@@ -80,8 +80,8 @@ TReadHeadPanel readHeadPanel(const std::vector<std::string>& words, const TSweep
     const std::string sectorWord = readAt(words, angleDegrees, {});
     const auto sector = std::find(words.begin(), words.end(), sectorWord) - words.begin();
     return {"Winkel: " + degreesText(angleDegrees), reading.word,
-            "Wort des Sektors: " + sectorWord + " (Wort " + std::to_string(sector + 1) + " von " +
-                std::to_string(words.size()) + ")",
+            "Wort des Sektors: " + sectorWord + " (Position " + std::to_string(sector + 1) +
+                " von " + std::to_string(words.size()) + ")",
             reading.word == sectorWord ? "richtig gelesen"
             : reading.misread          ? "Fehllesung!"
                                        : "Nachbarwort – keine Fehllesung",

@@ -48,7 +48,7 @@ double headAngleTowards(std::int32_t width, double x, double y);
 struct TReadHeadPanel {
     std::string angle;       // "Winkel: 12,25°"
     std::string word;        // the word read
-    std::string sectorWord;  // "Wort des Sektors: 0011 (Wort 3 von 10)"
+    std::string sectorWord;  // "Wort des Sektors: 0011 (Position 3 von 10)"
     std::string verdict;     // "richtig gelesen", "Nachbarwort – keine Fehllesung", "Fehllesung!"
     bool misread;
 };

@@ -26,8 +26,8 @@ std::string binarySectorDescription(const std::vector<std::string>& words, std::
     const std::string& from = words[static_cast<std::size_t>(word)];
     const std::string& to = words[static_cast<std::size_t>((word + 1) % count)];
     const std::vector<std::int32_t> changed = changedBits(from, to);
-    std::string text = "Wort " + std::to_string(word + 1) + " von " + std::to_string(count) +
-                       " im Dualcode: " + from + "\nZum nächsten Wort " + to;
+    std::string text = "Position " + std::to_string(word + 1) + " von " + std::to_string(count) +
+                       " im Dualcode: " + from + "\nZum nächsten Codewort " + to;
     if (changed.size() == 1) {
         return text + " ändert sich " +
                bitAndRing(changed.front(), static_cast<std::int32_t>(from.size()));

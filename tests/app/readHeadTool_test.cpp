@@ -60,7 +60,7 @@ TEST_F(ReadHeadTool, DraggingAndLeftAndRightChangeTheWordShown) {
     EXPECT_EQ(shown("verdict"), "richtig gelesen");
     EXPECT_EQ(shown("readDecoding"),
               "Dekodiert: 0111 → Dualzahl 0101 → Nummer 5 im "
-              "vollständigen Code → Wort 6 von 16");
+              "vollständigen Code → 5 + 1 = Position 6 von 16");
 
     // Right turns it on by fine steps into sector 6, Left back again.
     const std::pair<Qt::Key, std::size_t> turns[] = {{Qt::Key_Right, 6}, {Qt::Key_Left, 5}};
@@ -107,7 +107,7 @@ TEST_F(ReadHeadTool, BinaryDiskWithATurnedRingMisreadsWhereTheGrayDiskDoesNot) {
     form.teachingTools().wordSelection().select(7);
     form.findChild<QCheckBox*>("binarySwitch")->click();
     // The selected word's explanation follows the disk shown.
-    EXPECT_TRUE(shown("statusLine").startsWith("Wort 8 von 16 im Dualcode: 0111"));
+    EXPECT_TRUE(shown("statusLine").startsWith("Position 8 von 16 im Dualcode: 0111"));
     EXPECT_EQ(shown("readWord"), "0000");
     EXPECT_EQ(shown("verdict"), "Fehllesung!");
     EXPECT_TRUE(form.findChild<QLabel*>("readWord")->styleSheet().contains("#c80000"));

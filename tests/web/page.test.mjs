@@ -85,7 +85,7 @@ test("a tapped sector is selected in the listing, the table and the status line"
         box.y + box.height / 2 - radius * Math.sin(angle));
     assert.equal(await page.getAttribute("#listing li:nth-child(3)", "aria-selected"), "true");
     assert.equal(await page.locator("#table tbody tr.selected td").first().textContent(), "2");
-    assert.match(await page.textContent("#status"), /^Wort 3 von 10: 0011 {2}· {2}Nummer 2/);
+    assert.match(await page.textContent("#status"), /^Position 3 von 10: 0011 {2}· {2}Nummer 2/);
     await page.focus("#listing");
     await page.keyboard.press("ArrowUp");
     assert.equal(await page.locator("#listing li.selected").textContent(), "0001");
@@ -94,7 +94,7 @@ test("a tapped sector is selected in the listing, the table and the status line"
     await page.keyboard.press("ArrowLeft");
     assert.equal(await page.locator("#listing li.selected").textContent(), "1000");
     assert.match(await page.getAttribute("#disk", "aria-description"),
-        /^n = 10 Codewörter, 4 Ringe\. Wort 10 von 10/);
+        /^n = 10 Codewörter, 4 Ringe\. Position 10 von 10/);
 });
 
 test("copying puts the table on the clipboard, tab-separated", async () => {
