@@ -43,9 +43,12 @@ std::string degreesText(double degrees) {
     return text.append(cents).append("°");
 }
 
-std::string misreadLine(int grayMisreads, int binaryMisreads) {
-    return "Gray-Code: " + misreadCount(grayMisreads) +
-           " · Dualcode: " + misreadCount(binaryMisreads) + " je Umdrehung";
+std::string misreadLine(const TSweep& gray, const TSweep& binary) {
+    const auto counts = [](const TSweep& turn) {
+        return misreadCount(turn.misreads) + ", " + std::to_string(turn.jumps) +
+               (turn.jumps == 1 ? " Sprung" : " Sprünge");
+    };
+    return "Gray-Code: " + counts(gray) + " · Dualcode: " + counts(binary) + " je Umdrehung";
 }
 
 const TSweepReading& readingAt(const TSweep& sweep, double angleDegrees) {

@@ -98,13 +98,14 @@ void showSelection() {
 }
 
 // The head's panel: its texts one a line (angle, word read, sector's word, verdict, offset,
-// count line, turn button, the reading's decoding).
+// count line, turn button, the reading's decoding, the reading log of the turn).
 void showHead() {
     const TShownDisk& head = page().shownDisk();
     const TReadHeadPanel panel = head.panel();
     const std::string lines = panel.angle + '\n' + panel.word + '\n' + panel.sectorWord + '\n' +
                               panel.verdict + '\n' + head.offsetText() + '\n' + head.countLine() +
-                              '\n' + head.turnButtonText() + '\n' + head.readingDecoding();
+                              '\n' + head.turnButtonText() + '\n' + head.readingDecoding() + '\n' +
+                              head.readingLog();
     jsShowHead(head.shown() ? 1 : 0, lines.data(), lines.size(), panel.misread ? 1 : 0,
                head.turning() ? 1 : 0);
 }

@@ -99,7 +99,8 @@ TEST_F(ReadHeadTool, BinaryDiskWithATurnedRingMisreadsWhereTheGrayDiskDoesNot) {
     // The innermost ring is chosen first; a quarter sector is 5.625 degrees.
     form.findChild<QSlider*>("offsetSlider")->setValue(563);
     EXPECT_EQ(shown("countLine"),
-              "Gray-Code: 0 Fehllesungen · Dualcode: 2 Fehllesungen je Umdrehung");
+              "Gray-Code: 0 Fehllesungen, 0 Sprünge · Dualcode: 2 Fehllesungen, 2 Sprünge je "
+              "Umdrehung");
     form.readHead().setHeadAngle(182);
     EXPECT_EQ(shown("readWord"), "0100");  // Gray: the inner ring still shows sector 7
     EXPECT_EQ(shown("verdict"), "Nachbarwort – keine Fehllesung");

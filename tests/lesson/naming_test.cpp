@@ -52,7 +52,7 @@ TEST(Naming, EngineTextsCountByNummerAndPosition) {
             }
             disk.startOrStopTurn();
             while (disk.turning()) disk.advanceTurn();
-            expectNamed(disk.countLine(), where);
+            expectNamed(disk.countLine() + disk.readingLog(), where);
         }
         for (const TTask& task : practiceTasks(cycle, 2, std::min(200, 4 * n))) {
             expectNamed(task.question + task.explanation, where);

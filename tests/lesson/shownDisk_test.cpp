@@ -118,6 +118,28 @@ TEST_F(ShownDisk, OnlyAShownHeadTurnsAndHidingItStopsTheTurn) {
     EXPECT_EQ(model.turnButtonText(), "Drehen");
 }
 
+// "Drehen" logs the positions read, the binary disk's jumps marked: with ring 1 a quarter
+// sector on, sector 5 reads 6 before 5 (0101 while the head is over 0100).
+TEST_F(ShownDisk, ATurnLogsThePositionsReadAndItsJumps) {
+    model.setShown(true);
+    model.setRing(0);
+    model.setOffsetUnits(563);
+    model.setBinary(true);
+    EXPECT_EQ(model.readingLog(), "");
+    model.setAngle(60);  // sector 3
+    model.startOrStopTurn();
+    for (int frame = 0; frame < 60; ++frame) model.advanceTurn();  // to 146.4°, sector 7
+    EXPECT_EQ(model.readingLog(), "Gelesen: 3 → 4 → 6! → 5 → 6 → 8! → 7");
+    EXPECT_EQ(model.countLine(),
+              "Gray-Code: 0 Fehllesungen, 0 Sprünge · Dualcode: 0 Fehllesungen, 8 Sprünge je "
+              "Umdrehung");
+    while (model.turning()) model.advanceTurn();
+    EXPECT_TRUE(model.readingLog().starts_with("Gelesen: … "));
+    EXPECT_TRUE(model.readingLog().ends_with(" → 4! → 3"));  // back where it began
+    model.setBinary(false);                                  // the log is of one disk
+    EXPECT_EQ(model.readingLog(), "");
+}
+
 TEST_F(ShownDisk, ANewTableFitsTheRingAndOffsetAndNoNumberLeavesTheAngle) {
     EXPECT_EQ(model.ring(), 3);  // the innermost at the first table
     model.setOffsetUnits(100000);

@@ -209,8 +209,8 @@
             $("offset").value = offset;
         },
         showHead: (shown, at, length, misread, turning) => {
-            const [angle, word, sectorWord, verdict, offset, countLine, turnText, decoding] =
-                text(at, length).split("\n");
+            const [angle, word, sectorWord, verdict, offset, countLine, turnText, decoding,
+                log] = text(at, length).split("\n");
             $("headPanel").hidden = shown === 0;
             $("headButton").setAttribute("aria-pressed", String(shown !== 0));
             document.body.classList.toggle("headShown", shown !== 0);
@@ -218,7 +218,8 @@
             // every step of a turn.
             for (const [id, shownText] of [["headAngle", angle], ["readWord", word],
                 ["sectorWord", sectorWord], ["verdict", verdict], ["readDecoding", decoding],
-                ["offsetValue", offset], ["countLine", countLine], ["turnButton", turnText]]) {
+                ["offsetValue", offset], ["countLine", countLine], ["turnButton", turnText],
+                ["readingLog", log]]) {
                 if ($(id).textContent !== shownText) $(id).textContent = shownText;
             }
             $("offset").setAttribute("aria-valuetext", offset);
@@ -668,7 +669,7 @@
             if (event.key === "Enter" && !event.target.matches("button:not(#practiceConfirm)")) {
                 event.preventDefault();
                 practiceConfirm();
-            } else if (/^[0-9]$/.test(event.key) && practiceDigit(Number(event.key))) {
+            } else if (/^[a-dA-D]$/.test(event.key) && practiceKey(event.key)) {
                 event.preventDefault();
             }
         });
