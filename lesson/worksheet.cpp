@@ -346,10 +346,10 @@ void TSheetPainter::fillDisk() {
     // of a class differ and each has a check of its own; their numbers are bold.
     std::vector<std::int32_t> given = drawnSectors(std::max(2, count() / 4));
     std::sort(given.begin(), given.end());
-    task({"Male für jedes Codewort seinen Sektor aus: Position 1 beginnt bei Start,",
-          "die weiteren folgen gegen den Uhrzeigersinn. Eine 1 wird schwarz, eine 0 bleibt weiß.",
+    task({"Male jedes Codewort in den Sektor seiner Position aus (die Zahlen am Rand, ab 3 Uhr",
+          "gegen den Uhrzeigersinn). Eine 1 wird schwarz, eine 0 bleibt weiß.",
           "Ring 1 außen trägt Bit 0, das letzte Zeichen; der innerste Ring das erste.",
-          "Die Sektoren mit fetter Nummer sind schon ausgefüllt."});
+          "Die Sektoren mit fetter Zahl sind schon ausgefüllt."});
     // The words, numbered, in up to four columns of up to sixteen.
     const std::int32_t columns = std::min(4, (count() + 7) / 8);
     const std::int32_t rows = (count() + columns - 1) / columns;
@@ -409,14 +409,16 @@ void TSheetPainter::fillTable() {
     const std::int32_t cycleHeight = heightOf(kTextPoints) + 20 + slotRows * kSlotPitch;
 
     // The table in one block, or two side by side for 64 rows, in the largest font that lets
-    // both fit the width and rows fit above the cycle.
+    // both fit the width and rows fit above the cycle. Rows are 8 mm high where they fit (up to
+    // 16 words), so that a hand can write in them.
     constexpr std::int32_t kRowsPerBlock = 32;
     constexpr std::int32_t kBlockGap = 60;
     constexpr std::int32_t kPadding = 12;
+    constexpr std::int32_t kRoomyRow = 80;
     const std::int32_t blocks = (full + kRowsPerBlock - 1) / kRowsPerBlock;
     const std::int32_t blockRows = std::min(full, kRowsPerBlock);
-    const std::int32_t rowHeight =
-        std::min(60, (kContentBottom - cycleHeight - kCycleGap - kContentTop) / (blockRows + 1));
+    const std::int32_t rowHeight = std::min(
+        kRoomyRow, (kContentBottom - cycleHeight - kCycleGap - kContentTop) / (blockRows + 1));
     std::int32_t points = kTextPoints;
     std::array<std::int32_t, kTableColumns> widths{};
     for (;; --points) {
@@ -434,6 +436,17 @@ void TSheetPainter::fillTable() {
             points == kMinPoints) {
             break;
         }
+    }
+    // The binary columns take the room left in the width, up to 8 mm per digit, so that a
+    // digit written by hand gets at least 5 mm where the page allows it.
+    constexpr std::array<std::size_t, 3> kBinaryColumns = {1, 2, 3};
+    constexpr std::int32_t kMostPerDigit = 80;
+    std::int32_t natural = 0;
+    for (const std::int32_t width : widths) natural += width;
+    const std::int32_t room = (kContentWidth - (blocks - 1) * kBlockGap) / blocks - natural;
+    for (const std::size_t column : kBinaryColumns) {
+        widths[column] =
+            std::min(widths[column] + std::max(0, room) / 3, bits() * kMostPerDigit + 2 * kPadding);
     }
     std::int32_t blockWidth = 0;
     for (const std::int32_t width : widths) blockWidth += width;

@@ -267,6 +267,32 @@ std::array<std::map<std::pair<int, int>, std::string>, 5> tableColumns(const TPa
     return columns;
 }
 
+// Room to write up to 16 words: rows at least 7 mm high and the binary columns at least 5 mm
+// per digit, read from the grid's lines; above that the table still fits the width.
+TEST(Worksheet, FillTableCellsLeaveRoomToWriteUpToSixteenWords) {
+    for (const int n : {4, 6, 10, 16, 32, 64}) {
+        SCOPED_TRACE(std::to_string(n) + " words");
+        const TPage page = draw({TSheetKind::FillTable, n, 17, false});
+        std::set<int> columns;
+        std::set<int> rows;
+        for (const TBox& line : page.of("line")) {
+            if (line.y1 >= cycleTop(page)) continue;
+            if (line.x1 == line.x2) columns.insert(line.x1);
+            if (line.y1 == line.y2) rows.insert(line.y1);
+        }
+        const std::vector<int> xs(columns.begin(), columns.end());
+        std::vector<int> ys(rows.begin(), rows.end());
+        std::erase_if(ys, [&rows](int y) { return rows.contains(y - 3); });  // the double rule
+        ASSERT_GE(xs.size(), 6u);
+        EXPECT_LE(xs.back(), kSheetWidth - kSheetMargin);
+        if (n > 16) continue;
+        for (std::size_t i = 1; i < ys.size(); ++i) EXPECT_GE(ys[i] - ys[i - 1], 70);
+        for (const std::size_t column : {1u, 2u, 3u}) {
+            EXPECT_GE(xs[column + 1] - xs[column], bitsFor(n) * 50) << "column " << column;
+        }
+    }
+}
+
 TEST(Worksheet, FillTableLeavesCellsBlankOnTheSheetOnlyAndTheSolutionFillsEveryCell) {
     for (const int n : kCounts) {
         for (const unsigned variant : kVariants) {
