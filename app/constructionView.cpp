@@ -111,7 +111,7 @@ TConstructionView::TConstructionView(const TToolPlace& place, TLessonSession& se
     m_table = new QTableWidget(0, 2, this);
     m_table->setObjectName(QStringLiteral("stepTable"));
     m_table->setAccessibleName(QStringLiteral("Liste nach diesem Schritt"));
-    m_table->setHorizontalHeaderLabels({QStringLiteral("Nr."), QStringLiteral("Codewort")});
+    m_table->setHorizontalHeaderLabels({QStringLiteral("Nummer"), QStringLiteral("Codewort")});
     m_table->verticalHeader()->hide();
     m_table->horizontalHeader()->setStretchLastSection(true);
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);

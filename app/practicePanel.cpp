@@ -3,6 +3,7 @@
 
 #include <QAction>
 #include <QButtonGroup>
+#include <QCheckBox>
 #include <QFileDialog>
 #include <QKeyEvent>
 #include <QLabel>
@@ -91,9 +92,29 @@ TPracticePanel::TPracticePanel(const TToolPlace& place, TImageControl& disk,
     m_feedback->setFont(bold);
     m_score = label(QString(), {8, 122, 480, 28}, "practiceScore");
     m_score->setFont(bold);
-    label(QStringLiteral("Eine Auswahl mit den Tasten 1 bis 4 treffen oder die Antwort eintippen; "
+    m_repeat = new QPushButton(QStringLiteral("Falsche Aufgaben wiederholen"), this);
+    m_repeat->setObjectName(QStringLiteral("repeatWrongButton"));
+    zoom.place(m_repeat, {8, 156, 240, 28});
+    connect(m_repeat, &QPushButton::clicked, this, [this] {
+        m_round.repeatWrong();
+        showTask();
+    });
+    label(QStringLiteral("Eine Auswahl mit den Tasten A bis D treffen oder die Antwort eintippen; "
                          "Enter prüft und geht weiter."),
           {8, 284, 480, 40}, "practiceHint");
+    m_explanation = label(QString(), {8, 328, 480, 120}, "practiceExplanation");
+    label(QStringLiteral("Aufgabenarten"), {8, 456, 480, 18}, "kindsTitle")->setFont(bold);
+    for (const TTaskKind kind : kTaskKinds) {
+        auto* box = new QCheckBox(QString::fromStdString(taskKindName(kind)), this);
+        box->setObjectName(QStringLiteral("kind%1").arg(static_cast<int>(kind)));
+        box->setChecked(m_round.kinds().has(kind));
+        zoom.place(box, {8, 478 + static_cast<int>(kind) * 24, 300, 22});
+        connect(box, &QCheckBox::toggled, this, [this, box, kind](bool chosen) {
+            m_round.setKind(kind, chosen);
+            box->setChecked(m_round.kinds().has(kind));  // the last kind stays chosen
+            showTask();
+        });
+    }
     auto* moodle = new QPushButton(QStringLiteral("Für Moodle speichern…"), this);
     moodle->setObjectName(QStringLiteral("moodleButton"));
     zoom.place(moodle, {8, 620, 220, 28});
@@ -125,7 +146,7 @@ void TPracticePanel::setShown() {
 
 void TPracticePanel::keyPressEvent(QKeyEvent* event) {
     const int key = event->key();
-    if (key >= Qt::Key_1 && key <= Qt::Key_4 && m_round.pickByDigit(key - Qt::Key_0)) {
+    if (key >= Qt::Key_A && key <= Qt::Key_D && m_round.pickByKey(event->text().toStdString())) {
         m_choices[static_cast<std::size_t>(*m_round.picked())]->setChecked(true);
         m_choices[static_cast<std::size_t>(*m_round.picked())]->setFocus();
         return;
@@ -157,6 +178,7 @@ void TPracticePanel::showTask() {
     m_button->setText(QString::fromStdString(m_round.buttonText()));
     m_score->setVisible(finished);
     m_score->setText(QString::fromStdString(m_round.score()));
+    m_repeat->setVisible(m_round.canRepeatWrong());
     const bool choices = !finished && !m_round.task().choices.empty();
     const bool typed = !finished && !choices;
     m_question->setText(finished ? QString() : QString::fromStdString(m_round.task().question));
@@ -173,7 +195,7 @@ void TPracticePanel::showTask() {
         choice->setVisible(choices);
         if (!choices) continue;
         const std::string& text = m_round.task().choices[i];
-        choice->setText(QStringLiteral("%1   %2").arg(i + 1).arg(QString::fromStdString(text)));
+        choice->setText(QString::fromStdString(choiceLabel(i) + "   " + text));
         choice->setAccessibleName(QString::fromStdString(text));
         choice->setChecked(m_round.picked() == static_cast<int>(i));
         choice->setEnabled(!m_round.checked());
@@ -183,6 +205,7 @@ void TPracticePanel::showTask() {
     if (m_round.checked() || finished) m_button->setFocus();
     const bool right = m_round.wasRight();
     m_feedback->setText(QString::fromStdString(m_round.feedback()));
+    m_explanation->setText(QString::fromStdString(m_round.explanation()));
     m_feedback->setStyleSheet(right ? QStringLiteral("color: #006e00;")
                                     : QStringLiteral("color: #c80000;"));
     markSector();

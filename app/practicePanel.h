@@ -25,12 +25,13 @@ unsigned freshSeed();
 
 // Practice with feedback. The toolbar action "Üben" (Strg+U) lays this panel over the table and
 // the listing, which would give the answers away, and keeps the disk, on which it marks the
-// sector that a task is about. One task of a round of ten at a time: choices to pick (also with
-// the keys 1 to 4) or a field to type in, "Prüfen", "Richtig!" or "Leider falsch – richtig ist
-// 0110", "Weiter", and after the tenth the score with "Neue Runde"; Enter checks, then goes on,
-// and the feedback is announced to screen readers. "Für Moodle speichern…" writes 20 tasks of
-// the count as a Moodle XML question bank. What it asks and answers is the round's
-// (TPracticeRound), which the browser page drives too.
+// sector that a task to read names. One task of a round of ten at a time: choices a) to d) to
+// pick (also with the keys A to D) or a field to type in, "Prüfen", "Richtig!" or "Leider falsch
+// – richtig ist 0110." with the way to the answer, "Weiter", and after the tenth the score with
+// "Neue Runde" and "Falsche Aufgaben wiederholen"; "Aufgabenarten" chooses the kinds. Enter
+// checks, then goes on, and the feedback is announced to screen readers. "Für Moodle speichern…"
+// writes 20 tasks of the count as a Moodle XML question bank. What it asks and answers is the
+// round's (TPracticeRound), which the browser page drives too.
 class TPracticePanel : public QWidget {
     Q_OBJECT
 
@@ -78,5 +79,7 @@ private:
     QLineEdit* m_answer;
     QPushButton* m_button;
     QLabel* m_feedback;
+    QLabel* m_explanation;
     QLabel* m_score;
+    QPushButton* m_repeat;
 };

@@ -107,7 +107,7 @@ void TReadHeadTool::buildPanel(TZoomArea& zoom) {
     m_binary->setObjectName(QStringLiteral("binarySwitch"));
     zoom.place(m_binary, {0, 292, 200, 20});
 
-    m_countLine = label(QString(), {0, 322, 200, 48});
+    m_countLine = label(QString(), {0, 318, 200, 64});
     m_countLine->setObjectName(QStringLiteral("countLine"));
     label(QStringLiteral(
               "Den Lesekopf mit der Maus ziehen; auf der Scheibe drehen ihn die Pfeiltasten "
@@ -115,6 +115,8 @@ void TReadHeadTool::buildPanel(TZoomArea& zoom) {
           {0, 382, 200, 60});
     m_decoding = label(QString(), {0, 448, 200, 90});
     m_decoding->setObjectName(QStringLiteral("readDecoding"));
+    m_log = label(QString(), {0, 542, 200, 96});
+    m_log->setObjectName(QStringLiteral("readingLog"));
 
     connect(m_ring, &QComboBox::currentIndexChanged, this, &TReadHeadTool::settingsChanged);
     connect(m_offset, &QSlider::valueChanged, this, &TReadHeadTool::settingsChanged);
@@ -227,6 +229,7 @@ void TReadHeadTool::showReading() {
     m_decoding->setText(decoding.empty()
                             ? QString()
                             : QStringLiteral("Dekodiert: ") + QString::fromStdString(decoding));
+    m_log->setText(QString::fromStdString(m_model.readingLog()));
     m_disk.update();
 }
 

@@ -90,6 +90,7 @@ private:
     QSlider* m_offset;
     QLabel* m_offsetValue;
     QCheckBox* m_binary;
+    QLabel* m_log;
     QLabel* m_countLine;
     QLabel* m_decoding;
     QTimer* m_turnTimer;

@@ -24,9 +24,9 @@ TCycleCheck checkCycle(const std::vector<std::string>& words) {
     for (std::size_t i = 0; i < count; ++i) {
         const std::string& next = words[(i + 1) % count];
         if (!singleChangedBit(words[i], next)) {
-            return {false, "Nicht zyklisch: Wort " + std::to_string(i + 1) + " (" + words[i] +
-                               ") und Wort " + std::to_string((i + 1) % count + 1) + " (" + next +
-                               ") unterscheiden sich nicht in genau einem Bit"};
+            return {false, "Nicht zyklisch: Position " + std::to_string(i + 1) + " (" + words[i] +
+                               ") und Position " + std::to_string((i + 1) % count + 1) + " (" +
+                               next + ") unterscheiden sich nicht in genau einem Bit"};
         }
     }
     if (count < 2) return {false, "Nicht zyklisch: zu wenige Wörter"};
@@ -34,10 +34,9 @@ TCycleCheck checkCycle(const std::vector<std::string>& words) {
 }
 
 std::string bitAndRing(std::int32_t bit, std::int32_t bits) {
-    const std::string ring = bit == 0          ? "äußerer Ring"
-                             : bit == bits - 1 ? "innerer Ring"
-                                               : "Ring " + std::to_string(bit + 1) + " von außen";
-    return "Bit " + std::to_string(bit) + " (" + ring + ")";
+    // Bit b lies on ring b + 1, counted from the outside.
+    const std::string where = bit == 0 ? ", außen" : bit == bits - 1 ? ", innen" : "";
+    return "Bit " + std::to_string(bit) + " (Ring " + std::to_string(bit + 1) + where + ")";
 }
 
 std::string sectorDescription(const TGrayCycle& cycle, std::int32_t word) {
@@ -46,8 +45,8 @@ std::string sectorDescription(const TGrayCycle& cycle, std::int32_t word) {
     const std::string& from = cycle.words()[static_cast<std::size_t>(word)];
     const std::string& to = cycle.words()[static_cast<std::size_t>(next)];
     const std::int32_t bit = singleChangedBit(from, to).value_or(0);
-    return "Wort " + std::to_string(word + 1) + " von " + std::to_string(count) + ": " + from +
+    return "Position " + std::to_string(word + 1) + " von " + std::to_string(count) + ": " + from +
            "\nNummer " + std::to_string(cycle.indexOf(word)) +
-           " im vollständigen Code\nZum nächsten Wort " + to + " ändert sich " +
+           " im vollständigen Code\nZum nächsten Codewort " + to + " ändert sich " +
            bitAndRing(bit, cycle.bitCount());
 }

@@ -29,11 +29,13 @@ struct TCycleCheck {
 };
 TCycleCheck checkCycle(const std::vector<std::string>& words);
 
-// Where bit (0 = least significant) of a disk of bits rings lies: "Bit 2 (Ring 3 von außen)",
-// "Bit 0 (äußerer Ring)" or, for the most significant bit, "(innerer Ring)".
+// Where bit (0 = least significant) of a disk of bits rings lies: bit b on ring b + 1, as in
+// "Bit 2 (Ring 3)", "Bit 0 (Ring 1, außen)" or, for the most significant bit, "Bit 3 (Ring 4,
+// innen)".
 std::string bitAndRing(std::int32_t bit, std::int32_t bits);
 
 // What the disk's sector of the word at position word (0-based) shows, in German, on three
-// lines: the word with its position, its index in the full code, and the bit and ring that
+// lines: the word with its position ("Position 9 von 10: 1100", 1-based), its number in the
+// full code ("Nummer 8", the table's 0-based index), and the bit and ring that
 // change towards the next word of the cycle (the last word's next is the first).
 std::string sectorDescription(const TGrayCycle& cycle, std::int32_t word);

@@ -25,30 +25,39 @@ std::string dropText(const TGrayCycle& cut, const std::vector<std::string>& word
     }
     const auto low = static_cast<std::size_t>(cut.lowEnd());
     const auto high = static_cast<std::size_t>(cut.highStart());
-    return "Entfernen: Aus der Mitte der oberen Hälfte werden die " +
-           std::to_string(cut.droppedCount()) + " mit * markierten Wörter " +
-           std::to_string(cut.lowEnd() + 1) + " bis " + std::to_string(cut.highStart() - 1) +
-           " entfernt, damit genau " + std::to_string(n) + " übrig bleiben. Die Wörter " +
-           std::to_string(cut.lowEnd()) + " (" + words[low] + ") und " +
-           std::to_string(cut.highStart()) + " (" + words[high] +
+    return "Entfernen: Aus der Mitte der zweiten Hälfte der Liste (auf der Scheibe des "
+           "vollständigen Codes unten) werden die " +
+           std::to_string(cut.droppedCount()) + " mit * markierten Wörter mit den Nummern " +
+           droppedNumbers(cut) + " entfernt, damit genau " + std::to_string(n) +
+           " übrig bleiben. Die Wörter mit den Nummern " + std::to_string(cut.lowEnd()) + " (" +
+           words[low] + ") und " + std::to_string(cut.highStart()) + " (" + words[high] +
            ") zu beiden Seiten liegen gleich weit von dieser Mitte: Unter dem vorangestellten "
            "Bit sind sie Spiegelbilder und unterscheiden sich deshalb in genau einem Bit.";
 }
 
 }  // namespace
 
+std::string droppedNumbers(const TGrayCycle& cut) {
+    const int first = cut.lowEnd() + 1;
+    const int last = cut.highStart() - 1;
+    // Two numbers side by side are "5 und 6", a longer run "9 bis 14".
+    return std::to_string(first) + (last == first + 1 ? " und " : " bis ") + std::to_string(last);
+}
+
 std::vector<TConstructionStep> constructionSteps(const TGrayCycle& cut) {
     const int n = cut.codeCount();
     std::vector<TConstructionStep> steps;
-    steps.push_back({TStepKind::Start,
-                     {"0", "1"},
-                     {},
-                     "Start: Ein Bit ergibt die zwei Wörter 0 und 1, die sich in genau einem Bit "
-                     "unterscheiden."});
+    steps.push_back(
+        {TStepKind::Start,
+         {"0", "1"},
+         {},
+         "Start: Ein Bit ergibt die zwei Codewörter 0 und 1, die sich in genau einem Bit "
+         "unterscheiden.",
+         {}});
     for (int bits = 2; bits <= cut.bitCount(); ++bits) {
         const std::vector<std::string>& before = steps.back().words;
         TConstructionStep mirror{
-            TStepKind::Mirror, {}, {}, reflectedText(static_cast<int>(before.size()), bits)};
+            TStepKind::Mirror, {}, {}, reflectedText(static_cast<int>(before.size()), bits), {}};
         for (const std::string& word : before) mirror.words.push_back("0" + word);
         for (auto word = before.rbegin(); word != before.rend(); ++word) {
             mirror.marked.push_back(static_cast<int>(mirror.words.size()));
@@ -56,19 +65,28 @@ std::vector<TConstructionStep> constructionSteps(const TGrayCycle& cut) {
         }
         steps.push_back(std::move(mirror));
     }
-    TConstructionStep drop{TStepKind::Drop, steps.back().words, {}, ""};
+    TConstructionStep drop{TStepKind::Drop, steps.back().words, {}, "", {}};
     for (int index = 0; index < cut.fullCount(); ++index) {
         if (cut.isDropped(index)) drop.marked.push_back(index);
     }
     drop.text = dropText(cut, drop.words);
 
-    TConstructionStep close{TStepKind::Close, cut.words(), {}, ""};
+    TConstructionStep close{TStepKind::Close, cut.words(), {}, "", {}};
+    for (int position = 0; position < n; ++position) close.numbers.push_back(cut.indexOf(position));
+    // "übrigen" only where words were dropped.
     close.text = "Schließen: Die " + std::to_string(n) +
-                 " übrigen Wörter bilden den Code; das letzte " + close.words.back() +
-                 " und das erste " + close.words.front() +
-                 " unterscheiden sich nur im vorangestellten Bit. " + checkCycle(close.words).text;
+                 (cut.droppedCount() > 0 ? " übrigen" : "") +
+                 " Wörter bilden den Code; das letzte " + close.words.back() + " und das erste " +
+                 close.words.front() + " unterscheiden sich nur im vorangestellten Bit. " +
+                 checkCycle(close.words).text + ".";
     steps.push_back(std::move(drop));
     steps.push_back(std::move(close));
+    for (TConstructionStep& step : steps) {
+        for (int i = static_cast<int>(step.numbers.size()); i < static_cast<int>(step.words.size());
+             ++i) {
+            step.numbers.push_back(i);
+        }
+    }
     return steps;
 }
 
@@ -94,11 +112,11 @@ std::string decodingText(const TGrayCycle& cut, const std::string& word) {
     const std::optional<TDecoding> decoding = decodeWord(cut, word);
     if (!decoding) return "";
     std::string text = word + " → Dualzahl " + decoding->binary + " → Nummer " +
-                       std::to_string(decoding->index) + " im vollständigen Code → ";
+                       std::to_string(decoding->index) + " im vollständigen Code → " +
+                       std::to_string(decoding->index);
     if (decoding->index >= cut.highStart() && cut.droppedCount() > 0) {
-        text += std::to_string(decoding->index) + " − " + std::to_string(cut.droppedCount()) +
-                " entfernte Wörter = Position " + std::to_string(decoding->position) + " → ";
+        text += " − " + std::to_string(cut.droppedCount()) + " entfernte Wörter";
     }
-    return text + "Wort " + std::to_string(decoding->position + 1) + " von " +
+    return text + " + 1 = Position " + std::to_string(decoding->position + 1) + " von " +
            std::to_string(cut.codeCount());
 }

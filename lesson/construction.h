@@ -19,6 +19,8 @@ struct TConstructionStep {
     std::vector<int> marked;         // indices into words: the half this step added (Mirror),
                                      // the block it drops (Drop); empty for Start and Close
     std::string text;                // German explanation of this step, one or two sentences
+    std::vector<int> numbers;        // each word's number as the table numbers it: its place in
+                                     // the list, in the closed cycle its number in the full code
 };
 
 // The steps by which the cyclic code of n words arises: Start with "0" and "1", one Mirror for
@@ -27,6 +29,10 @@ struct TConstructionStep {
 // "*" marked) and Close (the n kept words in the listing's order, its text ending with the cycle
 // check).
 std::vector<TConstructionStep> constructionSteps(const TGrayCycle& cycle);
+
+// The numbers of the dropped block in the full code: "9 bis 14", or "5 und 6" for two; only
+// for a cut that drops words.
+std::string droppedNumbers(const TGrayCycle& cycle);
 
 struct TDecoding {
     std::string binary;  // the word in binary: each bit the XOR of the Gray bits up to it
@@ -38,7 +44,8 @@ struct TDecoding {
 // that is none of its words (another length, other characters, a dropped word).
 std::optional<TDecoding> decodeWord(const TGrayCycle& cycle, const std::string& word);
 
-// The decoding as one line: "1100 → Dualzahl 1000 → Nummer 8 im vollständigen Code → Wort 9
-// von 10"; above the dropped block the block's length is taken away on the way, as in
-// "→ 15 − 6 entfernte Wörter = Position 9 →"; "" for what decodeWord refuses.
+// The decoding as one line, from the number in the full code (0-based) to the position in the
+// cycle (1-based): "1100 → Dualzahl 1000 → Nummer 8 im vollständigen Code → 8 + 1 = Position 9
+// von 10"; above the dropped block the block's length is taken away on the way, as in "→ 15 − 6
+// entfernte Wörter + 1 = Position 10 von 10"; "" for what decodeWord refuses.
 std::string decodingText(const TGrayCycle& cycle, const std::string& word);

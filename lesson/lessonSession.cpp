@@ -113,7 +113,9 @@ std::string TLessonSession::diskDescription() const {
 std::optional<TSectorMark> TLessonSession::mark(std::int32_t width) const {
     if (practising()) {
         if (m_practice.finished()) return std::nullopt;
-        TSectorMark outline = m_shownDisk.sectorMark(width, m_practice.task().sector);
+        const std::optional<int> sector = markedSector(m_practice.task());
+        if (!sector) return std::nullopt;
+        TSectorMark outline = m_shownDisk.sectorMark(width, *sector);
         outline.changes.clear();
         return outline;
     }
@@ -191,8 +193,8 @@ std::vector<TLessonSession::TStepRow> TLessonSession::stepRows() const {
         const std::string& word = step.words[i];
         const bool marked =
             std::ranges::find(step.marked, static_cast<int>(i)) != step.marked.end();
-        rows.push_back(
-            {std::to_string(i), word.substr(0, prefixLength), word.substr(prefixLength), marked});
+        rows.push_back({std::to_string(step.numbers[i]), word.substr(0, prefixLength),
+                        word.substr(prefixLength), marked});
     }
     return rows;
 }
@@ -205,8 +207,10 @@ void TLessonSession::typeAnswer(const std::string& text) {
     m_practice.type(text);
 }
 
-std::string moodleBank(const TGrayCycle& cycle, unsigned seed) {
-    return moodleXml(practiceTasks(cycle, seed, kMoodleTasks),
+std::string moodleBank(const TGrayCycle& cycle, unsigned seed, const TTaskKinds& kinds) {
+    // A bank holds each task once, so fewer where the chosen kinds have fewer.
+    const int count = std::min(kMoodleTasks, distinctTasks(cycle, kinds));
+    return moodleXml(practiceTasks(cycle, seed, count, kinds),
                      "Zyklora/Gray-Code n=" + std::to_string(cycle.codeCount()));
 }
 
@@ -224,7 +228,7 @@ std::string TLessonSession::diskSvg() const {
 }
 
 std::string TLessonSession::moodleXml(unsigned seed) const {
-    return m_cycle ? moodleBank(*m_cycle, seed) : "";
+    return m_cycle ? moodleBank(*m_cycle, seed, m_practice.kinds()) : "";
 }
 
 std::string TLessonSession::moodleFileName() const {

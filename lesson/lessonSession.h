@@ -47,11 +47,11 @@ const TLessonAction& lessonAction(TActionId id);
 // state of Ctrl (or Cmd) and Shift. Nothing for any other press.
 std::optional<TActionId> actionForKey(std::string_view key, bool ctrl, bool shift);
 
-// The Moodle question bank ("Für Moodle speichern…") of the code of cycle: kMoodleTasks tasks
-// drawn from seed, in the category "Zyklora/Gray-Code n=10", and its file name
-// "zyklora-gray-code-10.xml".
+// The Moodle question bank ("Für Moodle speichern…") of the code of cycle: kMoodleTasks distinct
+// tasks of the chosen kinds drawn from seed (all there are where they are fewer), in the
+// category "Zyklora/Gray-Code n=10", and its file name "zyklora-gray-code-10.xml".
 inline constexpr int kMoodleTasks = 20;
-std::string moodleBank(const TGrayCycle& cycle, unsigned seed);
+std::string moodleBank(const TGrayCycle& cycle, unsigned seed, const TTaskKinds& kinds = {});
 std::string moodleBankFileName(const TGrayCycle& cycle);
 
 // The panels beside or over the disk that a lesson shows, at most one at a time.
@@ -91,8 +91,8 @@ public:
     // What a screen reader says of the disk: its size, then the selected word's explanation
     // unless practising.
     std::string diskDescription() const;
-    // The selection's mark on the disk shown, width pixels wide; while practising the outline
-    // of the task's sector instead, without the changing ring, which would answer a task.
+    // The selection's mark on the disk shown, width pixels wide; while practising only the
+    // outline of a sector that the task names (markedSector), without the changing ring.
     std::optional<TSectorMark> mark(std::int32_t width) const;
     // The sector under (x, y) on a disk of width pixels, or nothing.
     std::optional<std::int32_t> sectorAt(std::int32_t width, double x, double y) const;
@@ -122,9 +122,10 @@ public:
     TConstructionPlayer& construction() { return m_construction; }
     const TConstructionPlayer& construction() const { return m_construction; }
 
-    // A row of the construction panel's table ("Nr.", "Codewort"): the word's number in the
-    // step's list, counted from 0 as the table's "Nummer"; on a mirror step the word's
-    // prefix bit apart from the rest; and whether the step marks the row.
+    // A row of the construction panel's table ("Nummer", "Codewort"): the word's number in the
+    // step's list, counted from 0 as the table's "Nummer" (in the closed cycle its number in the
+    // full code); on a mirror step the word's prefix bit apart from the rest; and whether the
+    // step marks the row.
     struct TStepRow {
         std::string number;
         std::string prefix;
@@ -145,8 +146,8 @@ public:
     // paper's face; the same bytes in both editions, "" before the first OK.
     std::string diskSvg() const;
 
-    // The question bank of the code shown (moodleBank) and its file's name; "" before the
-    // first OK.
+    // The question bank of the code shown (moodleBank) of the round's kinds and its file's
+    // name; "" before the first OK.
     std::string moodleXml(unsigned seed) const;
     std::string moodleFileName() const;
 

@@ -2,10 +2,11 @@
 #include "lesson/practiceRound.h"
 
 void TPracticeRound::start(const TGrayCycle& cycle, unsigned seed) {
-    m_tasks = practiceTasks(cycle, seed, kTasksPerRound);
+    m_tasks = practiceTasks(cycle, seed, kTasksPerRound, m_kinds);
     m_cycle = &cycle;
     m_seed = seed;
     m_current = 0;
+    m_wrong.clear();
     m_right = 0;
     m_picked.reset();
     m_typed.clear();
@@ -26,10 +27,11 @@ void TPracticeRound::type(const std::string& text) {
     m_typed = text;
 }
 
-bool TPracticeRound::pickByDigit(int digit) {
+bool TPracticeRound::pickByKey(std::string_view key) {
     if (!started() || finished() || m_checked || task().choices.empty()) return false;
-    if (digit < 1 || digit > static_cast<int>(task().choices.size())) return false;
-    pick(digit - 1);
+    const std::optional<int> choice = choiceOfKey(key);
+    if (!choice || *choice >= static_cast<int>(task().choices.size())) return false;
+    pick(*choice);
     return true;
 }
 
@@ -41,7 +43,11 @@ void TPracticeRound::check() {
     const std::string given =
         choices ? task().choices[static_cast<std::size_t>(*m_picked)] : m_typed;
     m_wasRight = isRightAnswer(task(), given);
-    if (m_wasRight) ++m_right;
+    if (m_wasRight) {
+        ++m_right;
+    } else {
+        m_wrong.push_back(task());
+    }
     m_checked = true;
 }
 
@@ -69,7 +75,28 @@ void TPracticeRound::confirm() {
 
 std::string TPracticeRound::feedback() const {
     if (!m_checked) return "";
-    return m_wasRight ? "Richtig!" : "Leider falsch – richtig ist " + task().answer;
+    return m_wasRight ? "Richtig!" : "Leider falsch – richtig ist " + task().answer + ".";
+}
+
+std::string TPracticeRound::explanation() const {
+    return m_checked && !m_wasRight ? task().explanation : "";
+}
+
+void TPracticeRound::repeatWrong() {
+    if (!canRepeatWrong()) return;
+    m_tasks = std::move(m_wrong);
+    m_wrong.clear();
+    m_current = 0;
+    m_right = 0;
+    m_picked.reset();
+    m_typed.clear();
+    m_checked = false;
+}
+
+bool TPracticeRound::setKind(TTaskKind kind, bool chosen) {
+    if (!m_kinds.set(kind, chosen)) return false;
+    if (m_cycle != nullptr) start(*m_cycle, m_seed + 1);
+    return true;
 }
 
 std::string TPracticeRound::buttonText() const {

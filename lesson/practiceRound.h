@@ -3,14 +3,17 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "lesson/practice.h"
 
-// A round of practice, for the window and the page alike: ten tasks about the code of the last
-// OK, one at a time. The student picks a choice or types an answer, "Prüfen" checks it and says
-// whether it was right, "Weiter" goes on; after the last task the round's score stands, and
-// "Neue Runde" draws the next ten. The editions forward the buttons and keys here and show what
-// it says.
+// A round of practice, for the window and the page alike: ten tasks of the chosen kinds about the
+// code of the last OK, one at a time. The student picks a choice (the keys A to D) or types an
+// answer, "Prüfen" checks it and says whether it was right, with the way to the answer after a
+// wrong one, "Weiter" goes on; after the last task the round's score stands, "Neue Runde" draws
+// the next ten and "Falsche Aufgaben wiederholen" asks the missed ones again. The editions
+// forward the buttons and keys here and show what it says.
 class TPracticeRound {
 public:
     static constexpr int kTasksPerRound = 10;
@@ -31,8 +34,9 @@ public:
     std::optional<int> picked() const { return m_picked; }
     // What is typed for the task shown; "" on a new task.
     const std::string& typed() const { return m_typed; }
-    // The key of a choice, 1 .. 4: picks it; false for any other digit or without choices.
-    bool pickByDigit(int digit);
+    // The key of a choice, "a" to "d" in either case: picks it; false for any other key or
+    // without choices, so that the key is typed.
+    bool pickByKey(std::string_view key);
 
     // "Prüfen" checks the answer and counts it; "Weiter" shows the next task, or the score
     // after the last. confirm() is Enter: the one that is due.
@@ -42,13 +46,25 @@ public:
     bool checked() const { return m_checked; }
     // Whether the checked answer was right; false before the check.
     bool wasRight() const { return m_checked && m_wasRight; }
-    // "Richtig!" or "Leider falsch – richtig ist 0110", once checked; else "".
+    // "Richtig!" or "Leider falsch – richtig ist 0110.", once checked; else "".
     std::string feedback() const;
+    // After a wrong answer the way to the right one (TTask::explanation); else "".
+    std::string explanation() const;
     // The button's caption: "Prüfen", "Weiter", or after the last task "Neue Runde".
     std::string buttonText() const;
     // After the last task: "8 von 10 richtig".
     std::string score() const;
     int rightAnswers() const { return m_right; }
+
+    // After the last task, while any answer was wrong: "Falsche Aufgaben wiederholen" asks
+    // the missed tasks again as a round of their own.
+    bool canRepeatWrong() const { return finished() && !m_wrong.empty(); }
+    void repeatWrong();
+
+    // "Aufgabenarten": the kinds that the round asks. Choosing or dropping one starts a new
+    // round of the chosen kinds; the last kind cannot be dropped. Returns whether it changed.
+    bool setKind(TTaskKind kind, bool chosen);
+    const TTaskKinds& kinds() const { return m_kinds; }
 
 private:
     std::vector<TTask> m_tasks;
@@ -58,6 +74,8 @@ private:
     bool m_checked = false;
     bool m_wasRight = false;
     int m_right = 0;
+    std::vector<TTask> m_wrong;
+    TTaskKinds m_kinds;
     const TGrayCycle* m_cycle = nullptr;
     unsigned m_seed = 0;
 };

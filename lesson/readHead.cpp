@@ -90,7 +90,7 @@ TSweep sweep(const std::vector<std::string>& words, const std::vector<double>& r
                            [width](double a, double b) { return b - a < kOnBoundary * width; }),
                cuts.end());
 
-    TSweep result{{}, 0};
+    TSweep result{{}, 0, 0};
     std::size_t lastHeadSector = sectors;
     for (std::size_t i = 0; i < cuts.size(); ++i) {
         const double from = cuts[i];
@@ -104,10 +104,15 @@ TSweep sweep(const std::vector<std::string>& words, const std::vector<double>& r
             continue;
         }
         lastHeadSector = head;
-        const bool misread = word != words[head] && word != words[(head + 1) % sectors] &&
-                             word != words[(head + sectors - 1) % sectors];
+        const std::size_t before = (head + sectors - 1) % sectors;
+        const bool misread =
+            word != words[head] && word != words[(head + 1) % sectors] && word != words[before];
+        const auto found = std::find(words.begin(), words.end(), word);
+        const int position = found == words.end() ? -1 : static_cast<int>(found - words.begin());
+        const bool jump = word != words[head] && word != words[before];
         if (misread) ++result.misreads;
-        result.readings.push_back({from, to, std::move(word), misread});
+        if (jump) ++result.jumps;
+        result.readings.push_back({from, to, std::move(word), misread, position, jump});
     }
     return result;
 }

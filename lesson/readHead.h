@@ -28,17 +28,24 @@ std::string readAt(const std::vector<std::string>& words, double angleDegrees,
 
 // One stretch of a turn with one word read and the head over one sector, from fromDegrees
 // (included) to toDegrees. A misread is a word that is neither the word of the head's sector
-// nor that of a sector bordering it.
+// nor that of a sector bordering it. position is the sector (0-based) whose word was read, or
+// -1 for a word of none. A jump is a reading that a controller turning the disk this way cannot
+// explain: neither the head's sector nor the one just before it in the direction of turning
+// (counter-clockwise, towards higher positions); it catches what a misread misses, such as
+// 3 → 5 → 4 on the binary disk, where 5 borders 4.
 struct TSweepReading {
     double fromDegrees;
     double toDegrees;
     std::string word;
     bool misread;
+    int position;
+    bool jump;
 };
 
 struct TSweep {
     std::vector<TSweepReading> readings;
     int misreads;
+    int jumps;
 };
 
 // Turns the head once around from angle 0 to 360: every distinct reading in the order met. The

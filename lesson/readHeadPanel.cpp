@@ -43,9 +43,12 @@ std::string degreesText(double degrees) {
     return text.append(cents).append("°");
 }
 
-std::string misreadLine(int grayMisreads, int binaryMisreads) {
-    return "Gray-Code: " + misreadCount(grayMisreads) +
-           " · Dualcode: " + misreadCount(binaryMisreads) + " je Umdrehung";
+std::string misreadLine(const TSweep& gray, const TSweep& binary) {
+    const auto counts = [](const TSweep& turn) {
+        return misreadCount(turn.misreads) + ", " + std::to_string(turn.jumps) +
+               (turn.jumps == 1 ? " Sprung" : " Sprünge");
+    };
+    return "Gray-Code: " + counts(gray) + " · Dualcode: " + counts(binary) + " je Umdrehung";
 }
 
 const TSweepReading& readingAt(const TSweep& sweep, double angleDegrees) {
@@ -80,8 +83,8 @@ TReadHeadPanel readHeadPanel(const std::vector<std::string>& words, const TSweep
     const std::string sectorWord = readAt(words, angleDegrees, {});
     const auto sector = std::find(words.begin(), words.end(), sectorWord) - words.begin();
     return {"Winkel: " + degreesText(angleDegrees), reading.word,
-            "Wort des Sektors: " + sectorWord + " (Wort " + std::to_string(sector + 1) + " von " +
-                std::to_string(words.size()) + ")",
+            "Wort des Sektors: " + sectorWord + " (Position " + std::to_string(sector + 1) +
+                " von " + std::to_string(words.size()) + ")",
             reading.word == sectorWord ? "richtig gelesen"
             : reading.misread          ? "Fehllesung!"
                                        : "Nachbarwort – keine Fehllesung",

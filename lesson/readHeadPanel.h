@@ -31,8 +31,9 @@ std::vector<double> ringOffsets(std::size_t rings, std::size_t ring, double degr
 std::string ringName(int ring, int rings);
 // An angle as the panel shows it, e.g. "12,25°".
 std::string degreesText(double degrees);
-// The count line, e.g. "Gray-Code: 0 Fehllesungen · Dualcode: 1 Fehllesung je Umdrehung".
-std::string misreadLine(int grayMisreads, int binaryMisreads);
+// The count line of both disks' turns, their misreads and jumps (TSweep), e.g. "Gray-Code: 0
+// Fehllesungen, 0 Sprünge · Dualcode: 1 Fehllesung, 2 Sprünge je Umdrehung".
+std::string misreadLine(const TSweep& gray, const TSweep& binary);
 // The reading of sweep under the head at angleDegrees in [0, 360).
 const TSweepReading& readingAt(const TSweep& sweep, double angleDegrees);
 // The head's angle after frame frames of a turn that began at start; the last frame
@@ -48,7 +49,7 @@ double headAngleTowards(std::int32_t width, double x, double y);
 struct TReadHeadPanel {
     std::string angle;       // "Winkel: 12,25°"
     std::string word;        // the word read
-    std::string sectorWord;  // "Wort des Sektors: 0011 (Wort 3 von 10)"
+    std::string sectorWord;  // "Wort des Sektors: 0011 (Position 3 von 10)"
     std::string verdict;     // "richtig gelesen", "Nachbarwort – keine Fehllesung", "Fehllesung!"
     bool misread;
 };

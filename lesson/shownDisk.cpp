@@ -26,8 +26,8 @@ std::string binarySectorDescription(const std::vector<std::string>& words, std::
     const std::string& from = words[static_cast<std::size_t>(word)];
     const std::string& to = words[static_cast<std::size_t>((word + 1) % count)];
     const std::vector<std::int32_t> changed = changedBits(from, to);
-    std::string text = "Wort " + std::to_string(word + 1) + " von " + std::to_string(count) +
-                       " im Dualcode: " + from + "\nZum nächsten Wort " + to;
+    std::string text = "Position " + std::to_string(word + 1) + " von " + std::to_string(count) +
+                       " im Dualcode: " + from + "\nZum nächsten Codewort " + to;
     if (changed.size() == 1) {
         return text + " ändert sich " +
                bitAndRing(changed.front(), static_cast<std::int32_t>(from.size()));
@@ -89,17 +89,40 @@ std::int32_t TShownDisk::maxOffset() const {
     return hasTable() ? maxOffsetUnits(m_grayWords.size()) : 0;
 }
 
-void TShownDisk::setBinary(bool binary) { m_binary = binary; }
+void TShownDisk::setBinary(bool binary) {
+    if (binary != m_binary) m_log.clear();  // the log is of one disk
+    m_binary = binary;
+}
 
 void TShownDisk::startOrStopTurn() {
     m_turning = m_shown && !m_turning;
     m_turnStart = m_angle;
     m_turnFrame = 0;
+    if (!m_turning) return;
+    // A new log, from the reading under the head.
+    const std::vector<TSweepReading>& readings = shownSweep().readings;
+    m_log = {static_cast<std::size_t>(&reading() - readings.data())};
 }
 
 void TShownDisk::advanceTurn() {
     if (!m_turning) return;
+    const double from = m_angle;
     setAngle(turnAngle(m_turnStart, ++m_turnFrame));
+    // Every reading that begins on the way, also those shorter than a frame, in order; the
+    // way may pass 0 degrees.
+    const std::vector<TSweepReading>& readings = shownSweep().readings;
+    const auto met = [&](double start) {
+        return from <= m_angle ? start > from && start <= m_angle
+                               : start > from || start <= m_angle;
+    };
+    std::vector<std::size_t> passed;
+    for (std::size_t i = 0; i < readings.size(); ++i) {
+        if (met(readings[i].fromDegrees)) passed.push_back(i);
+    }
+    // Past 0 degrees the readings after from come before those from 0 on.
+    std::stable_partition(passed.begin(), passed.end(),
+                          [&](std::size_t i) { return readings[i].fromDegrees > from; });
+    m_log.insert(m_log.end(), passed.begin(), passed.end());
     if (m_turnFrame >= kHeadTurnFrames) m_turning = false;
 }
 
@@ -148,7 +171,28 @@ std::string TShownDisk::offsetText() const {
 }
 
 std::string TShownDisk::countLine() const {
-    return hasTable() ? misreadLine(m_graySweep.misreads, m_binarySweep.misreads) : "";
+    return hasTable() ? misreadLine(m_graySweep, m_binarySweep) : "";
+}
+
+std::string TShownDisk::readingLog() const {
+    if (m_log.empty()) return "";
+    // A reading that the head's next sector continues is one position read, shown once.
+    std::vector<std::string> shown;
+    const TSweepReading* previous = nullptr;
+    for (const std::size_t index : m_log) {
+        const TSweepReading& reading = shownSweep().readings[index];
+        if (previous != nullptr && previous->word == reading.word) continue;
+        previous = &reading;
+        shown.push_back(
+            (reading.position < 0 ? reading.word : std::to_string(reading.position + 1)) +
+            (reading.jump ? "!" : ""));
+    }
+    const std::size_t first = shown.size() > kLogShown ? shown.size() - kLogShown : 0;
+    std::string text = first > 0 ? "Gelesen: … " : "Gelesen: ";
+    for (std::size_t i = first; i < shown.size(); ++i) {
+        text += (i == first ? "" : " → ") + shown[i];
+    }
+    return text;
 }
 
 std::vector<std::string> TShownDisk::ringNames() const {
@@ -180,6 +224,7 @@ std::vector<std::pair<double, double>> TShownDisk::misreadStretches() const {
 }
 
 void TShownDisk::offsetChanged() {
+    m_log.clear();
     const std::vector<double> turned = offsets();
     m_graySweep = sweep(m_grayWords, turned);
     m_binarySweep = sweep(m_binaryWords, turned);

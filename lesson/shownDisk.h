@@ -76,6 +76,11 @@ public:
     TReadHeadPanel panel() const;
     std::string offsetText() const;
     std::string countLine() const;
+    // The reading log of the last turn ("Drehen"): the positions read so far, in order, the
+    // latest kLogShown of them, a jump marked "!" and a word of no sector shown as read, e.g.
+    // "Gelesen: 3 → 4 → 6! → 5"; "" before a turn and after the disk, ring or offset changed.
+    static constexpr std::size_t kLogShown = 16;
+    std::string readingLog() const;
     std::string turnButtonText() const { return m_turning ? "Anhalten" : "Drehen"; }
     std::vector<std::string> ringNames() const;
     // How a controller decodes the word read on the Gray disk, or "" for a word of none of its
@@ -96,8 +101,10 @@ private:
     const TGrayCycle* m_cycle = nullptr;
     std::vector<std::string> m_grayWords;
     std::vector<std::string> m_binaryWords;
-    TSweep m_graySweep{{}, 0};
-    TSweep m_binarySweep{{}, 0};
+    TSweep m_graySweep{{}, 0, 0};
+    TSweep m_binarySweep{{}, 0, 0};
+    // The readings met during the last turn, in order, as indices into the sweep shown.
+    std::vector<std::size_t> m_log;
     bool m_shown = false;
     double m_angle = 0;
     std::int32_t m_ring = -1;  // the innermost ring at the first table

@@ -203,12 +203,13 @@ private:
     void task(std::initializer_list<std::string> lines);
     void checkBar();
     void fillDisk();
+    // count sectors drawn from the variant without repetition, in the order drawn.
+    std::vector<std::int32_t> drawnSectors(std::int32_t count);
     void fillTable();
     void readDisk();
     // The disk's rings and sector lines without a black wedge, or the disk filled as the window
     // draws it, with its top-left corner at (left, top).
-    void blankDisk(std::int32_t left, std::int32_t top);
-    void filledDisk(std::int32_t left, std::int32_t top);
+    void filledDisk(std::int32_t left, std::int32_t top, const std::vector<std::string>& words);
     // Writes label outside the rim of the disk at (left, top) in the middle of sector, as close
     // as its size allows; with tick, a short line from the rim points at the sector.
     void sectorLabel(std::int32_t left, std::int32_t top, std::int32_t sector,
@@ -295,33 +296,11 @@ void TSheetPainter::checkBar() {
          kContentWidth);
 }
 
-void TSheetPainter::blankDisk(std::int32_t left, std::int32_t top) {
-    const TDiskLayout layout(kSheetDiskSize, bits(), count());
-    const std::int32_t ringWidth = kSheetDiskSize / (2 * bits() + 2);
-    m_canvas.setPenColor(clBlack);
-    m_canvas.setBrushColor(kPaper);
-    // The rim, the border of every ring and the centre disc, from the outside in.
-    for (std::int32_t bit = 0; bit <= bits(); ++bit) {
-        const std::int32_t inset = bit * ringWidth;
-        m_canvas.ellipse(left + inset, top + inset, left + kSheetDiskSize - inset,
-                         top + kSheetDiskSize - inset);
-    }
-    // The sector boundaries across the rings.
-    for (std::int32_t sector = 0; sector < count(); ++sector) {
-        const double angle = layout.boundaryAngle(sector);
-        const auto outer = layout.pointAt(layout.outerRadiusOfBit(0), angle);
-        const auto inner = layout.pointAt(layout.outerRadiusOfBit(bits()), angle);
-        line(left + static_cast<std::int32_t>(std::lround(outer.x)),
-             top + static_cast<std::int32_t>(std::lround(outer.y)),
-             left + static_cast<std::int32_t>(std::lround(inner.x)),
-             top + static_cast<std::int32_t>(std::lround(inner.y)));
-    }
-}
-
-void TSheetPainter::filledDisk(std::int32_t left, std::int32_t top) {
+void TSheetPainter::filledDisk(std::int32_t left, std::int32_t top,
+                               const std::vector<std::string>& words) {
     m_canvas.setPenColor(clBlack);
     TPlacedCanvas disk(m_canvas, left, top, kSheetDiskSize);
-    paintDiskFan(disk, m_words);
+    paintDiskFan(disk, words);
     m_canvas.setBrushColor(kPaper);
 }
 
@@ -349,10 +328,28 @@ void TSheetPainter::sectorLabel(std::int32_t left, std::int32_t top, std::int32_
     textCentred(left + centre.x, top + centre.y, label, points, bold, kSheetDiskSize);
 }
 
+std::vector<std::int32_t> TSheetPainter::drawnSectors(std::int32_t drawn) {
+    std::vector<std::int32_t> sectors(static_cast<std::size_t>(count()));
+    for (std::int32_t sector = 0; sector < count(); ++sector) {
+        sectors[static_cast<std::size_t>(sector)] = sector;
+    }
+    for (std::int32_t i = 0; i < drawn; ++i) {
+        std::swap(sectors[static_cast<std::size_t>(i)],
+                  sectors[static_cast<std::size_t>(i + m_random.below(count() - i))]);
+    }
+    sectors.resize(static_cast<std::size_t>(drawn));
+    return sectors;
+}
+
 void TSheetPainter::fillDisk() {
-    task({"Male für jedes Codewort seinen Sektor aus: Codewort 1 gehört in Sektor 1 und so fort.",
-          "Eine 1 wird schwarz, eine 0 bleibt weiß.",
-          "Der innere Ring zeigt das erste Bit des Worts, der äußere das letzte."});
+    // The variant fills a quarter of the sectors (at least two) in advance, so that the sheets
+    // of a class differ and each has a check of its own; their numbers are bold.
+    std::vector<std::int32_t> given = drawnSectors(std::max(2, count() / 4));
+    std::sort(given.begin(), given.end());
+    task({"Male jedes Codewort in den Sektor seiner Position aus (die Zahlen am Rand, ab 3 Uhr",
+          "gegen den Uhrzeigersinn). Eine 1 wird schwarz, eine 0 bleibt weiß.",
+          "Ring 1 außen trägt Bit 0, das letzte Zeichen; der innerste Ring das erste.",
+          "Die Sektoren mit fetter Zahl sind schon ausgefüllt."});
     // The words, numbered, in up to four columns of up to sixteen.
     const std::int32_t columns = std::min(4, (count() + 7) / 8);
     const std::int32_t rows = (count() + columns - 1) / columns;
@@ -368,14 +365,19 @@ void TSheetPainter::fillDisk() {
 
     const std::int32_t left = (kSheetWidth - kSheetDiskSize) / 2;
     const std::int32_t top = kContentTop + rows * rowPitch + 70;
-    if (m_sheet.solution) {
-        filledDisk(left, top);
-    } else {
-        blankDisk(left, top);
+    const auto isGiven = [&given](std::int32_t sector) {
+        return std::binary_search(given.begin(), given.end(), sector);
+    };
+    std::vector<std::string> shown = m_words;
+    for (std::int32_t sector = 0; sector < count(); ++sector) {
+        // A sector still to shade is drawn all white, as a blank disk is.
+        auto& word = shown[static_cast<std::size_t>(sector)];
+        if (!m_sheet.solution && !isGiven(sector)) word.assign(word.size(), '0');
     }
+    filledDisk(left, top, shown);
     const std::int32_t points = count() > 32 ? kSmallPoints : kTextPoints;
     for (std::int32_t sector = 0; sector < count(); ++sector) {
-        sectorLabel(left, top, sector, std::to_string(sector + 1), points, false, false);
+        sectorLabel(left, top, sector, std::to_string(sector + 1), points, isGiven(sector), false);
     }
 }
 
@@ -407,14 +409,16 @@ void TSheetPainter::fillTable() {
     const std::int32_t cycleHeight = heightOf(kTextPoints) + 20 + slotRows * kSlotPitch;
 
     // The table in one block, or two side by side for 64 rows, in the largest font that lets
-    // both fit the width and rows fit above the cycle.
+    // both fit the width and rows fit above the cycle. Rows are 8 mm high where they fit (up to
+    // 16 words), so that a hand can write in them.
     constexpr std::int32_t kRowsPerBlock = 32;
     constexpr std::int32_t kBlockGap = 60;
     constexpr std::int32_t kPadding = 12;
+    constexpr std::int32_t kRoomyRow = 80;
     const std::int32_t blocks = (full + kRowsPerBlock - 1) / kRowsPerBlock;
     const std::int32_t blockRows = std::min(full, kRowsPerBlock);
-    const std::int32_t rowHeight =
-        std::min(60, (kContentBottom - cycleHeight - kCycleGap - kContentTop) / (blockRows + 1));
+    const std::int32_t rowHeight = std::min(
+        kRoomyRow, (kContentBottom - cycleHeight - kCycleGap - kContentTop) / (blockRows + 1));
     std::int32_t points = kTextPoints;
     std::array<std::int32_t, kTableColumns> widths{};
     for (;; --points) {
@@ -432,6 +436,17 @@ void TSheetPainter::fillTable() {
             points == kMinPoints) {
             break;
         }
+    }
+    // The binary columns take the room left in the width, up to 8 mm per digit, so that a
+    // digit written by hand gets at least 5 mm where the page allows it.
+    constexpr std::array<std::size_t, 3> kBinaryColumns = {1, 2, 3};
+    constexpr std::int32_t kMostPerDigit = 80;
+    std::int32_t natural = 0;
+    for (const std::int32_t width : widths) natural += width;
+    const std::int32_t room = (kContentWidth - (blocks - 1) * kBlockGap) / blocks - natural;
+    for (const std::size_t column : kBinaryColumns) {
+        widths[column] =
+            std::min(widths[column] + std::max(0, room) / 3, bits() * kMostPerDigit + 2 * kPadding);
     }
     std::int32_t blockWidth = 0;
     for (const std::int32_t width : widths) blockWidth += width;
@@ -462,10 +477,10 @@ void TSheetPainter::fillTable() {
 
     const std::int32_t cycleHeadingTop = kContentTop + (blockRows + 1) * rowHeight + kCycleGap;
     const std::int32_t cycleTop = cycleHeadingTop + heightOf(kTextPoints) + 20;
-    text(
-        kLeft, cycleHeadingTop,
-        "Zyklus der " + std::to_string(count()) + " Codewörter (Wort 1 ist das erste der Tabelle):",
-        kTextPoints, true, kContentWidth);
+    text(kLeft, cycleHeadingTop,
+         "Zyklus der " + std::to_string(count()) +
+             " Codewörter (Position 1 ist das erste der Tabelle):",
+         kTextPoints, true, kContentWidth);
     for (std::int32_t word = 0; word < count(); ++word) {
         const std::int32_t x = kLeft + word % kSlotsPerRow * kSlotWidth;
         const std::int32_t y = cycleTop + word / kSlotsPerRow * kSlotPitch;
@@ -483,26 +498,19 @@ void TSheetPainter::readDisk() {
     // Four to six sectors, drawn without repetition; they are labelled A, B, C … in the order
     // drawn, so that the letters do not simply follow the sectors.
     const std::int32_t labelled = std::min(count(), 4 + m_random.below(3));
-    std::vector<std::int32_t> sectors(static_cast<std::size_t>(count()));
-    for (std::int32_t sector = 0; sector < count(); ++sector) {
-        sectors[static_cast<std::size_t>(sector)] = sector;
-    }
-    for (std::int32_t i = 0; i < labelled; ++i) {
-        std::swap(sectors[static_cast<std::size_t>(i)],
-                  sectors[static_cast<std::size_t>(i + m_random.below(count() - i))]);
-    }
-    sectors.resize(static_cast<std::size_t>(labelled));
+    const std::vector<std::int32_t> sectors = drawnSectors(labelled);
     const auto letter = [](std::int32_t i) { return std::string(1, static_cast<char>('A' + i)); };
 
     task({"Lies die Codewörter der Sektoren A bis " + letter(labelled - 1) +
               " ab und trage sie mit ihrer Position ein.",
-          "Der innere Ring zeigt das erste Bit, der äußere das letzte; schwarz ist 1, weiß ist 0.",
+          "Ring 1 außen trägt Bit 0, das letzte Zeichen; der innerste Ring das erste. Schwarz "
+          "ist 1, weiß ist 0.",
           "Position 1 ist der Sektor, der bei Start beginnt; gezählt wird gegen den "
           "Uhrzeigersinn."});
 
     const std::int32_t left = (kSheetWidth - kSheetDiskSize) / 2;
     const std::int32_t top = kContentTop + 100;
-    filledDisk(left, top);
+    filledDisk(left, top, m_words);
     const std::int32_t centreY = top + kSheetDiskSize / 2;
     // Start: a line out of the rim at 3 o'clock, beyond the sectors' letters.
     line(left + kSheetDiskSize, centreY, left + kSheetDiskSize + 100, centreY);

@@ -62,7 +62,8 @@ __attribute__((import_module("zyklora"), import_name("showConstruction"))) void 
 __attribute__((import_module("zyklora"), import_name("showPractice"))) void jsShowPractice(
     std::int32_t shown, const char* lines, std::size_t length, const char* choices,
     std::size_t choicesLength, std::int32_t picked, std::int32_t typed, std::int32_t checked,
-    std::int32_t verdict, std::int32_t finished);
+    std::int32_t verdict, std::int32_t finished, std::int32_t repeat, const char* kinds,
+    std::size_t kindsLength);
 __attribute__((import_module("zyklora"), import_name("saveMoodle"))) void jsSaveMoodle(
     const char* name, std::size_t nameLength, const char* text, std::size_t length);
 }
@@ -97,13 +98,14 @@ void showSelection() {
 }
 
 // The head's panel: its texts one a line (angle, word read, sector's word, verdict, offset,
-// count line, turn button, the reading's decoding).
+// count line, turn button, the reading's decoding, the reading log of the turn).
 void showHead() {
     const TShownDisk& head = page().shownDisk();
     const TReadHeadPanel panel = head.panel();
     const std::string lines = panel.angle + '\n' + panel.word + '\n' + panel.sectorWord + '\n' +
                               panel.verdict + '\n' + head.offsetText() + '\n' + head.countLine() +
-                              '\n' + head.turnButtonText() + '\n' + head.readingDecoding();
+                              '\n' + head.turnButtonText() + '\n' + head.readingDecoding() + '\n' +
+                              head.readingLog();
     jsShowHead(head.shown() ? 1 : 0, lines.data(), lines.size(), panel.misread ? 1 : 0,
                head.turning() ? 1 : 0);
 }
@@ -127,11 +129,13 @@ void showConstruction() {
                        lines.size(), rows.data(), rows.size(), player.playing() ? 1 : 0);
 }
 
-// The practice panel: its texts one a line (progress, question, button, feedback, score, then
-// the text typed, which may hold line breaks of its own); its choices one a line, each as its
-// label ("1   0110"), a tab and the word; the choice picked or -1; whether the task wants a
-// typed answer, whether it is checked, the verdict (0 none yet, 1 right, 2 wrong) and whether
-// the round is over.
+// The practice panel: its texts one a line (progress, question, button, feedback, score, the
+// way to the answer after a wrong one, then the text typed, which may hold line breaks of its
+// own); its choices one a line, each as its label ("a)   0110"), a tab and the word; the choice
+// picked or -1; whether the task wants a typed answer, whether it is checked, the verdict (0
+// none yet, 1 right, 2 wrong), whether the round is over and whether "Falsche Aufgaben
+// wiederholen" is offered; the kinds ("Aufgabenarten") one a line, 1 or 0 for chosen, a tab and
+// the name.
 void showPractice() {
     const TPracticeRound& round = page().practice();
     const bool running = round.started() && !round.finished();
@@ -142,19 +146,24 @@ void showPractice() {
         lines = (running ? round.progress() : "Runde beendet") + '\n' +
                 (running ? round.task().question : "") + '\n' + round.buttonText() + '\n' +
                 round.feedback() + '\n' + (running ? "" : round.score()) + '\n' +
-                page().practice().typed();
+                round.explanation() + '\n' + page().practice().typed();
     }
     if (running) {
         const std::vector<std::string>& words = round.task().choices;
         for (std::size_t i = 0; i < words.size(); ++i) {
-            choices += std::to_string(i + 1) + "   " + words[i] + '\t' + words[i] + '\n';
+            choices += choiceLabel(i) + "   " + words[i] + '\t' + words[i] + '\n';
         }
         typed = words.empty();
+    }
+    std::string kinds;
+    for (const TTaskKind kind : kTaskKinds) {
+        kinds += (round.kinds().has(kind) ? "1\t" : "0\t") + taskKindName(kind) + '\n';
     }
     const std::int32_t verdict = !round.checked() ? 0 : round.wasRight() ? 1 : 2;
     jsShowPractice(page().practising() ? 1 : 0, lines.data(), lines.size(), choices.data(),
                    choices.size(), round.picked().value_or(-1), typed ? 1 : 0,
-                   round.checked() ? 1 : 0, verdict, round.started() && round.finished() ? 1 : 0);
+                   round.checked() ? 1 : 0, verdict, round.started() && round.finished() ? 1 : 0,
+                   round.canRepeatWrong() ? 1 : 0, kinds.data(), kinds.size());
 }
 
 // After a panel beside the disk opened or closed: the lesson panels, and the selection's
@@ -453,12 +462,29 @@ __attribute__((export_name("practicePick"))) void practicePick(std::int32_t choi
     showPractice();
 }
 
-// The key of a digit in the panel: picks choice digit (1-based) and returns 1, else 0, so that
-// the digit is typed.
-__attribute__((export_name("practiceDigit"))) std::int32_t practiceDigit(std::int32_t digit) {
-    if (!page().practising() || !page().practice().pickByDigit(digit)) return 0;
+// A key in the panel, as KeyboardEvent.key names it, written into the count buffer (length
+// bytes): a letter of a choice picks it and returns 1, else 0, so that the key is typed.
+__attribute__((export_name("practiceKey"))) std::int32_t practiceKey(std::int32_t length) {
+    if (length < 0 || static_cast<std::size_t>(length) > kCountCapacity) return 0;
+    const std::string_view key(countBytes, static_cast<std::size_t>(length));
+    if (!page().practising() || !page().practice().pickByKey(key)) return 0;
     showPractice();
     return 1;
+}
+
+// "Falsche Aufgaben wiederholen".
+__attribute__((export_name("practiceRepeatWrong"))) void practiceRepeatWrong() {
+    if (page().practising()) page().practice().repeatWrong();
+    showPractice();
+}
+
+// "Aufgabenarten": kind (0 NextWord .. 3 Decode) chosen (1) or dropped; the last kind stays.
+__attribute__((export_name("practiceKind"))) void practiceKind(std::int32_t kind,
+                                                               std::int32_t chosen) {
+    if (kind >= 0 && kind < static_cast<std::int32_t>(kTaskKinds.size())) {
+        page().practice().setKind(kTaskKinds[static_cast<std::size_t>(kind)], chosen != 0);
+    }
+    showPractice();
 }
 
 // Where the script writes the answer field's text (UTF-8), and how many bytes fit.

@@ -343,7 +343,7 @@ TEST_F(FormMainTest, EveryFocusableControlHasAGermanAccessibleName) {
               "Zyklisch: alle 20 Übergänge ändern genau ein Bit");
     form.wordSelection().select(0);
     EXPECT_TRUE(form.ImageScheibe->accessibleDescription().startsWith(
-        "n = 20 Codewörter, 5 Ringe. Wort 1 von 20: 00000"));
+        "n = 20 Codewörter, 5 Ringe. Position 1 von 20: 00000"));
 }
 
 TEST_F(FormMainTest, StartFitsTheWindowIntoTheAvailableArea) {

@@ -74,7 +74,9 @@ TEST_F(ConstructionView, KeysWalkTheStepsOfTenAndHighlightWhatEachAddsOrDrops) {
             QStringLiteral("Schritt %1 von 6: ").arg(step)));
     }
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_End);
-    EXPECT_TRUE(labelText("stepText").endsWith("Zyklisch: alle 10 Übergänge ändern genau ein Bit"));
+    EXPECT_TRUE(
+        labelText("stepText").endsWith("Zyklisch: alle 10 Übergänge ändern genau ein Bit."));
+    EXPECT_EQ(table->item(9, 0)->text(), "15");  // the table's number of the last word
 
     // Space on the last step plays from Start, a tick steps on; OK for another count starts
     // again at Start.

@@ -31,8 +31,8 @@ protected:
     PracticePanel() { QTest::mouseClick(form.BitBtn, Qt::LeftButton); }
 };
 
-// A round by keyboard alone: digits pick, typing answers, Enter checks and goes on; seven
-// answers right and three wrong give "7 von 10 richtig".
+// A round by keyboard alone: the letters A to D pick, typing answers, Enter checks and goes on;
+// seven answers right and three wrong give "7 von 10 richtig".
 TEST_F(PracticePanel, ARoundByKeyboardEndsWithItsScore) {
     form.wordSelection().select(4);
     form.SpinEdit->setFocus();
@@ -50,18 +50,24 @@ TEST_F(PracticePanel, ARoundByKeyboardEndsWithItsScore) {
         } else {
             const auto at = std::find(task.choices.begin(), task.choices.end(), task.answer) -
                             task.choices.begin();
-            QTest::keyClick(focused, static_cast<Qt::Key>(Qt::Key_1 + (right ? at : (at + 1) % 4)));
+            QTest::keyClick(focused, static_cast<Qt::Key>(Qt::Key_A + (right ? at : (at + 1) % 4)));
         }
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         const QString feedback =
             right ? QStringLiteral("Richtig!")
-                  : "Leider falsch – richtig ist " + QString::fromStdString(task.answer);
+                  : "Leider falsch – richtig ist " + QString::fromStdString(task.answer) + ".";
         EXPECT_EQ(labelText("practiceFeedback"), feedback);
+        EXPECT_EQ(labelText("practiceExplanation"),
+                  right ? QString() : QString::fromStdString(task.explanation));
         EXPECT_EQ(QApplication::focusWidget()->accessibleDescription(), feedback);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     }
     EXPECT_EQ(labelText("practiceScore"), "7 von 10 richtig");
     EXPECT_EQ(form.findChild<QPushButton*>("checkButton")->text(), "Neue Runde");
+    QPushButton* repeat = form.findChild<QPushButton*>("repeatWrongButton");
+    ASSERT_TRUE(repeat->isVisible());
+    QTest::mouseClick(repeat, Qt::LeftButton);
+    EXPECT_EQ(labelText("practiceProgress"), "Aufgabe 1 von 3");
     EXPECT_EQ(form.Memo->blockCount(), 10);  // Enter never reached the window's OK
 
     // Closing brings the table, the listing and the selection back.
@@ -96,7 +102,7 @@ TEST_F(PracticePanel, MoodleBankParsesWithOneFullMarkAnswerPerQuestion) {
     EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString();
     EXPECT_EQ(category, "Zyklora/Gray-Code n=10");
     EXPECT_EQ(questions, 21);  // the category and twenty tasks
-    EXPECT_EQ(fullMarks, 20);
+    EXPECT_GE(fullMarks, 20);  // a ring also as "Ring 2"
 }
 
 // Beyond the file size limit the bank is not saved, and the window says why instead of ending

@@ -60,7 +60,7 @@ TEST_F(ReadHeadTool, DraggingAndLeftAndRightChangeTheWordShown) {
     EXPECT_EQ(shown("verdict"), "richtig gelesen");
     EXPECT_EQ(shown("readDecoding"),
               "Dekodiert: 0111 → Dualzahl 0101 → Nummer 5 im "
-              "vollständigen Code → Wort 6 von 16");
+              "vollständigen Code → 5 + 1 = Position 6 von 16");
 
     // Right turns it on by fine steps into sector 6, Left back again.
     const std::pair<Qt::Key, std::size_t> turns[] = {{Qt::Key_Right, 6}, {Qt::Key_Left, 5}};
@@ -99,7 +99,8 @@ TEST_F(ReadHeadTool, BinaryDiskWithATurnedRingMisreadsWhereTheGrayDiskDoesNot) {
     // The innermost ring is chosen first; a quarter sector is 5.625 degrees.
     form.findChild<QSlider*>("offsetSlider")->setValue(563);
     EXPECT_EQ(shown("countLine"),
-              "Gray-Code: 0 Fehllesungen · Dualcode: 2 Fehllesungen je Umdrehung");
+              "Gray-Code: 0 Fehllesungen, 0 Sprünge · Dualcode: 2 Fehllesungen, 2 Sprünge je "
+              "Umdrehung");
     form.readHead().setHeadAngle(182);
     EXPECT_EQ(shown("readWord"), "0100");  // Gray: the inner ring still shows sector 7
     EXPECT_EQ(shown("verdict"), "Nachbarwort – keine Fehllesung");
@@ -107,7 +108,7 @@ TEST_F(ReadHeadTool, BinaryDiskWithATurnedRingMisreadsWhereTheGrayDiskDoesNot) {
     form.wordSelection().select(7);
     form.findChild<QCheckBox*>("binarySwitch")->click();
     // The selected word's explanation follows the disk shown.
-    EXPECT_TRUE(shown("statusLine").startsWith("Wort 8 von 16 im Dualcode: 0111"));
+    EXPECT_TRUE(shown("statusLine").startsWith("Position 8 von 16 im Dualcode: 0111"));
     EXPECT_EQ(shown("readWord"), "0000");
     EXPECT_EQ(shown("verdict"), "Fehllesung!");
     EXPECT_TRUE(form.findChild<QLabel*>("readWord")->styleSheet().contains("#c80000"));

@@ -60,9 +60,10 @@ TEST(GrayCycle, CheckReadsTheWordsThemselves) {
     }
     const TCycleCheck broken = checkCycle({"00", "01", "11", "00"});
     EXPECT_FALSE(broken.cyclic);
-    EXPECT_EQ(broken.text,
-              "Nicht zyklisch: Wort 3 (11) und Wort 4 (00) unterscheiden sich nicht in genau "
-              "einem Bit");
+    EXPECT_EQ(
+        broken.text,
+        "Nicht zyklisch: Position 3 (11) und Position 4 (00) unterscheiden sich nicht in genau "
+        "einem Bit");
     // The wrap from the last word to the first is a transition too.
     EXPECT_FALSE(checkCycle({"00", "01", "11"}).cyclic);
 }
@@ -73,18 +74,18 @@ TEST(GrayCycle, SectorDescriptionNamesTheWordAndTheRingThatChanges) {
     gray.generate();
     const std::pair<int, std::string> cases[] = {
         {0,
-         "Wort 1 von 10: 0000\nNummer 0 im vollständigen Code\n"
-         "Zum nächsten Wort 0001 ändert sich Bit 0 (äußerer Ring)"},
+         "Position 1 von 10: 0000\nNummer 0 im vollständigen Code\n"
+         "Zum nächsten Codewort 0001 ändert sich Bit 0 (Ring 1, außen)"},
         {1,
-         "Wort 2 von 10: 0001\nNummer 1 im vollständigen Code\n"
-         "Zum nächsten Wort 0011 ändert sich Bit 1 (Ring 2 von außen)"},
+         "Position 2 von 10: 0001\nNummer 1 im vollständigen Code\n"
+         "Zum nächsten Codewort 0011 ändert sich Bit 1 (Ring 2)"},
         {8,
-         "Wort 9 von 10: 1100\nNummer 8 im vollständigen Code\n"
-         "Zum nächsten Wort 1000 ändert sich Bit 2 (Ring 3 von außen)"},
+         "Position 9 von 10: 1100\nNummer 8 im vollständigen Code\n"
+         "Zum nächsten Codewort 1000 ändert sich Bit 2 (Ring 3)"},
         // The last word's next is the first, past the dropped block; the innermost bit changes.
         {9,
-         "Wort 10 von 10: 1000\nNummer 15 im vollständigen Code\n"
-         "Zum nächsten Wort 0000 ändert sich Bit 3 (innerer Ring)"}};
+         "Position 10 von 10: 1000\nNummer 15 im vollständigen Code\n"
+         "Zum nächsten Codewort 0000 ändert sich Bit 3 (Ring 4, innen)"}};
     for (const auto& [word, text] : cases) EXPECT_EQ(sectorDescription(gray.cycle(), word), text);
 }
 

@@ -57,7 +57,7 @@ TEST(Construction, StepsAndDecodingAgreeWithTheTableAndTheListing) {
         const std::vector<std::string> listing = gray.cycle().words();
         EXPECT_EQ(close.words, listing) << n;
         EXPECT_TRUE(close.marked.empty());
-        EXPECT_TRUE(close.text.ends_with(checkCycle(listing).text)) << close.text;
+        EXPECT_TRUE(close.text.ends_with(checkCycle(listing).text + ".")) << close.text;
 
         for (int position = 0; position < n; ++position) {
             const std::string& word = listing[static_cast<std::size_t>(position)];
@@ -75,12 +75,14 @@ TEST(Construction, StepsAndDecodingAgreeWithTheTableAndTheListing) {
 
 TEST(Construction, DecodingTakesTheDroppedBlockAwayAboveIt) {
     EXPECT_EQ(decodingText(cycleOf(10), "1100"),
-              "1100 → Dualzahl 1000 → Nummer 8 im vollständigen Code → Wort 9 von 10");
+              "1100 → Dualzahl 1000 → Nummer 8 im vollständigen Code → 8 + 1 = Position 9 von "
+              "10");
     EXPECT_EQ(decodingText(cycleOf(10), "1000"),
               "1000 → Dualzahl 1111 → Nummer 15 im vollständigen Code → 15 − 6 entfernte Wörter "
-              "= Position 9 → Wort 10 von 10");
+              "+ 1 = Position 10 von 10");
     EXPECT_EQ(decodingText(cycleOf(16), "1000"),
-              "1000 → Dualzahl 1111 → Nummer 15 im vollständigen Code → Wort 16 von 16");
+              "1000 → Dualzahl 1111 → Nummer 15 im vollständigen Code → 15 + 1 = Position 16 von "
+              "16");
 }
 
 TEST(Construction, RefusesCountsAndWordsThatAreNoneOfTheCode) {

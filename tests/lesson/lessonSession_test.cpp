@@ -46,6 +46,37 @@ TEST(TLessonSession, SelectionIsOneForListingTableAndDisk) {
     EXPECT_EQ(session.cycleCheck().text, "Zyklisch: alle 12 Übergänge ändern genau ein Bit");
 }
 
+// While practising, the disk outlines only the sector that a task to read names; the other
+// kinds mark nothing, as a mark would show their answers.
+TEST(TLessonSession, PracticeMarksOnlyTheSectorToRead) {
+    TLessonSession session;
+    session.showTable(cycleOf(10));
+    session.showPanel(TLessonPanel::Practice, true);
+    TPracticeRound& round = session.practice();
+    for (int i = 0; i < TPracticeRound::kTasksPerRound; ++i) {
+        const std::optional<TSectorMark> mark = session.mark(400);
+        EXPECT_EQ(mark.has_value(), round.task().kind == TTaskKind::ReadSector)
+            << round.task().question;
+        if (mark) {
+            EXPECT_TRUE(mark->changes.empty());
+        }
+        round.pickByKey("a");
+        round.type("1");
+        round.confirm();
+        round.confirm();
+    }
+}
+
+// The closed cycle's list numbers its words as the table does: by their numbers in the full code.
+TEST(TLessonSession, ClosedCycleRowsKeepTheTablesNumbers) {
+    TLessonSession session;
+    session.showTable(cycleOf(10));
+    session.construction().last();
+    std::string numbers;
+    for (const TLessonSession::TStepRow& row : session.stepRows()) numbers += row.number + " ";
+    EXPECT_EQ(numbers, "0 1 2 3 4 5 6 7 8 15 ");
+}
+
 TEST(TLessonSession, ActionKeysAreUniqueAndFoundByTheirPress) {
     std::set<std::string_view> keys;
     std::set<std::string_view> names;

@@ -4,11 +4,13 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <regex>
 #include <set>
 #include <stdexcept>
 
 #include "gray/GrayUnit.h"
 #include "gray/cycleCheck.h"
+#include "lesson/construction.h"
 #include "tests/support/cycleOf.h"
 #include "tests/support/standInWindow.h"
 
@@ -70,6 +72,12 @@ TEST(Practice, AnswersChoicesAndKindsFollowTheCode) {
                     continue;
                 }
                 ASSERT_EQ(task.choices.size(), 4u) << task.question;
+                if (task.kind == TTaskKind::Decode) {
+                    for (const std::string& choice : task.choices) {
+                        EXPECT_GE(std::stoi(choice), 1) << task.question;
+                        EXPECT_LE(std::stoi(choice), n) << task.question;
+                    }
+                }
                 EXPECT_EQ(std::set(task.choices.begin(), task.choices.end()).size(), 4u);
                 EXPECT_EQ(std::count(task.choices.begin(), task.choices.end(), task.answer), 1);
             }
@@ -84,9 +92,9 @@ TEST(Practice, AnswersChoicesAndKindsFollowTheCode) {
 }
 
 TEST(Practice, AnswersAreTakenWithSpacesZerosAndTheWordRing) {
-    const TTask ring{TTaskKind::ChangingRing, 10, 3, "", {}, "2"};
-    const TTask word{TTaskKind::NextWord, 10, 3, "", {}, "0110"};
-    const TTask place{TTaskKind::Decode, 10, 11, "", {}, "12"};
+    const TTask ring{TTaskKind::ChangingRing, 10, 3, "", {}, "2", ""};
+    const TTask word{TTaskKind::NextWord, 10, 3, "", {}, "0110", ""};
+    const TTask place{TTaskKind::Decode, 10, 11, "", {}, "12", ""};
     const struct {
         const TTask& task;
         const char* given;
@@ -127,35 +135,182 @@ TEST(Practice, OddCategoriesGiveXmlThatParses) {
     }
 }
 
-TEST(Practice, MoodleBankHasOneFullMarkAnswerPerQuestionAndEscapesText) {
-    const std::vector<TTask> tasks = practiceTasks(cycleOf(10), 5, 8);
-    const std::string xml = moodleXml(tasks, "Zyklora/<A & B>");
-    EXPECT_TRUE(xml.starts_with("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<quiz>"));
-    EXPECT_NE(xml.find("<category><text>Zyklora/&lt;A &amp; B&gt;</text></category>"),
-              std::string::npos);
-    const auto occurrences = [&xml](const std::string& part) {
-        std::size_t found = 0;
-        for (auto at = xml.find(part); at != std::string::npos; at = xml.find(part, at + 1)) {
-            ++found;
+// The bank read question by question as Moodle's import reads it: one category, then per
+// question a unique name, its disk as a picture referenced through @@PLUGINFILE@@, the
+// explanation as generalfeedback and exactly the right answers at full marks.
+TEST(Practice, MoodleBankQuestionsStandAloneWithUniqueNames) {
+    for (const int n : {4, 10, 64}) {
+        const std::vector<TTask> tasks = practiceTasks(cycleOf(n), 5, std::min(20, 4 * n));
+        const std::string xml = moodleXml(tasks, "Zyklora/<A & B>");
+        EXPECT_TRUE(xml.starts_with("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<quiz>"));
+        EXPECT_NE(xml.find("<category><text>Zyklora/&lt;A &amp; B&gt;</text></category>"),
+                  std::string::npos);
+        std::vector<std::string> questions;
+        for (auto at = xml.find("<question type=\""); at != std::string::npos;) {
+            const auto end = xml.find("</question>", at);
+            questions.push_back(xml.substr(at, end - at));
+            at = xml.find("<question type=\"", end);
         }
-        return found;
-    };
-    EXPECT_EQ(occurrences("<question type="), 9u);
-    EXPECT_EQ(occurrences("fraction=\"100\""), 8u);
-    EXPECT_EQ(occurrences("<single>true</single>"), 6u);  // two tasks of each four are typed
-    EXPECT_EQ(occurrences("type=\"shortanswer\""), 2u);
+        ASSERT_EQ(questions.size(), tasks.size() + 1);
+        EXPECT_EQ(questions.front().find("type=\"category\""), 10u);
+        const auto between = [](const std::string& text, const std::string& open,
+                                const std::string& close) {
+            const auto from = text.find(open);
+            if (from == std::string::npos) return std::string();
+            const auto start = from + open.size();
+            return text.substr(start, text.find(close, start) - start);
+        };
+        std::set<std::string> names;
+        std::vector<std::string> order;
+        for (std::size_t i = 1; i < questions.size(); ++i) {
+            const std::string& question = questions[i];
+            const std::string name = between(question, "<name><text>", "</text>");
+            EXPECT_TRUE(name.ends_with(" (n = " + std::to_string(n) + ")")) << name;
+            EXPECT_TRUE(names.insert(name).second) << name;
+            order.push_back(name);
+            EXPECT_FALSE(
+                between(question, "<generalfeedback format=\"html\"><text>", "</text>").empty())
+                << name;
+            const std::string picture = between(question, "<file name=\"", "\"");
+            EXPECT_TRUE(picture.starts_with("scheibe-" + std::to_string(n))) << name;
+            EXPECT_NE(question.find("src=&quot;@@PLUGINFILE@@/" + picture), std::string::npos);
+            const std::string svg = fromBase64(between(question, "encoding=\"base64\">", "<"));
+            EXPECT_TRUE(svg.starts_with("<?xml")) << name;
+            // Only the sector to read is outlined.
+            EXPECT_EQ(svg.find("fill=\"none\" stroke=\"#dc0000\"") != std::string::npos,
+                      picture.find("sektor") != std::string::npos)
+                << name;
+            std::size_t full = 0;
+            for (auto at = question.find("fraction=\"100\""); at != std::string::npos;
+                 at = question.find("fraction=\"100\"", at + 1)) {
+                ++full;
+            }
+            const bool ring = name.starts_with("Ring nach");
+            EXPECT_EQ(full, ring ? 3u : 1u) << name;
+            if (ring) {
+                EXPECT_NE(question.find("<text>Ring "), std::string::npos);
+            }
+        }
+        EXPECT_TRUE(std::is_sorted(order.begin(), order.end()));
+    }
+}
 
-    // Each sector to read comes with its disk, the sector outlined in the selection's red.
-    const auto reads = std::count_if(tasks.begin(), tasks.end(), [](const TTask& task) {
-        return task.kind == TTaskKind::ReadSector;
-    });
-    EXPECT_EQ(occurrences("<file name=\"sektor-"), static_cast<std::size_t>(reads));
-    EXPECT_EQ(occurrences("src=&quot;@@PLUGINFILE@@/sektor-"), static_cast<std::size_t>(reads));
-    const std::string opening = "encoding=\"base64\">";
-    const std::size_t from = xml.find(opening) + opening.size();
-    const std::string svg = fromBase64(xml.substr(from, xml.find("</file>", from) - from));
-    EXPECT_TRUE(svg.starts_with("<?xml")) << svg.substr(0, 40);
-    EXPECT_NE(svg.find("fill=\"none\" stroke=\"#dc0000\""), std::string::npos);
+// A round and a bank ask no task (kind and sector) twice while distinct ones remain, for every
+// choice of kinds.
+TEST(Practice, NoTaskRepeatsWhileDistinctOnesRemain) {
+    for (const int n : {4, 6, 10, 64}) {
+        for (const unsigned mask : {0b1111u, 0b0001u, 0b1010u, 0b0111u}) {
+            TTaskKinds kinds;
+            for (const TTaskKind kind : kTaskKinds) kinds.set(kind, true);
+            for (const TTaskKind kind : kTaskKinds) {
+                kinds.set(kind, (mask >> static_cast<unsigned>(kind) & 1u) != 0);
+            }
+            const int distinct = distinctTasks(cycleOf(n), kinds);
+            for (const unsigned seed : {0u, 9u, 123456u}) {
+                const std::vector<TTask> tasks = practiceTasks(cycleOf(n), seed, 200, kinds);
+                std::set<std::pair<TTaskKind, int>> seen;
+                for (std::size_t i = 0; i < tasks.size(); ++i) {
+                    ASSERT_TRUE(kinds.has(tasks[i].kind));
+                    if (i % static_cast<std::size_t>(distinct) == 0) seen.clear();
+                    EXPECT_TRUE(seen.insert({tasks[i].kind, tasks[i].sector}).second)
+                        << "n " << n << " kinds " << mask << " task " << i;
+                }
+            }
+        }
+    }
+    TTaskKinds one;
+    for (const TTaskKind kind : {TTaskKind::NextWord, TTaskKind::ChangingRing, TTaskKind::Decode}) {
+        EXPECT_TRUE(one.set(kind, false));
+    }
+    EXPECT_FALSE(one.set(TTaskKind::ReadSector, false));  // the last kind stays
+    EXPECT_EQ(one.chosen(), std::vector{TTaskKind::ReadSector});
+}
+
+// The disk marks only a sector that the question names; a mark on a decode or next-word task
+// would show its answer.
+TEST(Practice, NoDiskMarkRevealsAnAnswer) {
+    for (const TTask& task : practiceTasks(cycleOf(10), 3, 40)) {
+        const std::optional<int> mark = markedSector(task);
+        EXPECT_EQ(mark.has_value(), task.kind == TTaskKind::ReadSector) << task.question;
+        if (mark) {
+            EXPECT_NE(task.question.find("Position " + std::to_string(*mark + 1) + "?"),
+                      std::string::npos);
+        }
+    }
+}
+
+// Choices are letters: a) to d), picked by A to D in either case; digits are typed answers.
+TEST(Practice, ChoicesAreLettersAndDigitsAreNoKeys) {
+    const std::pair<const char*, std::optional<int>> keys[] = {{"a", 0},  {"B", 1},   {"c", 2},
+                                                               {"D", 3},  {"e", {}},  {"1", {}},
+                                                               {"4", {}}, {"ab", {}}, {"", {}}};
+    for (const auto& [key, choice] : keys) EXPECT_EQ(choiceOfKey(key), choice) << key;
+    EXPECT_EQ(choiceLabel(0) + choiceLabel(3), "a)d)");
+}
+
+// Each explanation's chain recomputed: the running XOR bit by bit, the number and the
+// subtraction of a decode; the bit that flips between a word and the next; the rings read from
+// the outside in.
+TEST(Practice, ExplanationsShowAChainThatHolds) {
+    const std::regex xorStep("(\\d) ⊕ (\\d) = (\\d)");
+    const std::regex number(
+        "Dualzahl ([01]+) = Nummer (\\d+) .*: (\\d+)(?: − (\\d+))? \\+ 1 = "
+        "Position (\\d+)\\.$");
+    const std::regex flip(
+        "das (\\d+)\\. Zeichen von rechts \\((\\d) → (\\d)\\), also Bit (\\d+) "
+        "\\(Ring (\\d+)");
+    const std::regex ringBit("Ring (\\d+) = (\\d)");
+    for (int n = 4; n <= 64; n += 2) {
+        const TGrayCycle& cycle = cycleOf(n);
+        for (const TTask& task : practiceTasks(cycle, 1, std::min(200, 4 * n))) {
+            const std::string& word = cycle.words()[static_cast<std::size_t>(task.sector)];
+            const std::string& next =
+                cycle.words()[static_cast<std::size_t>((task.sector + 1) % n)];
+            const std::string& text = task.explanation;
+            std::smatch match;
+            if (task.kind == TTaskKind::Decode) {
+                std::string binary(1, word.front());
+                for (auto it = std::sregex_iterator(text.begin(), text.end(), xorStep);
+                     it != std::sregex_iterator(); ++it) {
+                    const std::size_t i = binary.size();
+                    EXPECT_EQ((*it)[1].str()[0], binary.back()) << text;
+                    EXPECT_EQ((*it)[2].str()[0], word[i]) << text;
+                    EXPECT_EQ((*it)[3].str()[0], binary.back() == word[i] ? '0' : '1') << text;
+                    binary += (*it)[3].str();
+                }
+                ASSERT_TRUE(std::regex_search(text, match, number)) << text;
+                const int index = std::stoi(match[2].str(), nullptr);
+                EXPECT_EQ(match[1].str(), binary);
+                EXPECT_EQ(index, std::stoi(binary, nullptr, 2));
+                EXPECT_EQ(std::stoi(match[3].str()), index);
+                const int taken = match[4].matched ? std::stoi(match[4].str()) : 0;
+                EXPECT_EQ(taken, index > cycle.lowEnd() ? cycle.droppedCount() : 0) << text;
+                EXPECT_EQ(index - taken + 1, std::stoi(match[5].str()));
+                EXPECT_EQ(match[5].str(), task.answer);
+            } else if (task.kind == TTaskKind::ReadSector) {
+                std::string read(word.size(), '?');
+                int ring = 0;
+                for (auto it = std::sregex_iterator(text.begin(), text.end(), ringBit);
+                     it != std::sregex_iterator(); ++it) {
+                    EXPECT_EQ(std::stoi((*it)[1].str()), ++ring) << text;
+                    read[word.size() - static_cast<std::size_t>(ring)] = (*it)[2].str()[0];
+                }
+                EXPECT_EQ(read, word) << text;
+            } else {
+                ASSERT_TRUE(std::regex_search(text, match, flip)) << text;
+                const int bit = std::stoi(match[4].str());
+                const std::size_t at = word.size() - 1 - static_cast<std::size_t>(bit);
+                EXPECT_EQ(std::stoi(match[1].str()), bit + 1);
+                EXPECT_EQ(std::stoi(match[5].str()), bit + 1);
+                EXPECT_EQ(match[2].str()[0], word[at]);
+                EXPECT_EQ(match[3].str()[0], next[at]);
+                std::string flipped = word;
+                flipped[at] = next[at];
+                EXPECT_EQ(flipped, next) << text;
+                EXPECT_NE(text.find(next), std::string::npos);
+            }
+        }
+    }
 }
 
 }  // namespace

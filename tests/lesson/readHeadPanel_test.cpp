@@ -22,8 +22,11 @@ TEST(ReadHeadPanel, VerdictFollowsTheSweepOverATurn) {
         misreads += panel.misread ? 1 : 0;
     }
     EXPECT_GT(misreads, 0);
-    EXPECT_EQ(readHeadPanel(words, turn, 190).sectorWord, "Wort des Sektors: 1000 (Wort 9 von 16)");
-    EXPECT_EQ(misreadLine(0, 1), "Gray-Code: 0 Fehllesungen · Dualcode: 1 Fehllesung je Umdrehung");
+    EXPECT_EQ(readHeadPanel(words, turn, 190).sectorWord,
+              "Wort des Sektors: 1000 (Position 9 von 16)");
+    EXPECT_EQ(misreadLine({{}, 0, 0}, {{}, 1, 1}),
+              "Gray-Code: 0 Fehllesungen, 0 Sprünge · Dualcode: 1 Fehllesung, 1 Sprung je "
+              "Umdrehung");
     EXPECT_EQ(degreesText(turnAngle(350, kHeadTurnFrames / 2)), "170,00°");
 }
 

@@ -9,6 +9,7 @@
 
 #include "gray/GrayUnit.h"
 #include "gray/cycleCheck.h"
+#include "gray/grayCycle.h"
 #include "tests/support/standInWindow.h"
 
 namespace {
@@ -139,6 +140,56 @@ TEST(ReadHead, ATurnedRingIsDrawnTurned) {
     // Ring 1 starts at 12 o'clock with word 00, ring 2 at 3 o'clock as ever.
     EXPECT_EQ(calls[4], "pie 0 0 700 700 350 -650 -650 350");
     EXPECT_EQ(calls[12], "pie 116 116 584 584 700 350 350 -650");
+}
+
+// The jumps of a turn against a model that samples the turn finely and reads each ring by its
+// own arithmetic: for n = 6, 10 and 16, every ring and offsets below half a sector, both disks.
+// The Gray disk never jumps; the binary disk does, also where no reading is a misread.
+TEST(ReadHead, JumpsMatchASampledTurnAndTheGrayDiskNeverJumps) {
+    for (const int n : {6, 10, 16}) {
+        const std::vector<std::string> grayWords = TGrayCycle::of(*TCodeCount::of(n)).words();
+        const std::size_t rings = grayWords.front().size();
+        const double width = 360.0 / n;
+        for (const std::vector<std::string>& words : {grayWords, binaryWords(n)}) {
+            for (std::size_t ring = 0; ring < rings; ++ring) {
+                for (const double share : {0.1, 0.25, 0.45}) {
+                    std::vector<double> offsets(rings, 0.0);
+                    offsets[ring] = share * width;
+                    // The model: a new reading where the head's sector or the word changes.
+                    int jumps = 0;
+                    int lastHead = -1;
+                    std::string lastWord;
+                    constexpr int kSamples = 200000;
+                    for (int i = 0; i < kSamples; ++i) {
+                        const double angle = (i + 0.5) * 360.0 / kSamples;
+                        const int head = static_cast<int>(angle / width);
+                        std::string word(rings, '0');
+                        for (std::size_t r = 0; r < rings; ++r) {
+                            const double turned = angle - offsets[r] + 360.0;
+                            const auto sector = static_cast<std::size_t>(turned / width) %
+                                                static_cast<std::size_t>(n);
+                            word[rings - 1 - r] = words[sector][rings - 1 - r];
+                        }
+                        if (head == lastHead && word == lastWord) continue;
+                        lastHead = head;
+                        lastWord = word;
+                        const auto read = std::find(words.begin(), words.end(), word);
+                        const int position = read == words.end() ? -1 : int(read - words.begin());
+                        jumps += position != head && position != (head + n - 1) % n ? 1 : 0;
+                    }
+                    const TSweep turn = sweep(words, offsets);
+                    EXPECT_EQ(turn.jumps, jumps) << n << " ring " << ring + 1 << " " << share;
+                    if (&words == &grayWords) {
+                        EXPECT_EQ(turn.jumps, 0) << n << " ring " << ring + 1;
+                    }
+                }
+            }
+        }
+    }
+    // Ring 1 turned on the binary disk of 16: no misread, yet jumps such as 4 → 6 → 5.
+    const TSweep binary = sweep(binaryWords(16), {5.625, 0, 0, 0});
+    EXPECT_EQ(binary.misreads, 0);
+    EXPECT_GT(binary.jumps, 0);
 }
 
 }  // namespace

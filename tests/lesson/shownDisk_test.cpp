@@ -44,20 +44,20 @@ TEST_F(ShownDisk, TheDiskShownFollowsDualcodeAndVersatz) {
          563,
          grayWords,
          {},
-         "Wort 8 von 16: 0100",
-         "0100 → Dualzahl 0111 → Nummer 7 im vollständigen Code → Wort 8 von 16",
+         "Position 8 von 16: 0100",
+         "0100 → Dualzahl 0111 → Nummer 7 im vollständigen Code → 7 + 1 = Position 8 von 16",
          1},
         {true,
          false,
          0,
          grayWords,
          {},
-         "Wort 8 von 16: 0100",
-         "0100 → Dualzahl 0111 → Nummer 7 im vollständigen Code → Wort 8 von 16",
+         "Position 8 von 16: 0100",
+         "0100 → Dualzahl 0111 → Nummer 7 im vollständigen Code → 7 + 1 = Position 8 von 16",
          1},
-        {true, true, 0, binary, ringOffsets(4, 3, 0), "Wort 8 von 16 im Dualcode: 0111",
-         "Zum nächsten Wort 1000 ändern sich 4 Bits: 0, 1, 2 und 3", 4},
-        {true, false, 563, grayWords, turned, "Wort 8 von 16: 0100",
+        {true, true, 0, binary, ringOffsets(4, 3, 0), "Position 8 von 16 im Dualcode: 0111",
+         "Zum nächsten Codewort 1000 ändern sich 4 Bits: 0, 1, 2 und 3", 4},
+        {true, false, 563, grayWords, turned, "Position 8 von 16: 0100",
          "Ring 4 (innen, Bit 3) um 5,63° versetzt", 1},
     };
     for (const auto& c : cases) {
@@ -116,6 +116,28 @@ TEST_F(ShownDisk, OnlyAShownHeadTurnsAndHidingItStopsTheTurn) {
     model.setShown(false);
     EXPECT_FALSE(model.turning());
     EXPECT_EQ(model.turnButtonText(), "Drehen");
+}
+
+// "Drehen" logs the positions read, the binary disk's jumps marked: with ring 1 a quarter
+// sector on, sector 5 reads 6 before 5 (0101 while the head is over 0100).
+TEST_F(ShownDisk, ATurnLogsThePositionsReadAndItsJumps) {
+    model.setShown(true);
+    model.setRing(0);
+    model.setOffsetUnits(563);
+    model.setBinary(true);
+    EXPECT_EQ(model.readingLog(), "");
+    model.setAngle(60);  // sector 3
+    model.startOrStopTurn();
+    for (int frame = 0; frame < 60; ++frame) model.advanceTurn();  // to 146.4°, sector 7
+    EXPECT_EQ(model.readingLog(), "Gelesen: 3 → 4 → 6! → 5 → 6 → 8! → 7");
+    EXPECT_EQ(model.countLine(),
+              "Gray-Code: 0 Fehllesungen, 0 Sprünge · Dualcode: 0 Fehllesungen, 8 Sprünge je "
+              "Umdrehung");
+    while (model.turning()) model.advanceTurn();
+    EXPECT_TRUE(model.readingLog().starts_with("Gelesen: … "));
+    EXPECT_TRUE(model.readingLog().ends_with(" → 4! → 3"));  // back where it began
+    model.setBinary(false);                                  // the log is of one disk
+    EXPECT_EQ(model.readingLog(), "");
 }
 
 TEST_F(ShownDisk, ANewTableFitsTheRingAndOffsetAndNoNumberLeavesTheAngle) {

@@ -50,6 +50,7 @@ std::vector<std::string> cycleOf(int n) {
 struct TText {
     int x, y, width, height;
     std::string text;
+    bool bold;
     double centreX() const { return x + width / 2.0; }
     double centreY() const { return y + height / 2.0; }
 };
@@ -99,6 +100,7 @@ TPage draw(const TSheet& sheet) {
             in >> brush;
         } else if (name == "textOut") {
             TText text{};
+            text.bold = bold;
             in >> text.x >> text.y;
             in.get();
             std::getline(in, text.text);
@@ -207,15 +209,24 @@ TEST(Worksheet, Disks120MillimetresAcrossBlankOnTheSheetAndBlackExactlyForAOneWh
             EXPECT_EQ(ring.y1 + ring.y2, rim.y1 + rim.y2);
         }
         const int bits = bitsFor(sheet.n);
-        if (sheet.kind == TSheetKind::FillDisk && !sheet.solution) {
-            // Rim, the rings' borders and the centre disc; nothing black, no wedge.
-            EXPECT_EQ(rings.size(), static_cast<std::size_t>(bits + 1));
-            for (const std::string& call : page.calls) EXPECT_NE(call, "brush black");
-            EXPECT_TRUE(pies.empty());
-            return;
+        // Ring by ring from the outside, sector by sector from 3 o'clock. The disk to shade
+        // has a quarter of its sectors (at least two) filled, their numbers bold; the others
+        // stay white.
+        std::vector<std::string> words = cycleOf(sheet.n);
+        if (sheet.kind == TSheetKind::FillDisk) {
+            std::set<int> given;
+            for (const TText& text : page.texts) {
+                if (text.bold && !text.text.empty() &&
+                    text.text.find_first_not_of("0123456789") == std::string::npos) {
+                    given.insert(std::stoi(text.text) - 1);
+                }
+            }
+            EXPECT_EQ(given.size(), static_cast<std::size_t>(std::max(2, sheet.n / 4)));
+            for (int sector = 0; sector < sheet.n && !sheet.solution; ++sector) {
+                auto& word = words[static_cast<std::size_t>(sector)];
+                if (!given.contains(sector)) word.assign(word.size(), '0');
+            }
         }
-        // Ring by ring from the outside, sector by sector from 3 o'clock.
-        const std::vector<std::string> words = cycleOf(sheet.n);
         ASSERT_EQ(pies.size(), static_cast<std::size_t>(sheet.n * bits));
         for (int ring = 0; ring < bits; ++ring) {
             for (int sector = 0; sector < sheet.n; ++sector) {
@@ -254,6 +265,32 @@ std::array<std::map<std::pair<int, int>, std::string>, 5> tableColumns(const TPa
         }
     }
     return columns;
+}
+
+// Room to write up to 16 words: rows at least 7 mm high and the binary columns at least 5 mm
+// per digit, read from the grid's lines; above that the table still fits the width.
+TEST(Worksheet, FillTableCellsLeaveRoomToWriteUpToSixteenWords) {
+    for (const int n : {4, 6, 10, 16, 32, 64}) {
+        SCOPED_TRACE(std::to_string(n) + " words");
+        const TPage page = draw({TSheetKind::FillTable, n, 17, false});
+        std::set<int> columns;
+        std::set<int> rows;
+        for (const TBox& line : page.of("line")) {
+            if (line.y1 >= cycleTop(page)) continue;
+            if (line.x1 == line.x2) columns.insert(line.x1);
+            if (line.y1 == line.y2) rows.insert(line.y1);
+        }
+        const std::vector<int> xs(columns.begin(), columns.end());
+        std::vector<int> ys(rows.begin(), rows.end());
+        std::erase_if(ys, [&rows](int y) { return rows.contains(y - 3); });  // the double rule
+        ASSERT_GE(xs.size(), 6u);
+        EXPECT_LE(xs.back(), kSheetWidth - kSheetMargin);
+        if (n > 16) continue;
+        for (std::size_t i = 1; i < ys.size(); ++i) EXPECT_GE(ys[i] - ys[i - 1], 70);
+        for (const std::size_t column : {1u, 2u, 3u}) {
+            EXPECT_GE(xs[column + 1] - xs[column], bitsFor(n) * 50) << "column " << column;
+        }
+    }
 }
 
 TEST(Worksheet, FillTableLeavesCellsBlankOnTheSheetOnlyAndTheSolutionFillsEveryCell) {
@@ -383,13 +420,10 @@ TEST(Worksheet, TheSameVariantDrawsTheSameCallsAndAnotherOneOthers) {
                 };
                 SCOPED_TRACE(sheetTitle({kind, n, 17, solution}));
                 EXPECT_EQ(calls(17), calls(17));
-                // A disk to shade has nothing to choose; the others choose anew.
-                if (kind == TSheetKind::FillDisk) {
-                    EXPECT_EQ(calls(17), calls(4711));
-                } else {
-                    EXPECT_NE(calls(17), calls(4711));
-                    EXPECT_NE(calls(17), calls(18));
-                }
+                // Every kind chooses anew: the blank cells, the sectors to read, the sectors
+                // filled in advance.
+                EXPECT_NE(calls(17), calls(4711));
+                EXPECT_NE(calls(17), calls(18));
             }
         }
     }

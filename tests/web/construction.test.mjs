@@ -23,8 +23,9 @@ after(async () => {
 
 const range = (from, to) => [...Array(to - from + 1).keys()].map((i) => from + i);
 
-// The steps of n words: the words after each, the numbers of the rows it marks, and whether
-// it puts a prefix bit in front.
+// The steps of n words: the words after each, the numbers of the rows it marks, whether it puts
+// a prefix bit in front, and the rows' numbers as the table shows them (the closed cycle's are
+// those of the full code).
 function stepsOf(n) {
     const { bits, full, firstDropped, lastDropped } = cutOf(n);
     const steps = [{ words: ["0", "1"], marked: [], prefix: false }];
@@ -35,7 +36,9 @@ function stepsOf(n) {
     }
     steps.push({ words: range(0, full - 1).map((i) => reflected(i, bits)),
         marked: range(firstDropped, lastDropped), prefix: false });
-    steps.push({ words: keptWords(n), marked: [], prefix: false });
+    for (const step of steps) step.numbers = range(0, step.words.length - 1);
+    steps.push({ words: keptWords(n), marked: [], prefix: false,
+        numbers: range(0, full - 1).filter((i) => i < firstDropped || i > lastDropped) });
     return steps;
 }
 
@@ -80,13 +83,13 @@ const prefixBit = "rgb(0, 110, 0)";
 // The panel at step (0-based) of n's steps, as computed here.
 const expectStep = async (n, step, why) => {
     const steps = stepsOf(n);
-    const { words, marked, prefix } = steps[step];
+    const { words, marked, prefix, numbers } = steps[step];
     const panel = await shown();
     const counter = `Schritt ${step + 1} von ${steps.length}`;
     assert.equal(panel.counter, counter, why);
     assert.equal(panel.announcement, `${counter}: ${panel.text}`, why);
     assert.deepEqual(panel.rows.map((row) => row.word), words, why);
-    assert.deepEqual(panel.rows.map((row) => row.number), range(0, words.length - 1), why);
+    assert.deepEqual(panel.rows.map((row) => row.number), numbers, why);
     assert.deepEqual(panel.rows.filter((row) => row.background === markedRow)
         .map((row) => row.number), marked, why);
     assert.deepEqual(panel.rows.map((row) => row.prefix),
@@ -115,7 +118,7 @@ test("Strg+K opens the construction of 10, and its keys walk all six steps", asy
         await page.keyboard.press(key);
         await expectStep(10, step, key);
     }
-    assert.match((await shown()).text, /^Entfernen: .* 6 mit \* markierten Wörter 9 bis 14 /);
+    assert.match((await shown()).text, /^Entfernen: .* 6 mit \* markierten Wörter mit den Nummern 9 bis 14 /);
 });
 
 test("Space plays one step each 1.5 s, and Anhalten stops", async () => {
@@ -196,9 +199,9 @@ test("the read head's panel decodes the word it reads back to its place", async 
     const box = await page.locator("#disk").boundingBox();
     // [sector, decoding]: below the dropped block, and above it with its length taken away.
     const sectors = [
-        [2, "0011 → Dualzahl 0010 → Nummer 2 im vollständigen Code → Wort 3 von 10"],
+        [2, "0011 → Dualzahl 0010 → Nummer 2 im vollständigen Code → 2 + 1 = Position 3 von 10"],
         [9, "1000 → Dualzahl 1111 → Nummer 15 im vollständigen Code → 15 − 6 entfernte Wörter " +
-            "= Position 9 → Wort 10 von 10"],
+            "+ 1 = Position 10 von 10"],
     ];
     for (const [sector, decoding] of sectors) {
         const angle = (sector + 0.5) * 2 * Math.PI / 10;

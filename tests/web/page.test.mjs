@@ -85,7 +85,7 @@ test("a tapped sector is selected in the listing, the table and the status line"
         box.y + box.height / 2 - radius * Math.sin(angle));
     assert.equal(await page.getAttribute("#listing li:nth-child(3)", "aria-selected"), "true");
     assert.equal(await page.locator("#table tbody tr.selected td").first().textContent(), "2");
-    assert.match(await page.textContent("#status"), /^Wort 3 von 10: 0011 {2}· {2}Nummer 2/);
+    assert.match(await page.textContent("#status"), /^Position 3 von 10: 0011 {2}· {2}Nummer 2/);
     await page.focus("#listing");
     await page.keyboard.press("ArrowUp");
     assert.equal(await page.locator("#listing li.selected").textContent(), "0001");
@@ -94,7 +94,7 @@ test("a tapped sector is selected in the listing, the table and the status line"
     await page.keyboard.press("ArrowLeft");
     assert.equal(await page.locator("#listing li.selected").textContent(), "1000");
     assert.match(await page.getAttribute("#disk", "aria-description"),
-        /^n = 10 Codewörter, 4 Ringe\. Wort 10 von 10/);
+        /^n = 10 Codewörter, 4 Ringe\. Position 10 von 10/);
 });
 
 test("copying puts the table on the clipboard, tab-separated", async () => {
@@ -144,6 +144,7 @@ function sampledMisreads(words, ring, offset) {
     const bits = words[0].length;
     const sectorOf = (angle) => Math.floor((((angle % 360) + 360) % 360) / (360 / n)) % n;
     let misreads = 0;
+    let jumps = 0;  // neither the head's sector nor the one before it
     let last = "";
     for (let step = 0; step < 360 * 1000; ++step) {
         const angle = (step + 0.5) / 1000;
@@ -153,9 +154,10 @@ function sampledMisreads(words, ring, offset) {
         const key = `${head} ${read}`;
         const near = [head, (head + 1) % n, (head + n - 1) % n].map((s) => words[s]);
         if (key !== last && !near.includes(read)) ++misreads;
+        if (key !== last && !near.slice(0, 3).filter((_, i) => i !== 1).includes(read)) ++jumps;
         last = key;
     }
-    return misreads;
+    return { misreads, jumps };
 }
 
 test("the read head misreads on the binary disk with a turned ring, as a sampled turn counts",
@@ -178,5 +180,6 @@ test("the read head misreads on the binary disk with a turned ring, as a sampled
         const binary = [...Array(16).keys()].map((i) => i.toString(2).padStart(4, "0"));
         const [gray, dual] = [keptWords(16), binary].map((w) => sampledMisreads(w, 3, 5.6));
         assert.equal(await page.textContent("#countLine"),
-            `Gray-Code: ${gray} Fehllesungen · Dualcode: ${dual} Fehllesungen je Umdrehung`);
+            `Gray-Code: ${gray.misreads} Fehllesungen, ${gray.jumps} Sprünge · ` +
+            `Dualcode: ${dual.misreads} Fehllesungen, ${dual.jumps} Sprünge je Umdrehung`);
     });

@@ -25,13 +25,13 @@ after(async () => {
 // The sector (0-based) that a question about the code of n words names, and its answer.
 function solve(question, n) {
     const words = keptWords(n);
-    const [, word, number] = question.match(/(?:auf|Vom Wort|das Wort) ([01]+)|Sektor (\d+)/);
+    const [, word, number] = question.match(/(?:auf|Vom Codewort|das Codewort) ([01]+)|Position (\d+)\?/);
     const sector = word === undefined ? Number(number) - 1 : words.indexOf(word);
     assert.ok(sector >= 0 && question.includes(`mit ${n} Wörtern`), question);
     const [at, next] = [words[sector], words[(sector + 1) % n]];
     const answer = question.startsWith("Welches Codewort folgt") ? next
         // Ring 1 is the outermost, the word's last bit.
-        : question.startsWith("Vom Wort") ? String(at.length - [...at].findIndex((b, i) => b !== next[i]))
+        : question.startsWith("Vom Codewort") ? String(at.length - [...at].findIndex((b, i) => b !== next[i]))
         : question.startsWith("Welches Codewort steht") ? at : String(sector + 1);
     return { sector, answer };
 }
@@ -53,7 +53,7 @@ const shown = () => page.evaluate(() => {
         .filter((radio) => radio.checkVisibility());
     return {
         ...Object.fromEntries(["practiceProgress", "practiceQuestion", "practiceConfirm",
-            "practiceFeedback", "practiceScore", "status"].map((id) => [id, $(id).textContent])),
+            "practiceFeedback", "practiceScore", "practiceExplanation", "status"].map((id) => [id, $(id).textContent])),
         labels: radios.map((radio) => radio.nextElementSibling.textContent),
         words: radios.map((radio) => radio.getAttribute("aria-label")),
         colour: getComputedStyle($("practiceFeedback")).color,
@@ -67,13 +67,18 @@ const shown = () => page.evaluate(() => {
 async function answer(right, n, why) {
     const task = await shown();
     const { sector, answer: expected } = solve(task.practiceQuestion, n);
-    const off = Math.abs(((task.mark - (sector + 0.5) * 360 / n + 540) % 360) - 180);
-    assert.ok(off < 90 / n, `${why}: the mark at ${task.mark}° is on sector ${sector}`);
+    // Only a sector to read is marked; a mark on another task would show its answer.
+    if (task.practiceQuestion.startsWith("Welches Codewort steht")) {
+        const off = Math.abs(((task.mark - (sector + 0.5) * 360 / n + 540) % 360) - 180);
+        assert.ok(off < 90 / n, `${why}: the mark at ${task.mark}° is on sector ${sector}`);
+    } else {
+        assert.equal(task.mark, null, why);
+    }
     if (task.hidden.includes("answer")) {
-        assert.deepEqual(task.labels, task.words.map((word, i) => `${i + 1}   ${word}`), why);
-        const key = (task.words.indexOf(expected) + (right ? 0 : 1)) % 4 + 1;
-        await page.keyboard.press(String(key));
-        assert.equal((await shown()).focused, `choice${key - 1}`, why);
+        assert.deepEqual(task.labels, task.words.map((word, i) => `${"abcd"[i]})   ${word}`), why);
+        const choice = (task.words.indexOf(expected) + (right ? 0 : 1)) % 4;
+        await page.keyboard.press(choice % 2 === 0 ? "abcd"[choice] : "ABCD"[choice]);
+        assert.equal((await shown()).focused, `choice${choice}`, why);
     } else {
         assert.equal(task.focused, "answer", why);
         // "Ring 2" counts as "2".
@@ -82,7 +87,8 @@ async function answer(right, n, why) {
     await page.keyboard.press("Enter");
     const checked = await shown();
     assert.equal(checked.practiceFeedback,
-        right ? "Richtig!" : `Leider falsch – richtig ist ${expected}`, why);
+        right ? "Richtig!" : `Leider falsch – richtig ist ${expected}.`, why);
+    assert.equal(checked.practiceExplanation === "", right, why);
     assert.equal(checked.colour, right ? "rgb(0, 110, 0)" : "rgb(200, 0, 0)", why);
     assert.deepEqual([checked.practiceConfirm, checked.focused, checked.practiceProgress],
         ["Weiter", "practiceConfirm", task.practiceProgress], why);
@@ -107,6 +113,10 @@ test("a round by keyboard in place of the table and listing, which come back", a
     const over = await shown();
     assert.deepEqual([over.practiceProgress, over.practiceScore, over.practiceConfirm, over.mark],
         ["Runde beendet", "7 von 10 richtig", "Neue Runde", null]);
+    await page.getByRole("button", { name: "Falsche Aufgaben wiederholen" }).click();
+    assert.equal((await shown()).practiceProgress, "Aufgabe 1 von 3");
+    for (let i = 0; i < 3; ++i) await answer(true, 10, `missed task ${i + 1}`);
+    assert.equal((await shown()).practiceScore, "3 von 3 richtig");
     await page.keyboard.press("Enter");
     assert.equal((await shown()).practiceProgress, "Aufgabe 1 von 10");
     await answer(true, 10, "a new round");
@@ -141,18 +151,19 @@ test("Für Moodle speichern… downloads twenty tasks of the count as Moodle XML
             errors: doc.getElementsByTagName("parsererror").length,
             questions: doc.getElementsByTagName("question").length,
             category: texts("question[type=category] > category > text"),
-            // A sector to read is asked in HTML, with its disk as a picture.
+            // Every question in HTML, with its disk as a picture and its explanation.
             asked: texts("questiontext > text").map((html) => html.replace(/<[^>]*>/g, "")),
             pictures: texts('questiontext[format=html] > file[encoding=base64]').map(atob)
                 .filter((svg) => svg.includes("<svg")).length,
-            sectorsToRead: texts("questiontext > text")
-                .filter((text) => text.includes("Welches Codewort steht")).length,
-            right: texts('answer[fraction="100"] > text'),
+            explained: texts("generalfeedback > text").filter((text) => text !== "").length,
+            names: texts("question > name > text"),
+            right: [...doc.querySelectorAll("question:not([type=category])")].map((question) =>
+                question.querySelector('answer[fraction="100"] > text').textContent),
         };
     }, readFileSync(await file.path(), "utf8"));
     assert.deepEqual([bank.errors, bank.questions, bank.category],
         [0, 21, ["Zyklora/Gray-Code n=16"]]);
-    assert.equal(bank.pictures, bank.sectorsToRead);
+    assert.deepEqual([bank.pictures, bank.explained, new Set(bank.names).size], [20, 20, 20]);
     assert.deepEqual(bank.right, bank.asked.map((question) => solve(question, 16).answer));
     assert.equal(bank.right.length, 20);
 });
@@ -176,8 +187,8 @@ test("the practice's exports check what they are given", async () => {
     engine._initialize();
     const everything = () => {
         for (const number of [-1, 0, 1, 4, 5, 2 ** 31 - 1, -(2 ** 31)]) {
-            for (const name of ["practicePick", "practiceDigit", "practiceType", "practiceSeed",
-                "practiceConfirm", "practice", "moodle"]) {
+            for (const name of ["practicePick", "practiceKey", "practiceType", "practiceSeed",
+                "practiceConfirm", "practiceRepeatWrong", "practiceKind", "practice", "moodle"]) {
                 engine[name](number);
             }
         }

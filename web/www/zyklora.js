@@ -221,8 +221,8 @@
             $("offset").value = offset;
         },
         showHead: (shown, at, length, misread, turning) => {
-            const [angle, word, sectorWord, verdict, offset, countLine, turnText, decoding] =
-                text(at, length).split("\n");
+            const [angle, word, sectorWord, verdict, offset, countLine, turnText, decoding,
+                log] = text(at, length).split("\n");
             $("headPanel").hidden = shown === 0;
             $("headButton").setAttribute("aria-pressed", String(shown !== 0));
             document.body.classList.toggle("headShown", shown !== 0);
@@ -230,7 +230,8 @@
             // every step of a turn.
             for (const [id, shownText] of [["headAngle", angle], ["readWord", word],
                 ["sectorWord", sectorWord], ["verdict", verdict], ["readDecoding", decoding],
-                ["offsetValue", offset], ["countLine", countLine], ["turnButton", turnText]]) {
+                ["offsetValue", offset], ["countLine", countLine], ["turnButton", turnText],
+                ["readingLog", log]]) {
                 if ($(id).textContent !== shownText) $(id).textContent = shownText;
             }
             $("offset").setAttribute("aria-valuetext", offset);
@@ -268,10 +269,11 @@
             const end = marked[marked.length - 1].getBoundingClientRect().bottom - top;
             box.scrollTop = Math.min(start, Math.max(0, end - box.clientHeight));
         },
-        // The practice panel; choices are "label, word", the last of lines what is typed.
+        // The practice panel; choices are "label, word", kinds "chosen, name", the last of
+        // lines what is typed.
         showPractice: (shown, at, length, choicesAt, choicesLength, picked, typed, checked,
-            verdict, finished) => {
-            const [progress, question, button, feedback, score, ...typedText] =
+            verdict, finished, repeat, kindsAt, kindsLength) => {
+            const [progress, question, button, feedback, score, explanation, ...typedText] =
                 text(at, length).split("\n");
             $("practicePanel").hidden = shown === 0;
             $("practiceButton").setAttribute("aria-pressed", String(shown !== 0));
@@ -298,6 +300,13 @@
             $("practiceFeedback").classList.toggle("right", verdict === 1);
             $("practiceFeedback").classList.toggle("wrong", verdict === 2);
             $("practiceScore").textContent = score ?? "";
+            $("practiceExplanation").textContent = explanation ?? "";
+            $("repeatWrong").hidden = repeat === 0;
+            text(kindsAt, kindsLength).split("\n").slice(0, -1).forEach((line, i) => {
+                const [chosen, name] = line.split("\t");
+                $(`kind${i}`).checked = chosen === "1";
+                $(`kind${i}`).nextElementSibling.textContent = name;
+            });
             practiceState = { typed, checked, finished, picked };
         },
         // The question bank, as a download.
@@ -490,11 +499,22 @@
         focusPractice();
     });
     const practicePick = guarded((choice) => engine.practicePick(choice));
-    // Digits pick a choice; where the task has none, they are typed.
-    const practiceDigit = guarded((digit) => {
-        if (engine.practiceDigit(digit) === 0) return false;
+    // The letters of the choices pick one; where the task has none, they are typed.
+    const practiceKey = guarded((key) => {
+        const buffer = new Uint8Array(engine.memory.buffer, engine.countBuffer(),
+            engine.countCapacity());
+        if (engine.practiceKey(encoder.encodeInto(key, buffer).written) === 0) return false;
         focusPractice();
         return true;
+    });
+    const practiceRepeatWrong = guarded(() => {
+        engine.practiceRepeatWrong();
+        paint();
+        focusPractice();
+    });
+    const practiceKind = guarded((kind) => {
+        engine.practiceKind(kind, $(`kind${kind}`).checked ? 1 : 0);
+        paint();
     });
     const practiceType = guarded(() => {
         const buffer = new Uint8Array(engine.memory.buffer, engine.answerBuffer(),
@@ -677,14 +697,18 @@
         }
         $("answer").addEventListener("input", practiceType);
         $("moodleButton").addEventListener("click", saveMoodle);
+        $("repeatWrong").addEventListener("click", practiceRepeatWrong);
+        for (let i = 0; i < 4; ++i) {
+            $(`kind${i}`).addEventListener("change", () => practiceKind(i));
+        }
         // Anywhere in the panel: Enter checks and goes on (other buttons keep their own Enter),
-        // digits pick.
+        // the letters of the choices pick.
         $("practicePanel").addEventListener("keydown", (event) => {
             if (event.ctrlKey || event.altKey || event.metaKey) return;
             if (event.key === "Enter" && !event.target.matches("button:not(#practiceConfirm)")) {
                 event.preventDefault();
                 practiceConfirm();
-            } else if (/^[0-9]$/.test(event.key) && practiceDigit(Number(event.key))) {
+            } else if (/^[a-dA-D]$/.test(event.key) && practiceKey(event.key)) {
                 event.preventDefault();
             }
         });
