@@ -26,37 +26,13 @@ void onFile(const std::string& fileName, Work work) {
     }
 }
 
-// Whether some path from root holds more than limit nodes; stops at the first such node.
-bool deeperThan(const TBinTreeNode* root, int limit) {
-    struct Position {
-        const TBinTreeNode* node;
-        int depth;
-    };
-    std::vector<Position> pending;
-    if (root != nullptr) pending.push_back({root, 1});
-    while (!pending.empty()) {
-        const Position position = pending.back();
-        pending.pop_back();
-        if (position.depth > limit) return true;
-        if (position.node->getRight() != nullptr) {
-            pending.push_back({position.node->getRight(), position.depth + 1});
-        }
-        if (position.node->getLeft() != nullptr) {
-            pending.push_back({position.node->getLeft(), position.depth + 1});
-        }
-    }
-    return false;
-}
-
 // TBinTree's save and load on POSIX files.
 class TPosixTreeFiles : public TTreeFiles {
 public:
     void save(TBinTree& tree, const std::string& fileName) override {
         onFile(fileName, [&] {
-            if (deeperThan(tree.root(), TBinTree::kMaxLoadDepth)) {
-                throw EWriteError("Der Baum ist zu tief zum Speichern (mehr als " +
-                                  std::to_string(TBinTree::kMaxLoadDepth) + " Ebenen)");
-            }
+            // A tree deeper than any load accepts is refused while it is written, before the
+            // temporary file replaces anything.
             TReplacingFile file(fileName);
             tree.saveToStream(file.stream());
             file.commit();

@@ -65,12 +65,22 @@ private:
 
 void TBinTree::saveToStream(TStream& stream) {
     TWriter writer(stream, TBinTree::kStreamBufferSize);
-    // Pre-order: after a node comes its left subtree; only right subtrees wait on the stack.
-    std::vector<TBinTreeNode*> pendingRight;
+    // Pre-order: after a node comes its left subtree; only right subtrees wait on the stack, with
+    // their depth, so that a tree that no load would accept is refused on the way.
+    struct TPending {
+        TBinTreeNode* node;
+        int depth;
+    };
+    std::vector<TPending> pendingRight;
+    int depth = 1;
     // Trees hold many values of one class: the encoded name of the last class is kept.
     std::string_view lastName;
     std::vector<std::uint8_t> encodedName;
     for (TBinTreeNode* node = m_root.get(); node != nullptr;) {
+        if (depth > kMaxLoadDepth) {
+            throw EWriteError("Der Baum ist zu tief zum Speichern (mehr als " +
+                              std::to_string(kMaxLoadDepth) + " Ebenen)");
+        }
         TBase& value = *node->getValue();
         const std::string_view name = value.className();
         const bool sameName = name.data() == lastName.data() || name == lastName;
@@ -82,16 +92,15 @@ void TBinTree::saveToStream(TStream& stream) {
         value.saveValue(writer);
         TBinTreeNode* const left = node->getLeft();
         TBinTreeNode* const right = node->getRight();
-        const auto flag = [](const TBinTreeNode* subtree) {
-            return static_cast<std::uint8_t>(subtree ? TValueTag::tagTrue : TValueTag::tagFalse);
-        };
-        const std::uint8_t flags[] = {flag(left), flag(right)};
-        writer.putBytes(flags);
-        if (right != nullptr) pendingRight.push_back(right);
+        writer.putBoolean(left != nullptr);
+        writer.putBoolean(right != nullptr);
+        if (right != nullptr) pendingRight.push_back({right, depth + 1});
         if (left != nullptr) {
             node = left;
+            ++depth;
         } else if (!pendingRight.empty()) {
-            node = pendingRight.back();
+            node = pendingRight.back().node;
+            depth = pendingRight.back().depth;
             pendingRight.pop_back();
         } else {
             node = nullptr;

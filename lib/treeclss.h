@@ -106,8 +106,8 @@ public:
     // each the value's class name, its payload, and whether a left and a right subtree follow.
     // The new content replaces the file only once it is complete on disk; on failure the file
     // is left as it was. A tree deeper than kMaxLoadDepth, which load would refuse, is refused
-    // before anything is opened, with EWriteError "Der Baum ist zu tief zum Speichern (mehr als
-    // 10000 Ebenen)". Only regular files the caller may write are replaced (see
+    // while it is written, before anything is replaced, with EWriteError "Der Baum ist zu tief
+    // zum Speichern (mehr als 10000 Ebenen)". Only regular files the caller may write are replaced (see
     // TReplacingFile); in a folder that refuses the temporary file, a writable file is written
     // in place, which a failure while writing can leave cut. Raises EFCreateError, EWriteError.
     // Every EStreamError it raises carries fileName as a full path (made absolute, links not
@@ -139,8 +139,9 @@ public:
     static constexpr int kMaxLoadDepth = 10000;
     // The buffer of the writer and the reader that save and load use.
     static constexpr std::size_t kStreamBufferSize = 4000;
-    // save and load on an open stream, with a 4000-byte buffer. loadFromStream reads at least
-    // one record: an empty stream fails with "Stream-Lesefehler". They know no file name: their
+    // save and load on an open stream, with a 4000-byte buffer. saveToStream refuses a tree
+    // deeper than kMaxLoadDepth as save does, having written part of it. loadFromStream reads at
+    // least one record: an empty stream fails with "Stream-Lesefehler". They know no file name: their
     // errors leave EStreamError::fileName empty (save and load fill it in).
     void saveToStream(TStream& stream);
     void loadFromStream(TStream& stream);

@@ -131,9 +131,18 @@ public:
     void putTag(TValueTag tag) { putByte(static_cast<std::uint8_t>(tag)); }
     // The bytes as they are, without a tag.
     void putBytes(std::span<const std::uint8_t> bytes) {
-        if (m_bufferSize - m_count < bytes.size()) return putBytesAcrossHandOver(bytes);
-        std::memcpy(m_buffer.get() + m_count, bytes.data(), bytes.size());
-        m_count += bytes.size();
+        const std::size_t size = bytes.size();
+        if (m_bufferSize - m_count < size) return putBytesAcrossHandOver(bytes);
+        std::uint8_t* const at = m_buffer.get() + m_count;
+        if (size >= 8 && size <= 16) {
+            // A short run, such as a tree's class name on every node, as two overlapping
+            // words: no call into the library's memcpy.
+            std::memcpy(at, bytes.data(), 8);
+            std::memcpy(at + size - 8, bytes.data() + size - 8, 8);
+        } else {
+            std::memcpy(at, bytes.data(), size);
+        }
+        m_count += size;
     }
     // Hands the waiting bytes to the stream; calls it only when something waits.
     void flush();
