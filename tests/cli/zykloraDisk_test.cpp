@@ -4,6 +4,7 @@
 #include <cmath>
 #include <filesystem>
 
+#include "maker/diskGeometry.h"
 #include "tests/support/runProgram.h"
 #include "tests/support/tempDir.h"
 
@@ -35,7 +36,8 @@ TEST(ZykloraDisk, CallsAndRefusals) {
         {"30 svg --style slit --gap 0 -o " + dir.file("lose.svg"), 1,
          "zyklora-disk: Die Scheibe lässt sich so nicht schneiden:\n  Fehler: Lose Teile: Ring 2"},
         {"30 report --style slit --gap 0", 1, ""},
-        {"64 dxf --diameter 80 --rim 2", 1, "zyklora-disk: Die Scheibe lässt sich so nicht schneiden"},
+        {"64 dxf --diameter 80 --rim 2", 1,
+         "zyklora-disk: Die Scheibe lässt sich so nicht schneiden"},
     };
     for (const auto& c : cases) {
         const RunResult result = disk(dir, c.arguments);
@@ -65,11 +67,20 @@ TEST(ZykloraDisk, FilesReadAsMakersReadThem) {
     const RunResult read = runProgram("/usr/bin/python3", dir,
                                       std::string(ZYKLORA_READ_DXF) + " " + dir.file("d.dxf"));
     // n = 10 has 5 runs of 1 bits; the cuts are the rim, the shaft and 3 holes; 4 sensor marks.
-    EXPECT_EQ(read.out,
+    const std::size_t area = read.out.find("area GRAVUR ");
+    ASSERT_NE(area, std::string::npos) << read.out << read.err;
+    EXPECT_EQ(read.out.substr(0, area),
               "version AC1009\nerrors 0\ntypes POLYLINE\n"
-              "layer SCHNITT 1 5 5\nlayer GRAVUR 7 5 5\nlayer HILFSLINIEN 5 4 4\n"
-              "extmin -50.0 -50.0\nextmax 50.0 50.0\n")
-        << read.err;
+              "layer SCHNITT 1 5 5\nlayer GRAVUR 7 5 5\nlayer HILFSLINIEN 5 4 4\n");
+    EXPECT_EQ(read.out.substr(read.out.find("extmin")), "extmin -50.0 -50.0\nextmax 50.0 50.0\n");
+    // The engraving's area as the engine computes it for the runs of 1 bits.
+    TDiskSettings settings;
+    settings.holes = 3;
+    double expected = 0;
+    for (const TOutline& outline : diskGeometry(settings).outlines) {
+        if (outline.layer == TLayer::Engrave) expected += loopArea(outline.loops.front());
+    }
+    EXPECT_NEAR(std::stod(read.out.substr(area + 12)), expected, expected * 1e-3);
 }
 
 }  // namespace
