@@ -61,6 +61,12 @@ void inRange(double value, double least, double most, const std::string& option)
     }
 }
 
+// The message for an option given a value it does not take.
+std::string choices(const std::string& option, const std::string& allowed,
+                    const std::string& given) {
+    return option + ": " + allowed + ", nicht \"" + given + "\"";
+}
+
 struct TCall {
     TDiskSettings settings;
     std::string format;
@@ -94,23 +100,26 @@ TCall parse(std::span<char*> arguments) {
         {"--holes",
          [&s](const std::string& text, const std::string& option) {
              if (text != "0" && text != "3" && text != "4") {
-                 throw TRefused{option + ": 0, 3 oder 4, nicht \"" + text + "\""};
+                 throw TRefused{choices(option, "0, 3 oder 4", text)};
              }
              s.holes = text[0] - '0';
          }},
         {"--style",
-         [&s](const std::string& text, const std::string&) {
-             if (text != "print" && text != "slit") throw TWrongCall{};
+         [&s](const std::string& text, const std::string& option) {
+             if (text != "print" && text != "slit")
+                 throw TRefused{choices(option, "print oder slit", text)};
              s.style = text == "print" ? TDiskStyle::Print : TDiskStyle::Slit;
          }},
         {"--slit-bit",
-         [&s](const std::string& text, const std::string&) {
-             if (text != "0" && text != "1") throw TWrongCall{};
+         [&s](const std::string& text, const std::string& option) {
+             if (text != "0" && text != "1") throw TRefused{choices(option, "1 oder 0", text)};
              s.slitBit = text[0] - '0';
          }},
         {"--code",
-         [&s](const std::string& text, const std::string&) {
-             if (text != "zyklora" && text != "excess") throw TWrongCall{};
+         [&s](const std::string& text, const std::string& option) {
+             if (text != "zyklora" && text != "excess") {
+                 throw TRefused{choices(option, "zyklora oder excess", text)};
+             }
              s.code = text == "zyklora" ? TDiskCode::Zyklora : TDiskCode::Excess;
          }},
         {"--sensor-angles",

@@ -29,7 +29,7 @@ TEST(ZykloraDisk, CallsAndRefusals) {
         {"10", 2, "Aufruf: zyklora-disk"},
         {"10 svg --frobnicate", 2, "Aufruf: zyklora-disk"},
         {"10 pdf", 2, "Aufruf: zyklora-disk"},
-        {"10 svg --style wood", 2, "Aufruf: zyklora-disk"},
+        {"10 svg --style wood", 1, "zyklora-disk: --style: print oder slit, nicht \"wood\""},
         {"11 svg", 1, "zyklora-disk: ANZAHL muss eine gerade Zahl von 4 bis 64 sein"},
         {"10 svg --diameter 20", 1, "zyklora-disk: --diameter muss zwischen 30,0 und 300,0"},
         {"10 svg --kerf zwei", 1, "zyklora-disk: --kerf: \"zwei\" ist keine Zahl"},
