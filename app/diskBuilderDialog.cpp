@@ -207,25 +207,22 @@ void TDiskBuilderDialog::settingsChanged() {
     static_cast<TDiskPreview*>(m_preview)->setSettings(current);
     // The checks of both processes: errors red, warnings amber.
     QString shown;
-    for (const auto& [process, heading] :
-         {std::pair{TProcess::Laser, QStringLiteral("Laser und Plotter")},
-          {TProcess::Fdm, QStringLiteral("3D-Druck")}}) {
-        shown += QStringLiteral("<p><b>%1</b></p>").arg(heading);
-        for (const TDiskCheck& check : diskChecks(current, process)) {
-            const QString text = QString::fromStdString(check.text).toHtmlEscaped();
-            shown += check.verdict == TDiskCheck::TVerdict::Error
-                         ? QStringLiteral("<p style=\"color:#c00000\">Fehler: %1</p>").arg(text)
-                     : check.verdict == TDiskCheck::TVerdict::Warning
-                         ? QStringLiteral("<p style=\"color:#8a5a00\">Warnung: %1</p>").arg(text)
-                         : QStringLiteral("<p>OK: %1</p>").arg(text);
+    for (const TCheckGroup& group : checkGroups(current)) {
+        shown += QStringLiteral("<p><b>%1</b></p>")
+                     .arg(QString::fromUtf8(group.heading.data(),
+                                            static_cast<qsizetype>(group.heading.size())));
+        for (const TDiskCheck& check : group.checks) {
+            const QString colour = check.verdict == TDiskCheck::TVerdict::Error     ? "#c00000"
+                                   : check.verdict == TDiskCheck::TVerdict::Warning ? "#8a5a00"
+                                                                                    : "#000000";
+            shown += QStringLiteral("<p style=\"color:%1\">%2</p>")
+                         .arg(colour, QString::fromStdString(checkLine(check)).toHtmlEscaped());
         }
     }
     m_checks->setText(shown);
     for (const TDiskFileKind& kind : diskFileKinds()) {
-        const bool blocked =
-            (kind.process && blocks(diskChecks(current, *kind.process))) ||
-            (kind.file == TDiskFile::StlInlay && current.style != TDiskStyle::Print);
-        m_saveButtons[static_cast<std::size_t>(kind.file)]->setEnabled(!blocked);
+        m_saveButtons[static_cast<std::size_t>(kind.file)]->setEnabled(
+            diskFileRefusal(kind.file, current).empty());
     }
 }
 

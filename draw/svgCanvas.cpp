@@ -9,18 +9,12 @@
 
 #include "draw/pieWedge.h"
 #include "lib/codePage.h"
+#include "lib/decimalText.h"
 
 namespace {
 
-std::string number(double value) {
-    char digits[32];
-    std::snprintf(digits, sizeof digits, "%.3f", value);
-    std::string text = digits;
-    // Trailing zeros and point carry nothing.
-    while (text.back() == '0') text.pop_back();
-    if (text.back() == '.') text.pop_back();
-    return text == "-0" ? "0" : text;
-}
+// Coordinates to a thousandth of a unit.
+std::string number(double value) { return decimalText(value, 3); }
 
 }  // namespace
 

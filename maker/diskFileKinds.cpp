@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "maker/diskFileKinds.h"
 
+#include <utility>
+
 #include "maker/diskFiles.h"
 #include "maker/diskMesh.h"
 #include "maker/diskTemplate.h"
@@ -35,30 +37,41 @@ std::string diskFileName(TDiskFile file, TCodeCount count) {
     return "zyklora-" + std::to_string(count.value()) + "-" + std::string(diskFileKind(file).name);
 }
 
+std::string checkLine(const TDiskCheck& check) {
+    const char* verdict = check.verdict == TDiskCheck::TVerdict::Error     ? "Fehler: "
+                          : check.verdict == TDiskCheck::TVerdict::Warning ? "Warnung: "
+                                                                           : "OK: ";
+    return verdict + check.text;
+}
+
 std::string checkLines(const std::vector<TDiskCheck>& checks, const std::string& prefix) {
     std::string lines;
-    for (const TDiskCheck& check : checks) {
-        const char* verdict = check.verdict == TDiskCheck::TVerdict::Error     ? "Fehler: "
-                              : check.verdict == TDiskCheck::TVerdict::Warning ? "Warnung: "
-                                                                               : "OK: ";
-        lines += prefix + verdict + check.text + "\n";
-    }
+    for (const TDiskCheck& check : checks) lines += prefix + checkLine(check) + "\n";
     return lines;
 }
 
-TDiskFileMade diskFile(TDiskFile file, const TDiskSettings& settings) {
+std::array<TCheckGroup, 2> checkGroups(const TDiskSettings& settings) {
+    return {{{"Laser und Plotter", diskChecks(settings, TProcess::Laser)},
+             {"3D-Druck", diskChecks(settings, TProcess::Fdm)}}};
+}
+
+std::string diskFileRefusal(TDiskFile file, const TDiskSettings& settings) {
     const TDiskFileKind& kind = diskFileKind(file);
     if (file == TDiskFile::StlInlay && settings.style != TDiskStyle::Print) {
-        return {"", "Eine Einlage gibt es nur für Druck/Gravur"};
+        return "Eine Einlage gibt es nur für Druck/Gravur";
     }
-    if (kind.process) {
-        const std::vector<TDiskCheck> checks = diskChecks(settings, *kind.process);
-        if (blocks(checks)) {
-            return {"", std::string(*kind.process == TProcess::Laser
-                                        ? "Die Scheibe lässt sich so nicht schneiden:\n"
-                                        : "Die Scheibe lässt sich so nicht drucken:\n") +
-                            checkLines(checks, "  ")};
-        }
+    if (!kind.process) return "";
+    const std::vector<TDiskCheck> checks = diskChecks(settings, *kind.process);
+    if (!blocks(checks)) return "";
+    return std::string(*kind.process == TProcess::Laser
+                           ? "Die Scheibe lässt sich so nicht schneiden:\n"
+                           : "Die Scheibe lässt sich so nicht drucken:\n") +
+           checkLines(checks, "  ");
+}
+
+TDiskFileMade diskFile(TDiskFile file, const TDiskSettings& settings) {
+    if (std::string refusal = diskFileRefusal(file, settings); !refusal.empty()) {
+        return {"", std::move(refusal)};
     }
     switch (file) {
         case TDiskFile::Svg:

@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "maker/diskChecks.h"
 #include "maker/diskSettings.h"
@@ -37,12 +38,23 @@ std::optional<TDiskFile> diskFileOf(std::string_view format);
 // A file name that says what the file holds, such as "zyklora-10-scheibe.dxf".
 std::string diskFileName(TDiskFile file, TCodeCount count);
 
-// The file's bytes, or why it cannot be made: its process's blocking checks, one a line, or
-// that an inlay needs a printed disk.
+// Why file cannot be made of settings: its process's blocking checks, one a line, or that an
+// inlay needs a printed disk; "" when it can.
+std::string diskFileRefusal(TDiskFile file, const TDiskSettings& settings);
+// The file's bytes, or the refusal of diskFileRefusal.
 struct TDiskFileMade {
     std::string bytes;
     std::string refusal;
 };
 TDiskFileMade diskFile(TDiskFile file, const TDiskSettings& settings);
-// The checks as lines: "Fehler: …", "Warnung: …", "OK: …", each behind prefix.
+
+// A check as the dialogs and zyklora-disk show it: "Fehler: …", "Warnung: …" or "OK: …".
+std::string checkLine(const TDiskCheck& check);
+// The checks as lines, each behind prefix.
 std::string checkLines(const std::vector<TDiskCheck>& checks, const std::string& prefix);
+// The checks of both processes under the headings the dialogs give them.
+struct TCheckGroup {
+    std::string_view heading;  // "Laser und Plotter", "3D-Druck"
+    std::vector<TDiskCheck> checks;
+};
+std::array<TCheckGroup, 2> checkGroups(const TDiskSettings& settings);

@@ -2,22 +2,15 @@
 #include "maker/diskFiles.h"
 
 #include <cmath>
-#include <cstdio>
 #include <numbers>
 
+#include "lib/decimalText.h"
 #include "maker/diskChecks.h"
 
 namespace {
 
-// A coordinate in mm, to a thousandth of a micrometre and without trailing zeros.
-std::string number(double value) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%.6f", value);
-    std::string shown = text;
-    while (shown.back() == '0') shown.pop_back();
-    if (shown.back() == '.') shown.pop_back();
-    return shown == "-0" ? "0" : shown;
-}
+// A coordinate in mm, to a thousandth of a micrometre.
+std::string number(double value) { return decimalText(value, 6); }
 
 // A point of SVG path data, y pointing down as SVG's does. Path data is appended piece by piece:
 // a literal + std::string there trips GCC 12's -Wrestrict at -O3 (a false positive).

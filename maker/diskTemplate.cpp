@@ -7,6 +7,7 @@
 #include <numbers>
 #include <vector>
 
+#include "lib/decimalText.h"
 #include "maker/diskGeometry.h"
 
 namespace {
@@ -42,14 +43,8 @@ TShape text(double x, double y, double size, std::string shown) {
     return {TShape::TKind::Text, x, y, 0, 0, 0, size, std::move(shown)};
 }
 
-std::string number(double value) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%.3f", value);
-    std::string shown = text;
-    while (shown.back() == '0') shown.pop_back();
-    if (shown.back() == '.') shown.pop_back();
-    return shown == "-0" ? "0" : shown;
-}
+// Lengths in mm and points to a thousandth.
+std::string number(double value) { return decimalText(value, 3); }
 
 std::vector<TShape> templatePage(const TDiskSettings& settings) {
     const TDiskGeometry geometry = diskGeometry(settings);

@@ -58,28 +58,26 @@ extern "C" {
 
 __attribute__((export_name("diskInput"))) double* diskInput() { return input; }
 
-// Shows the disk of the dialog's fields: its preview as SVG, its checks one a line ("E", "W"
-// or "O" for error, warning and passed, a tab, the text), and as bits which kinds of file may
-// be saved, bit i for the kind i of the dialog's buttons.
+// Shows the disk of the dialog's fields: its preview as SVG, its checks one a line ("H" for a
+// heading, "E", "W" or "O" for error, warning and passed, a tab, the line), and as bits which
+// kinds of file may be saved, bit i for the kind i of the dialog's buttons.
 __attribute__((export_name("diskShow"))) void diskShow() {
     const TDiskSettings settings = inputSettings();
     std::string checks;
-    for (const auto& [process, heading] :
-         {std::pair{TProcess::Laser, "Laser und Plotter"}, {TProcess::Fdm, "3D-Druck"}}) {
-        checks += std::string("H\t") + heading + "\n";
-        for (const TDiskCheck& check : diskChecks(settings, process)) {
+    for (const TCheckGroup& group : checkGroups(settings)) {
+        checks.append("H\t").append(group.heading).append("\n");
+        for (const TDiskCheck& check : group.checks) {
             const char verdict = check.verdict == TDiskCheck::TVerdict::Error     ? 'E'
                                  : check.verdict == TDiskCheck::TVerdict::Warning ? 'W'
                                                                                   : 'O';
-            checks += std::string(1, verdict) + "\t" + check.text + "\n";
+            checks.append(1, verdict).append("\t").append(checkLine(check)).append("\n");
         }
     }
     std::int32_t saveable = 0;
     for (const TDiskFileKind& kind : diskFileKinds()) {
-        const bool blocked =
-            (kind.process && blocks(diskChecks(settings, *kind.process))) ||
-            (kind.file == TDiskFile::StlInlay && settings.style != TDiskStyle::Print);
-        if (!blocked) saveable |= 1 << static_cast<int>(kind.file);
+        if (diskFileRefusal(kind.file, settings).empty()) {
+            saveable |= 1 << static_cast<int>(kind.file);
+        }
     }
     const std::string preview = diskPreviewSvg(settings);
     jsShowDisk(preview.data(), preview.size(), checks.data(), checks.size(), saveable);

@@ -195,11 +195,10 @@
         showDisk: (previewAt, previewLength, checksAt, checksLength, saveable) => {
             $("diskPreview").innerHTML = text(previewAt, previewLength);
             const kinds = { H: "heading", E: "error", W: "warning", O: "passed" };
-            const prefix = { H: "", E: "Fehler: ", W: "Warnung: ", O: "OK: " };
             $("diskChecks").innerHTML = text(checksAt, checksLength).split("\n").slice(0, -1)
                 .map((line) => {
                     const [kind, shown] = line.split("\t");
-                    return `<li class="${kinds[kind]}">${prefix[kind]}${escaped(shown)}</li>`;
+                    return `<li class="${kinds[kind]}">${escaped(shown)}</li>`;
                 }).join("");
             for (const button of $("buildDiskBox").querySelectorAll("button[data-kind]")) {
                 button.disabled = (saveable & (1 << Number(button.dataset.kind))) === 0;
