@@ -157,8 +157,15 @@ void TFormMain::createLessonTools() {
     m_readHead = new TReadHeadTool(place, m_session.shownDisk(), *ImageScheibe);
     m_construction = new TConstructionView(place, m_session);
     m_practice = new TPracticePanel(place, *ImageScheibe, {StringGrid, Memo, LabelMemo}, m_session);
-    auto* worksheets = new TWorksheetTool(*this, *SpinEdit, *m_toolBar);
-    auto* diskBuilder = new TDiskBuilderTool(*this, *SpinEdit, *m_toolBar);
+    // The dialogs about a count: "Arbeitsblatt" and "Scheibe bauen".
+    auto* worksheets = new TCountDialogTool(
+        TActionId::Worksheet, worksheetGlyph(), QStringLiteral("worksheetButton"),
+        [](QWidget* parent) { return new TWorksheetDialog(parent); }, *this, *SpinEdit, *m_toolBar);
+    worksheets->setObjectName(QStringLiteral("worksheetTool"));
+    auto* diskBuilder = new TCountDialogTool(
+        TActionId::BuildDisk, buildDiskGlyph(), QStringLiteral("buildDiskButton"),
+        [](QWidget* parent) { return new TDiskBuilderDialog(parent); }, *this, *SpinEdit,
+        *m_toolBar);
 
     // Each OK's code goes to the tools; the cycle check is told after the selection is cleared.
     connect(this, &TFormMain::tableShown, m_readHead, &TReadHeadTool::tableShown);
@@ -167,8 +174,8 @@ void TFormMain::createLessonTools() {
     connect(this, &TFormMain::tableShown, m_wordSelection, &TWordSelection::tableShown);
     connect(this, &TFormMain::tableShown, m_status, &TLessonStatus::tableShown);
     connect(this, &TFormMain::tableShown, m_practice, &TPracticePanel::tableShown);
-    connect(this, &TFormMain::tableShown, worksheets, &TWorksheetTool::tableShown);
-    connect(this, &TFormMain::tableShown, diskBuilder, &TDiskBuilderTool::tableShown);
+    connect(this, &TFormMain::tableShown, worksheets, &TCountDialogTool::tableShown);
+    connect(this, &TFormMain::tableShown, diskBuilder, &TCountDialogTool::tableShown);
     // The selection follows the disk shown and hides while practising; the words say so.
     connect(m_readHead, &TReadHeadTool::shownDiskChanged, m_wordSelection,
             &TWordSelection::refresh);

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/diskBuilderDialog.h"
 
-#include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDoubleSpinBox>
@@ -17,16 +16,11 @@
 #include <QSpinBox>
 #include <QStandardPaths>
 #include <QSvgRenderer>
-#include <QToolButton>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <cmath>
 
-#include "app/platform/glyphs.h"
-#include "app/platform/spinEdit.h"
 #include "app/textFile.h"
-#include "app/toolBar.h"
-#include "gray/GrayUnit.h"
 #include "lib/infoMessage.h"
 #include "maker/diskFiles.h"
 
@@ -71,7 +65,7 @@ std::vector<double> anglesOf(const QString& text) {
 
 }  // namespace
 
-TDiskBuilderDialog::TDiskBuilderDialog(QWidget* parent) : QDialog(parent) {
+TDiskBuilderDialog::TDiskBuilderDialog(QWidget* parent) : TCountDialog(parent) {
     setObjectName(QStringLiteral("diskBuilderDialog"));
     setWindowTitle(QStringLiteral("Scheibe bauen"));
     // Millimetres with a decimal comma, whatever the desktop's language.
@@ -242,20 +236,3 @@ void TDiskBuilderDialog::save(TDiskFile kind) {
                                                           folder + QLatin1Char('/') + name);
     if (!fileName.isEmpty()) saveAs(kind, fileName);
 }
-
-TDiskBuilderTool::TDiskBuilderTool(QWidget& window, TSpinEdit& countField, TToolBar& toolBar)
-    : QObject(&window), m_window(window), m_countField(countField) {
-    m_action = toolBar.createAction(TActionId::BuildDisk, buildDiskGlyph());
-    toolBar.button(TActionId::BuildDisk)->setObjectName(QStringLiteral("buildDiskButton"));
-    connect(m_action, &QAction::triggered, this, &TDiskBuilderTool::open);
-}
-
-void TDiskBuilderTool::open() {
-    if (m_dialog == nullptr) m_dialog = new TDiskBuilderDialog(&m_window);
-    m_dialog->setCount(m_shownCount.value_or(m_countField.value()));
-    m_dialog->show();
-    m_dialog->raise();
-    m_dialog->activateWindow();
-}
-
-void TDiskBuilderTool::tableShown(const TGray& gray) { m_shownCount = gray.codeCount(); }

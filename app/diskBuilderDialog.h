@@ -1,13 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <QDialog>
-#include <QObject>
-#include <optional>
+#include <array>
+#include <string>
 
+#include "app/countDialogTool.h"
 #include "maker/diskFileKinds.h"
 
-class QAction;
 class QCheckBox;
 class QComboBox;
 class QDoubleSpinBox;
@@ -15,22 +14,19 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QSpinBox;
-class TGray;
-class TSpinEdit;
-class TToolBar;
 
 // "Scheibe bauen": the settings of a real encoder disk, a live preview of it as it will be cut
 // or printed (slits dark, loose pieces red, the sensors' marks blue), the checks beside it and
 // one save button per kind of file. Every field has a German accessible name and a mnemonic;
 // what the disk is and whether it can be built is the maker engine's (maker/).
-class TDiskBuilderDialog : public QDialog {
+class TDiskBuilderDialog : public TCountDialog {
     Q_OBJECT
 
 public:
     explicit TDiskBuilderDialog(QWidget* parent = nullptr);
 
     // Shows count (as OK would build it) in the count field.
-    void setCount(int count);
+    void setCount(int count) override;
     // The disk that the fields describe.
     TDiskSettings settings() const;
     // Writes the file of kind to fileName through the library's safe save; "" on success,
@@ -59,26 +55,4 @@ private:
     QWidget* m_preview;
     QLabel* m_checks;
     std::array<QPushButton*, 8> m_saveButtons{};
-};
-
-// The toolbar action "Scheibe bauen" (Strg+B). It opens the dialog with the count of the
-// window's table, or of its count field before the first table.
-class TDiskBuilderTool : public QObject {
-    Q_OBJECT
-
-public:
-    TDiskBuilderTool(QWidget& window, TSpinEdit& countField, TToolBar& toolBar);
-
-    QAction* action() const { return m_action; }
-    TDiskBuilderDialog* dialog() const { return m_dialog; }
-    void open();
-    // The table shown, whose count the dialog takes from now on.
-    void tableShown(const TGray& gray);
-
-private:
-    QWidget& m_window;
-    TSpinEdit& m_countField;
-    std::optional<int> m_shownCount;
-    QAction* m_action;
-    TDiskBuilderDialog* m_dialog = nullptr;
 };

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/worksheetDialog.h"
 
-#include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -16,16 +15,11 @@
 #include <QPushButton>
 #include <QRandomGenerator>
 #include <QSpinBox>
-#include <QToolButton>
 #include <QVBoxLayout>
 #include <array>
 
 #include "app/platform/announcer.h"
-#include "app/platform/glyphs.h"
 #include "app/platform/qtCanvas.h"
-#include "app/platform/spinEdit.h"
-#include "app/toolBar.h"
-#include "gray/GrayUnit.h"
 #include "gray/codeCount.h"
 #include "gray/grayTable.h"
 #include "lib/infoMessage.h"
@@ -78,7 +72,7 @@ bool writeSheetPdf(const QString& fileName, const TSheet& sheet, bool withSoluti
     return paintPages(pdf, kPdfDotsPerInch, sheet, withSolution);
 }
 
-TWorksheetDialog::TWorksheetDialog(QWidget* parent) : QDialog(parent) {
+TWorksheetDialog::TWorksheetDialog(QWidget* parent) : TCountDialog(parent) {
     setObjectName(QStringLiteral("worksheetDialog"));
     setWindowTitle(QStringLiteral("Arbeitsblatt"));
 
@@ -196,20 +190,3 @@ void TWorksheetDialog::saveAsPdf() {
             ("Die Datei " + fileName + " konnte nicht geschrieben werden").toStdString());
     }
 }
-
-TWorksheetTool::TWorksheetTool(QWidget& window, TSpinEdit& countField, TToolBar& toolBar)
-    : QObject(&window), m_window(window), m_countField(countField) {
-    m_action = toolBar.createAction(TActionId::Worksheet, worksheetGlyph());
-    toolBar.button(TActionId::Worksheet)->setObjectName(QStringLiteral("worksheetButton"));
-    connect(m_action, &QAction::triggered, this, &TWorksheetTool::open);
-}
-
-void TWorksheetTool::open() {
-    if (m_dialog == nullptr) m_dialog = new TWorksheetDialog(&m_window);
-    m_dialog->setCount(m_shownCount.value_or(m_countField.value()));
-    m_dialog->show();
-    m_dialog->raise();
-    m_dialog->activateWindow();
-}
-
-void TWorksheetTool::tableShown(const TGray& gray) { m_shownCount = gray.codeCount(); }

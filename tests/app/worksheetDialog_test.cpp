@@ -80,10 +80,10 @@ std::pair<int, int> checkBar(const QString& pdf, int page) {
 
 class WorksheetDialog : public ::testing::Test {
 protected:
-    TWorksheetTool& tool() { return *form.findChild<TWorksheetTool*>(); }
+    TCountDialogTool& tool() { return *form.findChild<TCountDialogTool*>("worksheetTool"); }
     TWorksheetDialog& dialog() {
         if (tool().dialog() == nullptr) tool().open();
-        return *tool().dialog();
+        return *qobject_cast<TWorksheetDialog*>(tool().dialog());
     }
     template <typename Widget>
     Widget* field(const char* name) {
@@ -118,11 +118,11 @@ TEST_F(WorksheetDialog, TheToolbarActionComesAfterTheLessonsAndOpensTheDialogFor
     QTest::mouseClick(button, Qt::LeftButton);
     ASSERT_NE(tool().dialog(), nullptr);
     EXPECT_TRUE(tool().dialog()->isVisible());
-    EXPECT_EQ(tool().dialog()->sheet().n, 24);
+    EXPECT_EQ(dialog().sheet().n, 24);
     form.SpinEdit->setValue(7);
     QTest::mouseClick(form.BitBtn, Qt::LeftButton);
     tool().action()->trigger();
-    EXPECT_EQ(tool().dialog()->sheet().n, 8);
+    EXPECT_EQ(dialog().sheet().n, 8);
 
     // An odd count typed into the dialog is read as the next even one.
     field<QSpinBox>("sheetCount")->setValue(13);
