@@ -20,7 +20,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "app/textFile.h"
+#include "io/textFile.h"
 #include "lib/infoMessage.h"
 #include "maker/diskFiles.h"
 

@@ -21,7 +21,7 @@
 #include "app/platform/qtCanvas.h"
 #include "app/platform/zoomArea.h"
 #include "app/sidePanels.h"
-#include "app/textFile.h"
+#include "io/textFile.h"
 #include "app/toolBar.h"
 #include "gray/GrayUnit.h"
 #include "gray/cycleCheck.h"

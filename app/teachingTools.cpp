@@ -13,7 +13,7 @@
 #include "app/diskExport.h"
 #include "app/platform/glyphs.h"
 #include "app/platform/imageControl.h"
-#include "app/textFile.h"
+#include "io/textFile.h"
 #include "app/toolBar.h"
 #include "gray/GrayUnit.h"
 #include "gray/diskLayout.h"

@@ -16,6 +16,7 @@
 
 #include "cli/output.h"
 #include "io/fileAccess.h"
+#include "io/textFile.h"
 #include "lib/errors.h"
 #include "maker/diskChecks.h"
 #include "maker/diskFileKinds.h"
@@ -176,17 +177,6 @@ std::string fileOf(const TCall& call) {
     return std::move(made.bytes);
 }
 
-void save(const std::string& fileName, const std::string& text) {
-    TReplacingFile file(fileName);
-    const std::span<const std::uint8_t> bytes(reinterpret_cast<const std::uint8_t*>(text.data()),
-                                              text.size());
-    if (file.stream().write(bytes) != bytes.size()) {
-        throw TRefused{"Die Datei " + fileName + " konnte nicht geschrieben werden: " +
-                       systemReason(file.stream().lastError())};
-    }
-    file.commit();
-}
-
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -201,7 +191,9 @@ int main(int argc, char* argv[]) {
         }
         const std::string text = fileOf(call);
         if (call.output) {
-            save(*call.output, text);
+            if (const std::string failure = savedText(*call.output, text); !failure.empty()) {
+                throw TRefused{failure};
+            }
         } else {
             writeTo(STDOUT_FILENO, text);
         }

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/textFile.h"
+#include "io/textFile.h"
 
 #include <cstdint>
 #include <span>
