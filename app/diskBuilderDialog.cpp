@@ -12,7 +12,6 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
-#include <QRegularExpression>
 #include <QSpinBox>
 #include <QStandardPaths>
 #include <QSvgRenderer>
@@ -50,18 +49,6 @@ protected:
 private:
     QSvgRenderer m_drawing;
 };
-
-// Angles as a maker types them: numbers apart by spaces or semicolons, decimal commas allowed.
-std::vector<double> anglesOf(const QString& text) {
-    std::vector<double> angles;
-    for (QString part :
-         text.split(QRegularExpression(QStringLiteral("[;\\s]+")), Qt::SkipEmptyParts)) {
-        bool ok = false;
-        const double angle = part.replace(',', '.').toDouble(&ok);
-        angles.push_back(ok ? std::clamp(angle, 0.0, kMaxSensorAngle) : 0.0);
-    }
-    return angles;
-}
 
 }  // namespace
 
@@ -190,7 +177,7 @@ TDiskSettings TDiskBuilderDialog::settings() const {
     settings.style = m_style->currentIndex() == 0 ? TDiskStyle::Print : TDiskStyle::Slit;
     settings.slitBit = m_slitBit->currentIndex() == 0 ? 1 : 0;
     settings.code = m_code->currentIndex() == 0 ? TDiskCode::Zyklora : TDiskCode::Excess;
-    settings.sensorAngles = anglesOf(m_sensorAngles->text());
+    settings.sensorAngles = sensorAnglesOf(m_sensorAngles->text().toStdString());
     settings.mirror = m_mirror->isChecked();
     return settings;
 }

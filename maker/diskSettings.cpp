@@ -3,6 +3,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
+#include <string>
 
 namespace {
 
@@ -11,6 +13,23 @@ double within(double value, double least, double most, double fallback) {
 }
 
 }  // namespace
+
+std::vector<double> sensorAnglesOf(std::string_view text) {
+    std::vector<double> angles;
+    std::size_t at = 0;
+    while (at < text.size()) {
+        const std::size_t end = std::min(text.find_first_of("; \t", at), text.size());
+        if (end > at) {
+            std::string part(text.substr(at, end - at));
+            std::replace(part.begin(), part.end(), ',', '.');
+            char* parsed = nullptr;
+            const double angle = std::strtod(part.c_str(), &parsed);
+            angles.push_back(*parsed == '\0' && std::isfinite(angle) ? angle : 0.0);
+        }
+        at = end + 1;
+    }
+    return angles;
+}
 
 TDiskSettings withinRanges(const TDiskSettings& settings) {
     const TDiskSettings defaults;

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string_view>
 #include <vector>
 
 #include "gray/codeCount.h"
@@ -43,6 +44,10 @@ inline constexpr double kMinThickness = 1, kMaxThickness = 10;
 inline constexpr double kMinKerf = 0, kMaxKerf = 0.5;
 inline constexpr double kMinHoleDiameter = 2, kMaxHoleDiameter = 5;
 inline constexpr double kMaxSensorAngle = 359;
+
+// Sensor angles as a maker types them into a dialog, ring 1 first: numbers apart by spaces or
+// semicolons, with a decimal point or comma; a part that is no number reads as 0.
+std::vector<double> sensorAnglesOf(std::string_view text);
 
 // settings with every value taken into its range: a shaft below kMinShaft is none, hole counts
 // other than 3 and 4 are none, and a value that is no number is the default.

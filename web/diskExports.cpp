@@ -7,6 +7,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "maker/diskFileKinds.h"
 #include "maker/diskFiles.h"
@@ -23,10 +24,11 @@ namespace {
 
 // The fields in the dialog's order: count, diameter, shaft, track, gap, rim, thickness, kerf,
 // holes, hole diameter, style (0 print, 1 slit), slit bit, code (0 Zyklora, 1 excess), mirror,
-// the number of sensor angles and the angles from ring 1.
-constexpr std::size_t kAngles = 6;
-constexpr std::size_t kFields = 15 + kAngles;
+// and the length in bytes of the sensor angles' text in diskAngles.
+constexpr std::size_t kFields = 15;
 double input[kFields];
+constexpr std::size_t kAnglesCapacity = 256;
+char anglesText[kAnglesCapacity];
 
 TDiskSettings inputSettings() {
     TDiskSettings settings;
@@ -44,11 +46,10 @@ TDiskSettings inputSettings() {
     settings.slitBit = input[11] == 0 ? 0 : 1;
     settings.code = input[12] == 1 ? TDiskCode::Excess : TDiskCode::Zyklora;
     settings.mirror = input[13] != 0;
-    const double angles =
-        std::isfinite(input[14]) ? std::fmin(std::fmax(input[14], 0), kAngles) : 0;
-    for (std::size_t i = 0; i < static_cast<std::size_t>(angles); ++i) {
-        settings.sensorAngles.push_back(input[15 + i]);
-    }
+    const double length =
+        std::isfinite(input[14]) ? std::fmin(std::fmax(input[14], 0), kAnglesCapacity) : 0;
+    settings.sensorAngles =
+        sensorAnglesOf(std::string_view(anglesText, static_cast<std::size_t>(length)));
     return withinRanges(settings);
 }
 
@@ -57,6 +58,11 @@ TDiskSettings inputSettings() {
 extern "C" {
 
 __attribute__((export_name("diskInput"))) double* diskInput() { return input; }
+// Where the script writes the sensor angles' text (UTF-8), and how many bytes fit.
+__attribute__((export_name("diskAngles"))) char* diskAngles() { return anglesText; }
+__attribute__((export_name("diskAnglesCapacity"))) std::int32_t diskAnglesCapacity() {
+    return static_cast<std::int32_t>(kAnglesCapacity);
+}
 
 // Shows the disk of the dialog's fields: its preview as SVG, its checks one a line ("H" for a
 // heading, "E", "W" or "O" for error, warning and passed, a tab, the line), and as bits which

@@ -46,4 +46,11 @@ test("the dialog refuses loose pieces and saves what zyklora-disk writes", async
             ["30", format, "--style", "slit", "--gap", "1.2"]);
         assert.ok(readFileSync(await file.path()).equals(native), format);
     }
+    // The sensor angles as typed reach the engine, which reads them as zyklora-disk does.
+    await box.getByLabel("Sensorwinkel in Grad:").fill("0; 7,5 15");
+    const download = page.waitForEvent("download");
+    await box.getByRole("button", { name: "DXF (Laser, CAD)" }).click();
+    const native = execFileSync(process.env.ZYKLORA_DISK,
+        ["30", "dxf", "--style", "slit", "--gap", "1.2", "--sensor-angles", "0,7.5,15"]);
+    assert.ok(readFileSync(await (await download).path()).equals(native));
 });

@@ -604,18 +604,18 @@
         $("sheetVariant").value = engine.newVariant(Number($("sheetVariant").value),
             crypto.getRandomValues(new Uint32Array(1))[0]);
     });
-    // "Scheibe bauen": the fields go to the engine as numbers, in its order.
+    // "Scheibe bauen": the fields go to the engine as numbers, in its order, the sensor angles
+    // as their text.
     const diskFields = ["diskCount", "diskDiameter", "diskShaft", "diskTrack", "diskGap",
         "diskRim", "diskThickness", "diskKerf", "diskHoles", "diskHoleDiameter", "diskStyle",
         "diskSlitBit", "diskCode"];
     const diskInput = () => {
-        const input = new Float64Array(engine.memory.buffer, engine.diskInput(), 21);
-        diskFields.forEach((id, i) => { input[i] = Number($(id).value.replace(",", ".")); });
+        const input = new Float64Array(engine.memory.buffer, engine.diskInput(), 15);
+        diskFields.forEach((id, i) => { input[i] = Number($(id).value); });
         input[13] = $("diskMirror").checked ? 1 : 0;
-        const angles = $("diskAngles").value.split(/[;\s]+/).filter(Boolean).slice(0, 6)
-            .map((angle) => Number(angle.replace(",", ".")));
-        input[14] = angles.length;
-        angles.forEach((angle, i) => { input[15 + i] = angle; });
+        const angles = new Uint8Array(engine.memory.buffer, engine.diskAngles(),
+            engine.diskAnglesCapacity());
+        input[14] = encoder.encodeInto($("diskAngles").value, angles).written;
     };
     const showDisk = guarded(() => {
         diskInput();
