@@ -173,25 +173,9 @@ std::string diskPreviewSvg(const TDiskSettings& settings) {
            number(geometry.radius / 200) + "\"/>\n";
     if (!printed.empty()) svg += "<path d=\"" + printed + "\" fill=\"#000000\"/>\n";
     if (!slits.empty()) svg += "<path d=\"" + slits + "\" fill=\"#333333\"/>\n";
-    const double step = 360.0 / static_cast<double>(geometry.disk.words.size());
     for (const TRun& piece : loosePieces(settings)) {
-        const TRingBand& band = geometry.rings[static_cast<std::size_t>(piece.ring - 1)];
-        double from = piece.first * step + band.turn;
-        double to = from + piece.length * step;
-        if (settings.mirror) {
-            const double mirroredFrom = -to;
-            to = -from;
-            from = mirroredFrom;
-        }
-        TOutline loose{TLayer::Cut, {{}}};
-        const auto corner = [](double radius, double degrees, double bulge) {
-            const double angle = degrees * std::numbers::pi / 180;
-            return TVertex{radius * std::cos(angle), radius * std::sin(angle), bulge};
-        };
-        const double bulge = std::tan((to - from) * std::numbers::pi / 720);
-        loose.loops.front() = {corner(band.outer, from, bulge), corner(band.outer, to, 0),
-                               corner(band.inner, to, -bulge), corner(band.inner, from, 0)};
-        svg += "<path d=\"" + pathData(loose.loops.front(), true) + "\" fill=\"#dc0000\"/>\n";
+        svg += "<path d=\"" + pathData(runLoop(geometry, settings, piece), true) +
+               "\" fill=\"#dc0000\"/>\n";
     }
     if (!guides.empty()) {
         svg += "<path d=\"" + guides + "\" fill=\"none\" stroke=\"#0000ff\" stroke-width=\"" +

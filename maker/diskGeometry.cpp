@@ -75,7 +75,6 @@ TDiskGeometry diskGeometry(const TDiskSettings& settings) {
     TDiskGeometry geometry{diskWords(settings.count, settings.code), settings.diameter / 2, {}, {}};
     const std::int32_t bits = geometry.disk.bits;
     geometry.rings = ringBands(settings, bits);
-    const double step = 360.0 / static_cast<double>(geometry.disk.words.size());
     const bool slit = settings.style == TDiskStyle::Slit;
     const char shown = slit ? static_cast<char>('0' + settings.slitBit) : '1';
     const TLayer runLayer = slit ? TLayer::Cut : TLayer::Engrave;
@@ -94,15 +93,8 @@ TDiskGeometry diskGeometry(const TDiskSettings& settings) {
                      true});
                 continue;
             }
-            double from = run.first * step + band.turn;
-            double to = from + run.length * step;
-            if (settings.mirror) {  // seen from the back: angles change sign
-                const double mirroredFrom = -to;
-                to = -from;
-                from = mirroredFrom;
-            }
             geometry.outlines.push_back(
-                {runLayer, {annularSector(band.outer, band.inner, from, to, offset)}, true, true});
+                {runLayer, {runLoop(geometry, settings, run, offset)}, true, true});
         }
     }
 
@@ -125,6 +117,20 @@ TDiskGeometry diskGeometry(const TDiskSettings& settings) {
             {TLayer::Guide, {circle(sensor.x, sensor.y, kSensorMarkRadius)}});
     }
     return geometry;
+}
+
+std::vector<TVertex> runLoop(const TDiskGeometry& geometry, const TDiskSettings& settings,
+                             const TRun& run, double offset) {
+    const TRingBand& band = geometry.rings[static_cast<std::size_t>(run.ring - 1)];
+    const double step = 360.0 / static_cast<double>(geometry.disk.words.size());
+    double from = run.first * step + band.turn;
+    double to = from + run.length * step;
+    if (settings.mirror) {  // seen from the back: angles change sign
+        const double mirroredFrom = -to;
+        to = -from;
+        from = mirroredFrom;
+    }
+    return annularSector(band.outer, band.inner, from, to, offset);
 }
 
 double loopArea(const std::vector<TVertex>& loop) {

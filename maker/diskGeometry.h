@@ -64,5 +64,9 @@ std::vector<TRun> ringRuns(const std::vector<std::string>& words, std::int32_t r
 // shaft hole and the mounting holes as cuts, and the sensors' places as guides. Cuts lie half a
 // kerf into the material that falls away. The same settings always give the same outlines.
 TDiskGeometry diskGeometry(const TDiskSettings& settings);
+// The outline of run (not a whole ring) on geometry's disk, turned and mirrored as settings say,
+// its edges moved offset into the run as a kerf moves them.
+std::vector<TVertex> runLoop(const TDiskGeometry& geometry, const TDiskSettings& settings,
+                             const TRun& run, double offset = 0);
 // The area enclosed by loop (positive when counter-clockwise), arcs included.
 double loopArea(const std::vector<TVertex>& loop);
