@@ -89,10 +89,14 @@ void TWindowZoom::toggleFullScreen() {
         m_window.showNormal();
         m_leaveFullScreen->setEnabled(false);
         m_area.setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        setZoom(m_normalZoom);
+        // Back to the size and place it had: the window still reports the full screen's corner
+        // here, and a window moved there would have its title bar above the screen.
+        m_area.setZoom(m_normalZoom);
+        m_window.setGeometry(m_normalGeometry);
         return;
     }
     m_normalZoom = m_area.zoom();
+    m_normalGeometry = m_window.geometry();
     m_leaveFullScreen->setEnabled(true);
     m_area.setAlignment(Qt::AlignCenter);  // a presentation stands in the middle of the screen
     m_window.showFullScreen();

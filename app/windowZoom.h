@@ -43,4 +43,6 @@ private:
     QAction* m_leaveFullScreen;
     // The zoom to return to when the full-screen presentation ends.
     double m_normalZoom = 1.0;
+    // The window's geometry (without its frame) to return to.
+    QRect m_normalGeometry;
 };

@@ -366,6 +366,25 @@ TEST_F(FormMainTest, StartFitsTheWindowIntoTheAvailableArea) {
     }
 }
 
+// F11 and Escape: the presentation fills the screen, and leaving it puts the window back at its
+// size and place, at any zoom, and not at the screen's corner.
+TEST_F(FormMainTest, LeavingFullScreenRestoresSizeAndPlace) {
+    for (const int zoomStep : {0, 1}) {
+        form.windowZoom().step(zoomStep);
+        form.move(300, 200);
+        QTest::qWait(20);
+        const QRect before = form.geometry();
+        const double zoom = form.zoomArea().zoom();
+        QTest::keyClick(&form, Qt::Key_F11);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return form.isFullScreen(); }));
+        QTest::keyClick(&form, Qt::Key_Escape);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !form.isFullScreen(); }));
+        QTest::qWait(20);
+        EXPECT_EQ(form.geometry(), before) << zoomStep;
+        EXPECT_DOUBLE_EQ(form.zoomArea().zoom(), zoom);
+    }
+}
+
 // No saved state: a zoom chosen in one window is neither written nor taken up by the next.
 TEST_F(FormMainTest, ZoomIsNotRemembered) {
     QTemporaryDir config;
