@@ -72,7 +72,7 @@ TFormMain::TFormMain(QWidget* parent) : QWidget(parent) {
     LabelMemo = label(QStringLiteral("Gray-Code"), 408, 120);
 
     ImageScheibe = new TImageControl(content);
-    place(ImageScheibe, {520, 80, kDesignedDiskSize, kDesignedDiskSize});
+    place(ImageScheibe, kDiskPlace);
     ImageScheibe->setFocusPolicy(Qt::StrongFocus);
     ImageScheibe->setAccessibleName(QStringLiteral("Codescheibe"));
 
@@ -149,7 +149,7 @@ void TFormMain::createClassicButtons() {
 
 void TFormMain::createLessonTools() {
     m_announcer = new TAnnouncer(*this);
-    m_sidePanels = new TSidePanels(*m_zoomArea, m_session);
+    m_sidePanels = new TSidePanels(*m_zoomArea, m_session, *ImageScheibe, kDiskPlace);
     m_wordSelection = new TWordSelection(*Memo, *StringGrid, *ImageScheibe, m_session, this);
     m_status = new TLessonStatus(*m_zoomArea, *ImageScheibe, *m_announcer, m_session);
     m_tools = new TTeachingTools(*m_toolBar, *this, *ImageScheibe, m_session);

@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QRect>
 #include <QWidget>
 
+#include "gray/diskLayout.h"
 #include "gray/grayWindow.h"
 #include "lesson/lessonSession.h"
 
@@ -42,6 +44,8 @@ class TFormMain : public QWidget, public TGrayWindow {
 public:
     // The client area that the controls are designed for at 100 %: the classic window's.
     static constexpr QSize kDesignedClient{1244, 795};
+    // The disk's place at 100 %.
+    static constexpr QRect kDiskPlace{520, 80, kDesignedDiskSize, kDesignedDiskSize};
 
     explicit TFormMain(QWidget* parent = nullptr);
     ~TFormMain() override;

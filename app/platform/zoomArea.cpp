@@ -69,7 +69,13 @@ QSize TZoomArea::scaledSize(double zoom) const {
 }
 
 void TZoomArea::place(QWidget* widget, const QRect& designed) {
-    m_placed.push_back({widget, designed});
+    const auto placed = std::ranges::find_if(
+        m_placed, [widget](const Placed& entry) { return entry.widget == widget; });
+    if (placed != m_placed.end()) {
+        placed->designed = designed;
+    } else {
+        m_placed.push_back({widget, designed});
+    }
     applyTo(widget, designed);
 }
 

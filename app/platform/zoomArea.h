@@ -36,7 +36,8 @@ public:
     // The widget that the placed controls belong to (directly or through other placed ones).
     QWidget* content() const { return widget(); }
     // Puts widget at designed, relative to its parent, times the zoom, now and after every
-    // change. A one-line label keeps at least the width its text needs.
+    // change; a widget placed before moves there. A one-line label keeps at least the width its
+    // text needs.
     void place(QWidget* widget, const QRect& designed);
     double zoom() const { return m_zoom; }
     void setZoom(double zoom);

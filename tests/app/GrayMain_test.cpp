@@ -385,6 +385,35 @@ TEST_F(FormMainTest, LeavingFullScreenRestoresSizeAndPlace) {
     }
 }
 
+// A panel beside the disk on a screen too narrow for both at the start zoom: the disk makes room,
+// so that no text shrinks and the toolbar, the count field, OK and the whole disk stay in view.
+TEST_F(FormMainTest, PanelsOnANarrowScreenShrinkTheDiskNotTheText) {
+    const QRect available = form.screen()->availableGeometry();
+    form.windowZoom().fitInto(available);
+    clickOk();
+    const double zoom = form.zoomArea().zoom();
+    const QSize disk = form.ImageScheibe->size();
+    for (const TActionId tool : {TActionId::Construction, TActionId::ReadHead}) {
+        form.toolBar().action(tool)->trigger();
+        QTest::qWait(50);
+        EXPECT_DOUBLE_EQ(form.zoomArea().zoom(), zoom);
+        EXPECT_LT(form.ImageScheibe->width(), disk.width());
+        QWidget* viewport = form.zoomArea().viewport();
+        const QRect seen = viewport->rect();
+        for (QWidget* control :
+             {static_cast<QWidget*>(form.toolBar().button(TActionId::Info)),
+              static_cast<QWidget*>(form.SpinEdit), static_cast<QWidget*>(form.BitBtn),
+              static_cast<QWidget*>(form.ImageScheibe)}) {
+            const QRect shown(control->mapTo(viewport, QPoint(0, 0)), control->size());
+            EXPECT_TRUE(seen.contains(shown)) << control->objectName().toStdString();
+        }
+        EXPECT_TRUE(available.contains(form.frameGeometry()));
+        form.toolBar().action(tool)->trigger();
+        QTest::qWait(50);
+        EXPECT_EQ(form.ImageScheibe->size(), disk);
+    }
+}
+
 // No saved state: a zoom chosen in one window is neither written nor taken up by the next.
 TEST_F(FormMainTest, ZoomIsNotRemembered) {
     QTemporaryDir config;

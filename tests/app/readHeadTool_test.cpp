@@ -26,7 +26,7 @@
 
 namespace {
 
-class ReadHeadTool : public ::testing::Test {
+class ReadHeadTool : public ShownForm {
 protected:
     void showHead(int count) {
         form.SpinEdit->setValue(count);
@@ -34,14 +34,15 @@ protected:
         QTest::mouseClick(form.findChild<QToolButton*>("readHeadButton"), Qt::LeftButton);
     }
     QString shown(const char* name) const { return form.findChild<QLabel*>(name)->text(); }
-    // The point of the disk at angle degrees, on the middle of the rings.
+    // The point of the disk at angle degrees, on the middle of the rings, at whatever size the
+    // disk has beside the panel.
     QPoint diskPoint(double degrees) const {
         const double radians = degrees * std::numbers::pi / 180;
-        return QPoint(static_cast<int>(std::lround(350 + 250 * std::cos(radians))),
-                      static_cast<int>(std::lround(350 - 250 * std::sin(radians))));
+        const double half = form.ImageScheibe->width() / 2.0;
+        const double middle = half * 250 / 350;
+        return QPoint(static_cast<int>(std::lround(half + middle * std::cos(radians))),
+                      static_cast<int>(std::lround(half - middle * std::sin(radians))));
     }
-
-    TFormMain form;
 };
 
 TEST_F(ReadHeadTool, DraggingAndLeftAndRightChangeTheWordShown) {
@@ -95,7 +96,10 @@ TEST_F(ReadHeadTool, PageKeysTurnByASector) {
 
 TEST_F(ReadHeadTool, BinaryDiskWithATurnedRingMisreadsWhereTheGrayDiskDoesNot) {
     showHead(16);
-    const QImage grayDisk = form.ImageScheibe->picture();
+    // The Gray disk with the head, which may be smaller beside the panel, and without it.
+    const QImage headOnGray = form.ImageScheibe->picture();
+    const QImage grayDisk =
+        renderDiskImage(form.shownDisk(), 700, form.ImageScheibe->canvas().faceColor());
     // The innermost ring is chosen first; a quarter sector is 5.625 degrees.
     form.findChild<QSlider*>("offsetSlider")->setValue(563);
     EXPECT_EQ(shown("countLine"),
@@ -112,13 +116,13 @@ TEST_F(ReadHeadTool, BinaryDiskWithATurnedRingMisreadsWhereTheGrayDiskDoesNot) {
     EXPECT_EQ(shown("readWord"), "0000");
     EXPECT_EQ(shown("verdict"), "Fehllesung!");
     EXPECT_TRUE(form.findChild<QLabel*>("readWord")->styleSheet().contains("#c80000"));
-    EXPECT_NE(form.ImageScheibe->picture(), grayDisk);
+    EXPECT_NE(form.ImageScheibe->picture(), headOnGray);
 
     // The window shows and saves the disk shown: the binary one with its turned ring while the
     // head shows it, the plain Gray disk at its designed size without the head.
     const QColor face = form.ImageScheibe->canvas().faceColor();
     QTemporaryDir dir;
-    ASSERT_TRUE(form.teachingTools().saveDiskAs(dir.filePath("d.png"), 700));
+    ASSERT_TRUE(form.teachingTools().saveDiskAs(dir.filePath("d.png"), form.ImageScheibe->width()));
     EXPECT_EQ(QImage(dir.filePath("d.png")).convertToFormat(QImage::Format_RGB32),
               form.ImageScheibe->picture());
     form.readHead().action()->trigger();
