@@ -4,7 +4,6 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDoubleSpinBox>
-#include <QFileDialog>
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -13,12 +12,12 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QSpinBox>
-#include <QStandardPaths>
 #include <QSvgRenderer>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <cmath>
 
+#include "app/platform/saveDialog.h"
 #include "io/textFile.h"
 #include "lib/infoMessage.h"
 #include "maker/diskFiles.h"
@@ -216,10 +215,8 @@ std::string TDiskBuilderDialog::saveAs(TDiskFile kind, const QString& fileName) 
 }
 
 void TDiskBuilderDialog::save(TDiskFile kind) {
-    // Saves start in the user's documents; nothing is remembered between starts.
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     const QString name = QString::fromStdString(diskFileName(kind, settings().count));
-    const QString fileName = QFileDialog::getSaveFileName(this, QStringLiteral("Scheibe speichern"),
-                                                          folder + QLatin1Char('/') + name);
+    const QString fileName =
+        askSaveFileName(this, QStringLiteral("Scheibe speichern"), name, QString(), QString());
     if (!fileName.isEmpty()) saveAs(kind, fileName);
 }

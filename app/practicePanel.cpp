@@ -4,7 +4,6 @@
 #include <QAction>
 #include <QButtonGroup>
 #include <QCheckBox>
-#include <QFileDialog>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -19,13 +18,14 @@
 #include "app/platform/glyphs.h"
 #include "app/platform/imageControl.h"
 #include "app/platform/qtCanvas.h"
+#include "app/platform/saveDialog.h"
 #include "app/platform/zoomArea.h"
 #include "app/sidePanels.h"
-#include "io/textFile.h"
 #include "app/toolBar.h"
 #include "gray/GrayUnit.h"
 #include "gray/cycleCheck.h"
 #include "io/fileAccess.h"
+#include "io/textFile.h"
 #include "lesson/sectorMark.h"
 #include "lib/errors.h"
 #include "lib/infoMessage.h"
@@ -218,14 +218,11 @@ void TPracticePanel::markSector() {
 
 void TPracticePanel::chooseFileForMoodle() {
     if (m_session.cycle() == nullptr) return;
-    QString fileName = QFileDialog::getSaveFileName(
-        this, QStringLiteral("Für Moodle speichern"),
-        QString::fromStdString(m_session.moodleFileName()), QStringLiteral("Moodle-XML (*.xml)"));
-    if (fileName.isEmpty()) return;
-    if (!fileName.endsWith(QStringLiteral(".xml"), Qt::CaseInsensitive)) {
-        fileName += QStringLiteral(".xml");
-    }
-    saveForMoodle(fileName);
+    const QString fileName =
+        askSaveFileName(this, QStringLiteral("Für Moodle speichern"),
+                        QString::fromStdString(m_session.moodleFileName()),
+                        QStringLiteral("Moodle-XML (*.xml)"), QStringLiteral(".xml"));
+    if (!fileName.isEmpty()) saveForMoodle(fileName);
 }
 
 void TPracticePanel::saveForMoodle(const QString& fileName) {

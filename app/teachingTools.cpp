@@ -4,7 +4,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
-#include <QFileDialog>
 #include <QInputDialog>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -13,11 +12,12 @@
 #include "app/diskExport.h"
 #include "app/platform/glyphs.h"
 #include "app/platform/imageControl.h"
-#include "io/textFile.h"
+#include "app/platform/saveDialog.h"
 #include "app/toolBar.h"
 #include "gray/GrayUnit.h"
 #include "gray/diskLayout.h"
 #include "gray/grayTable.h"
+#include "io/textFile.h"
 #include "lesson/lessonSession.h"
 #include "lib/infoMessage.h"
 
@@ -61,10 +61,10 @@ bool TTeachingTools::saveDiskAs(const QString& fileName, int size) {
 
 void TTeachingTools::saveDisk() {
     QString filter;
-    QString fileName = QFileDialog::getSaveFileName(
-        &m_window, QStringLiteral("Scheibe speichern"),
-        QStringLiteral("codescheibe-%1.png").arg(m_gray->codeCount()),
-        QStringLiteral("PNG-Bild (*.png);;SVG-Grafik (*.svg)"), &filter);
+    QString fileName =
+        askSaveFileName(&m_window, QStringLiteral("Scheibe speichern"),
+                        QStringLiteral("codescheibe-%1.png").arg(m_gray->codeCount()),
+                        QStringLiteral("PNG-Bild (*.png);;SVG-Grafik (*.svg)"), QString(), &filter);
     if (fileName.isEmpty()) return;
     const bool svg = filter.contains(QStringLiteral("svg")) ||
                      fileName.endsWith(QStringLiteral(".svg"), Qt::CaseInsensitive);

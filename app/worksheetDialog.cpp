@@ -4,7 +4,6 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
-#include <QFileDialog>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -20,6 +19,7 @@
 
 #include "app/platform/announcer.h"
 #include "app/platform/qtCanvas.h"
+#include "app/platform/saveDialog.h"
 #include "gray/codeCount.h"
 #include "gray/grayTable.h"
 #include "lib/infoMessage.h"
@@ -177,14 +177,11 @@ void TWorksheetDialog::print() {
 }
 
 void TWorksheetDialog::saveAsPdf() {
-    QString fileName =
-        QFileDialog::getSaveFileName(this, QStringLiteral("Als PDF speichern"),
-                                     QString::fromStdString(sheetFileName(sheet(), "pdf")),
-                                     QStringLiteral("PDF-Dokument (*.pdf)"));
+    const QString fileName =
+        askSaveFileName(this, QStringLiteral("Als PDF speichern"),
+                        QString::fromStdString(sheetFileName(sheet(), "pdf")),
+                        QStringLiteral("PDF-Dokument (*.pdf)"), QStringLiteral(".pdf"));
     if (fileName.isEmpty()) return;
-    if (!fileName.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive)) {
-        fileName += QStringLiteral(".pdf");
-    }
     if (!savePdf(fileName)) {
         showInfoMessage(
             ("Die Datei " + fileName + " konnte nicht geschrieben werden").toStdString());
