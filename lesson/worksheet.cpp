@@ -578,13 +578,22 @@ std::string sheetTitle(const TSheet& sheet) {
            " Codewörter";
 }
 
-std::string sheetFileName(const TSheet& sheet, std::string_view extension) {
+std::string sheetKindSlug(TSheetKind kind) {
     constexpr std::array<std::string_view, 3> kSlugs = {"scheibe-ausfuellen", "tabelle-ausfuellen",
                                                         "scheibe-ablesen"};
-    return std::string(sheet.solution ? "loesung-" : "arbeitsblatt-") +
-           std::string(kSlugs[static_cast<std::size_t>(sheet.kind)]) + "-" +
-           std::to_string(sheet.n) + "-v" + std::to_string(sheet.variant) + "." +
-           std::string(extension);
+    return std::string(kSlugs[static_cast<std::size_t>(kind)]);
+}
+
+std::string sheetFileName(const TSheet& sheet, std::string_view extension) {
+    std::string name = sheet.solution ? "loesung-" : "arbeitsblatt-";
+    name += sheetKindSlug(sheet.kind);
+    name += '-';
+    name += std::to_string(sheet.n);
+    name += "-v";
+    name += std::to_string(sheet.variant);
+    name += '.';
+    name += extension;
+    return name;
 }
 
 unsigned newSheetVariant(unsigned current, std::uint64_t entropy) {
