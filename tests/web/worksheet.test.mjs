@@ -83,6 +83,22 @@ function render(pdf, number, dpi) {
         at: (x, y) => data[header.length + y * Number(width) + x] };
 }
 
+// The longest dark run along a row of the page's lowest tenth at 254 dots to the inch, a pixel
+// 0.1 mm: the check bar, as { start, length } in pixels.
+function checkBar(pdf, number) {
+    const sheet = render(pdf, number, 254);
+    let bar = { start: 0, length: 0 };
+    for (let y = Math.round(sheet.height * 0.9); y < sheet.height; ++y) {
+        let start = 0;
+        for (let x = 0; x <= sheet.width; ++x) {
+            if (x < sheet.width && sheet.at(x, y) < 160) continue;
+            if (x - start > bar.length) bar = { start, length: x - start };
+            start = x + 1;
+        }
+    }
+    return bar;
+}
+
 test("Drucken… prints the sheet and its solution on A4, the disk 120 mm across, the bar 100 mm",
     async () => {
         await chooseSheet(0, 4, 17, true);
@@ -120,16 +136,7 @@ test("Drucken… prints the sheet and its solution on A4, the disk 120 mm across
         assert.ok(Math.abs(left - 1 - (413.4 - 236.2)) <= 3, `disk's left edge at ${left - 1}`);
 
         // The check bar at 254 dots to the inch, a pixel 0.1 mm: 1000 pixels from the margin.
-        const sheet = render(pdf, 1, 254);
-        let bar = { start: 0, length: 0 };
-        for (let y = Math.round(sheet.height * 0.9); y < sheet.height; ++y) {
-            let start = 0;
-            for (let x = 0; x <= sheet.width; ++x) {
-                if (x < sheet.width && sheet.at(x, y) < 160) continue;
-                if (x - start > bar.length) bar = { start, length: x - start };
-                start = x + 1;
-            }
-        }
+        const bar = checkBar(pdf, 1);
         assert.ok(Math.abs(bar.length - 1000) <= 3.5, `bar ${bar.length} pixels long`);
         assert.ok(Math.abs(bar.start - 150) <= 2, `bar from ${bar.start}`);
 
@@ -160,17 +167,8 @@ test("Als PDF speichern saves a class set with its solutions as one PDF, true to
         assert.equal(`${kind} ${variant}`, heading, `page ${i + 1}`);
     });
 
-    // The check bar of the last solution: 1000 pixels of 0.1 mm from the margin.
-    const solution = render(pdf, 6, 254);
-    let bar = { start: 0, length: 0 };
-    for (let y = Math.round(solution.height * 0.9); y < solution.height; ++y) {
-        let start = 0;
-        for (let x = 0; x <= solution.width; ++x) {
-            if (x < solution.width && solution.at(x, y) < 160) continue;
-            if (x - start > bar.length) bar = { start, length: x - start };
-            start = x + 1;
-        }
-    }
+    // The check bar of the last solution: 1000 pixels of 0.1 mm.
+    const bar = checkBar(pdf, 6);
     assert.ok(Math.abs(bar.length - 1000) <= 3.5, `bar ${bar.length} pixels long`);
 
     const [solutions, ...others] = await downloadsOf("Nur Lösung als PDF speichern");
