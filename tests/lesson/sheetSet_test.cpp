@@ -4,8 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <set>
-
-#include "tests/support/renderedPdf.h"
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -110,33 +110,6 @@ TEST(TSheetSet, TitlesAndFileNamesSayWhatTheSetHolds) {
               sheetTitle({TSheetKind::ReadDisk, 64, 9999, true}));
     EXPECT_EQ(sheetSetFileName({TSheetKind::FillDisk, 4, 9990, 20, TSheetPart::Sheets}, ""),
               "klassensatz-scheibe-ausfuellen-4-v9990-v10");
-}
-
-// A class set of three with its solutions: six A4 pages in one document, each with its heading
-// and variant.
-TEST(TSheetSet, ThePdfHoldsEveryPageInOrderOnA4) {
-    TempDir dir;
-    const TSheetSet set{TSheetKind::FillTable, 10, 17, 3, TSheetPart::SheetsAndSolutions};
-    const std::string pdf = sheetSetPdf(set);
-    const std::string file = dir.file(sheetSetFileName(set, "pdf"));
-    writeFile(file, Bytes(pdf.begin(), pdf.end()));
-    const RunResult info = runProgram("pdfinfo", dir, file);
-    EXPECT_EQ(info.err, "");
-    EXPECT_NE(info.out.find("Pages:           6\n"), std::string::npos) << info.out;
-    EXPECT_NE(info.out.find("Page size:       595.276 x 841.89 pts (A4)"), std::string::npos);
-    EXPECT_NE(info.out.find("Klassensatz mit Lösungen: Tabelle ausfüllen, Varianten 17 bis 19"),
-              std::string::npos);
-    const std::pair<const char*, const char*> expected[] = {
-        {"Arbeitsblatt", "Variante 17"}, {"Arbeitsblatt", "Variante 18"},
-        {"Arbeitsblatt", "Variante 19"}, {"Lösung", "Variante 17"},
-        {"Lösung", "Variante 18"},       {"Lösung", "Variante 19"},
-    };
-    for (int page = 1; page <= 6; ++page) {
-        const std::string text = pageText(dir, file, page);
-        const auto [heading, variant] = expected[page - 1];
-        EXPECT_NE(text.find(std::string("Gray-Code – ") + heading), std::string::npos) << page;
-        EXPECT_NE(text.find(std::string(variant) + " · 10 Codewörter"), std::string::npos) << page;
-    }
 }
 
 }  // namespace
