@@ -97,8 +97,12 @@ void TPdfCanvas::arc(double cx, double cy, double rx, double ry, double startDeg
     // same quadrant, so that the sweep in t differs from the sweep in a by less than half a turn.
     // The arc runs in t, in pieces of at most a quarter, each one cubic Bézier curve whose
     // control points lie 4/3 tan(piece / 4) along the tangents.
+    // A box one pixel wide or high has a flat ellipse; its parameter is taken as if barely not.
+    const double flatX = std::max(rx, 1e-9);
+    const double flatY = std::max(ry, 1e-9);
     const auto parameter = [&](double degrees) {
-        return std::atan2(std::sin(degrees * kRadians) / ry, std::cos(degrees * kRadians) / rx);
+        return std::atan2(std::sin(degrees * kRadians) / flatY,
+                          std::cos(degrees * kRadians) / flatX);
     };
     const double from = parameter(startDegrees);
     const double turned = sweepDegrees * kRadians;
