@@ -6,9 +6,11 @@
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QHBoxLayout>
+#include <QImage>
 #include <QLabel>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QPixmap>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
@@ -30,46 +32,53 @@ constexpr std::array kKinds = {TSheetKind::FillDisk, TSheetKind::FillTable, TShe
 
 // The PDF's resolution: fine enough that a rounded device pixel costs no visible accuracy.
 constexpr int kPdfDotsPerInch = 1200;
+// The preview's width in pixels: small, but the page's layout shows.
+constexpr int kPreviewWidth = 180;
+constexpr int kDefaultCopies = 25;
 
 QPageLayout a4WithoutMargins() {
     return QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF());
 }
 
-// Paints the pages on device, whose painter's origin is the paper's top-left corner and which
-// has dotsPerInch device pixels to the inch; false when the device cannot be painted on.
-bool paintPages(QPagedPaintDevice& device, int dotsPerInch, const TSheet& sheet,
-                bool withSolution) {
+// Paints the set's pages on device, whose painter's origin is the paper's top-left corner and
+// which has dotsPerInch device pixels to the inch; false when the device cannot be painted on.
+bool paintPages(QPagedPaintDevice& device, int dotsPerInch, const TSheetSet& set) {
     QPainter painter;
     if (!painter.begin(&device)) return false;
     painter.setRenderHint(QPainter::Antialiasing);
     // The engine's unit is 0.1 mm, 254 of them to the inch.
     painter.scale(dotsPerInch / 254.0, dotsPerInch / 254.0);
-    for (const bool solution : {false, true}) {
-        if (solution && !withSolution) break;
-        if (solution) device.newPage();
+    bool first = true;
+    for (const TSheet& page : sheetSetPages(set)) {
+        if (!first) device.newPage();
+        first = false;
         TPainterCanvas canvas(painter, kSheetWidth, kSheetHeight, Qt::white, kSheetUnitsPerPoint);
-        paintSheet(canvas, TSheet{sheet.kind, sheet.n, sheet.variant, solution});
+        paintSheet(canvas, page);
     }
     return painter.end();
 }
 
+QString fileNameOf(const TSheetSet& set) {
+    return QString::fromStdString(sheetSetFileName(set, "pdf"));
+}
+
 }  // namespace
 
-void printSheets(QPrinter& printer, const TSheet& sheet, bool withSolution) {
+void printSheets(QPrinter& printer, const TSheetSet& set) {
     // The whole paper is the page, so that the engine's margins are the paper's.
     printer.setFullPage(true);
     printer.setPageLayout(a4WithoutMargins());
-    printer.setDocName(QString::fromStdString(sheetTitle(sheet)));
-    paintPages(printer, printer.resolution(), sheet, withSolution);
+    printer.setDocName(fileNameOf(set));
+    paintPages(printer, printer.resolution(), set);
 }
 
-bool writeSheetPdf(const QString& fileName, const TSheet& sheet, bool withSolution) {
+bool writeSheetPdf(const QString& fileName, const TSheetSet& set) {
     QPdfWriter pdf(fileName);
     pdf.setPageLayout(a4WithoutMargins());
     pdf.setResolution(kPdfDotsPerInch);
-    pdf.setTitle(QString::fromStdString(sheetTitle(sheet)));
+    pdf.setTitle(QString::fromStdString(sheetSetTitle(set)));
     pdf.setCreator(QStringLiteral("Zyklora"));
-    return paintPages(pdf, kPdfDotsPerInch, sheet, withSolution);
+    return paintPages(pdf, kPdfDotsPerInch, set);
 }
 
 TWorksheetDialog::TWorksheetDialog(QWidget* parent) : TCountDialog(parent) {
@@ -124,6 +133,36 @@ TWorksheetDialog::TWorksheetDialog(QWidget* parent) : TCountDialog(parent) {
     m_solution->setAccessibleName(QStringLiteral("Lösung beilegen"));
     form->addRow(QString(), m_solution);
 
+    // "Klassensatz mit 25 Blättern": the count only while the class set is chosen.
+    auto* classSetRow = new QWidget(this);
+    auto* classSetLayout = new QHBoxLayout(classSetRow);
+    classSetLayout->setContentsMargins(0, 0, 0, 0);
+    m_classSet = new QCheckBox(QStringLiteral("&Klassensatz mit"), classSetRow);
+    m_classSet->setObjectName(QStringLiteral("sheetClassSet"));
+    m_classSet->setAccessibleName(QStringLiteral("Klassensatz"));
+    m_copies = new QSpinBox(classSetRow);
+    m_copies->setObjectName(QStringLiteral("sheetCopies"));
+    m_copies->setRange(kMinClassSet, kMaxClassSet);
+    m_copies->setValue(kDefaultCopies);
+    m_copies->setAccessibleName(QStringLiteral("Blätter im Klassensatz"));
+    m_copies->setEnabled(false);
+    connect(m_classSet, &QCheckBox::toggled, m_copies, &QWidget::setEnabled);
+    auto* copiesLabel = new QLabel(QStringLiteral("&Blättern"), classSetRow);
+    copiesLabel->setBuddy(m_copies);
+    classSetLayout->addWidget(m_classSet);
+    classSetLayout->addWidget(m_copies);
+    classSetLayout->addWidget(copiesLabel, 1);
+    form->addRow(QString(), classSetRow);
+
+    // The first page as the fields describe it, small.
+    m_preview = new QLabel(this);
+    m_preview->setObjectName(QStringLiteral("sheetPreview"));
+    m_preview->setAccessibleName(QStringLiteral("Vorschau der ersten Seite"));
+    m_preview->setFrameShape(QFrame::Box);
+    connect(m_kind, &QComboBox::currentIndexChanged, this, &TWorksheetDialog::showPreview);
+    connect(m_count, &QSpinBox::valueChanged, this, &TWorksheetDialog::showPreview);
+    connect(m_variant, &QSpinBox::valueChanged, this, &TWorksheetDialog::showPreview);
+
     auto* buttons = new QDialogButtonBox(this);
     const auto addButton = [&](const QString& text, const char* name,
                                QDialogButtonBox::ButtonRole role) {
@@ -137,13 +176,25 @@ TWorksheetDialog::TWorksheetDialog(QWidget* parent) : TCountDialog(parent) {
             &QPushButton::clicked, this, &TWorksheetDialog::print);
     connect(
         addButton(QStringLiteral("Als &PDF speichern…"), "sheetPdf", QDialogButtonBox::ActionRole),
-        &QPushButton::clicked, this, &TWorksheetDialog::saveAsPdf);
+        &QPushButton::clicked, this,
+        [this] { saveAsPdf(sheetSet(), QStringLiteral("Als PDF speichern")); });
+    connect(addButton(QStringLiteral("N&ur Lösung als PDF speichern…"), "sheetSolutionPdf",
+                      QDialogButtonBox::ActionRole),
+            &QPushButton::clicked, this, [this] {
+                TSheetSet solutions = sheetSet();
+                solutions.part = TSheetPart::Solutions;
+                saveAsPdf(solutions, QStringLiteral("Nur Lösung als PDF speichern"));
+            });
     connect(addButton(QStringLiteral("Schließen"), "sheetClose", QDialogButtonBox::RejectRole),
             &QPushButton::clicked, this, &QDialog::reject);
 
+    auto* fieldsAndPreview = new QHBoxLayout;
+    fieldsAndPreview->addLayout(form, 1);
+    fieldsAndPreview->addWidget(m_preview, 0, Qt::AlignTop);
     auto* layout = new QVBoxLayout(this);
-    layout->addLayout(form);
+    layout->addLayout(fieldsAndPreview);
     layout->addWidget(buttons);
+    showPreview();
 }
 
 void TWorksheetDialog::setCount(int count) { m_count->setValue(shownCount(count)); }
@@ -155,13 +206,24 @@ TSheet TWorksheetDialog::sheet() const {
 
 bool TWorksheetDialog::withSolution() const { return m_solution->isChecked(); }
 
-bool TWorksheetDialog::savePdf(const QString& fileName) const {
-    return writeSheetPdf(fileName, sheet(), withSolution());
+TSheetSet TWorksheetDialog::sheetSet() const {
+    const TSheet first = sheet();
+    return TSheetSet{first.kind, first.n, first.variant,
+                     m_classSet->isChecked() ? m_copies->value() : 1,
+                     withSolution() ? TSheetPart::SheetsAndSolutions : TSheetPart::Sheets};
 }
 
-void TWorksheetDialog::printOn(QPrinter& printer) const {
-    printSheets(printer, sheet(), withSolution());
+bool TWorksheetDialog::savePdf(const QString& fileName) const {
+    return writeSheetPdf(fileName, sheetSet());
 }
+
+bool TWorksheetDialog::saveSolutionPdf(const QString& fileName) const {
+    TSheetSet solutions = sheetSet();
+    solutions.part = TSheetPart::Solutions;
+    return writeSheetPdf(fileName, solutions);
+}
+
+void TWorksheetDialog::printOn(QPrinter& printer) const { printSheets(printer, sheetSet()); }
 
 void TWorksheetDialog::drawNewVariant() {
     m_variant->setValue(static_cast<int>(newSheetVariant(
@@ -171,19 +233,37 @@ void TWorksheetDialog::drawNewVariant() {
 void TWorksheetDialog::print() {
     QPrinter printer(QPrinter::HighResolution);
     printer.setPageLayout(a4WithoutMargins());
+    // Named before the dialog, which proposes the name for printing to a file.
+    printer.setDocName(fileNameOf(sheetSet()));
     QPrintDialog dialog(&printer, this);
     dialog.setWindowTitle(QStringLiteral("Drucken"));
     if (dialog.exec() == QDialog::Accepted) printOn(printer);
 }
 
-void TWorksheetDialog::saveAsPdf() {
+void TWorksheetDialog::saveAsPdf(const TSheetSet& set, const QString& caption) {
     const QString fileName =
-        askSaveFileName(this, QStringLiteral("Als PDF speichern"),
-                        QString::fromStdString(sheetFileName(sheet(), "pdf")),
-                        QStringLiteral("PDF-Dokument (*.pdf)"), QStringLiteral(".pdf"));
+        askSaveFileName(this, caption, fileNameOf(set), QStringLiteral("PDF-Dokument (*.pdf)"),
+                        QStringLiteral(".pdf"));
     if (fileName.isEmpty()) return;
-    if (!savePdf(fileName)) {
+    if (!writeSheetPdf(fileName, set)) {
         showInfoMessage(
             ("Die Datei " + fileName + " konnte nicht geschrieben werden").toStdString());
     }
+}
+
+void TWorksheetDialog::showPreview() {
+    const qreal ratio = devicePixelRatioF();
+    const int width = kPreviewWidth;
+    const int height = width * kSheetHeight / kSheetWidth;
+    QImage page(QSize(width, height) * ratio, QImage::Format_RGB32);
+    page.setDevicePixelRatio(ratio);
+    page.fill(Qt::white);
+    QPainter painter(&page);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.scale(static_cast<double>(width) / kSheetWidth,
+                  static_cast<double>(height) / kSheetHeight);
+    TPainterCanvas canvas(painter, kSheetWidth, kSheetHeight, Qt::white, kSheetUnitsPerPoint);
+    paintSheet(canvas, sheet());
+    painter.end();
+    m_preview->setPixmap(QPixmap::fromImage(page));
 }

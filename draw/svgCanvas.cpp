@@ -63,7 +63,7 @@ std::string xmlEscaped(const std::string& text) {
 }
 
 TSvgCanvas::TSvgCanvas(std::int32_t width, std::int32_t height, const std::string& title,
-                       TColor face, std::optional<TSvgPaper> paper)
+                       TColor face, std::optional<TPaper> paper)
     : m_width(width), m_height(height), m_face(face) {
     const std::string w = std::to_string(width);
     const std::string h = std::to_string(height);
@@ -144,15 +144,17 @@ void TSvgCanvas::lineTo(std::int32_t x, std::int32_t y) {
     moveTo(x, y);
 }
 
-// The text cell's top, the font's ascent, at y, as a GDI text cell stands.
+// The text cell's top at y, as a GDI text cell stands; SVG places a text by its baseline.
 void TSvgCanvas::textOut(std::int32_t x, std::int32_t y, const std::string& text) {
-    const std::string weight = m_font.bold ? "\" font-weight=\"bold" : "";
-    const std::string size = m_unitsPerPoint > 0 ? number(m_font.size * m_unitsPerPoint)
-                                                 : std::to_string(m_font.size) + "pt";
-    m_text += "<text x=\"" + std::to_string(x) + "\" y=\"" + std::to_string(y) +
-              "\" dominant-baseline=\"text-before-edge\" font-family=\"" + xmlEscaped(m_font.name) +
-              "\" font-size=\"" + size + weight + "\" fill=\"" + css(m_font.color) + "\">" +
-              xmlEscaped(ansiToUtf8(text)) + "</text>\n";
+    // Four units to three points where the drawing is not on paper, as on a screen.
+    const double units = m_font.size * (m_unitsPerPoint > 0 ? m_unitsPerPoint : 4.0 / 3);
+    const std::string size =
+        m_unitsPerPoint > 0 ? number(units) : std::to_string(m_font.size) + "pt";
+    m_text += "<text x=\"";
+    m_text += std::to_string(x) + "\" y=\"" + number(y + kTextAscentEms * units) +
+              "\" font-family=\"" + xmlEscaped(m_font.name) + "\" font-size=\"" + size +
+              (m_font.bold ? "\" font-weight=\"bold" : "") + "\" fill=\"" + css(m_font.color) +
+              "\">" + xmlEscaped(ansiToUtf8(text)) + "</text>\n";
 }
 
 void TSvgCanvas::outlineRingStretch(double centreX, double centreY, double outerRadius,

@@ -4,24 +4,19 @@
 #include <optional>
 #include <string>
 
+#include "draw/paper.h"
 #include "lib/canvas.h"
-
-// The size on paper of a drawing that is a printed page, in millimetres.
-struct TSvgPaper {
-    double widthMm;
-    double heightMm;
-};
 
 // A canvas that writes what is drawn on it as an SVG drawing of width x height pixels, with the
 // system colours resolved to face. Pies become paths with an elliptic arc, so the drawing stays
-// sharp at any size.
+// sharp at any size; texts stand on their baseline, an ascent below the cell's top.
 class TSvgCanvas : public TCanvas {
 public:
     // title names the drawing (its <title>); face is the colour clBtnFace stands for. A drawing
     // on paper is as large as the paper, its units scaled to fit, and a font of p points is p
     // points tall on the paper; otherwise a point is 4/3 of a unit, as on a screen.
     TSvgCanvas(std::int32_t width, std::int32_t height, const std::string& title, TColor face,
-               std::optional<TSvgPaper> paper = std::nullopt);
+               std::optional<TPaper> paper = std::nullopt);
 
     std::int32_t width() const override { return m_width; }
     std::int32_t height() const override { return m_height; }

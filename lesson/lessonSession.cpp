@@ -222,7 +222,7 @@ std::string TLessonSession::diskSvg() const {
     if (!m_cycle) return "";
     constexpr double kDiameterMm = kSheetDiskSize / 10.0;
     TSvgCanvas svg(kDesignedDiskSize, kDesignedDiskSize, diskTitle(*m_cycle), kPaperFace,
-                   TSvgPaper{kDiameterMm, kDiameterMm});
+                   TPaper{kDiameterMm, kDiameterMm});
     m_shownDisk.paintShownDisk(svg);
     return svg.document();
 }

@@ -10,6 +10,7 @@
 #include <stdexcept>
 #include <vector>
 
+#include "draw/paper.h"
 #include "gray/GrayUnit.h"
 #include "gray/cycleCheck.h"
 #include "gray/diskLayout.h"
@@ -36,9 +37,9 @@ constexpr std::int32_t kCheckBarY = 2700;
 // The lowest line the content may reach: the check bar's label and ticks lie below it.
 constexpr std::int32_t kContentBottom = 2650;
 
-// A line of DejaVu Sans, ascent and descent, and its baseline below the top, in ems.
+// A line of DejaVu Sans, ascent and descent, in ems; its baseline lies kTextAscentEms below the
+// top, where the canvases put it.
 constexpr double kLineEms = 1.17;
-constexpr double kAscentEms = 0.93;
 // The smallest size a text shrinks to; every text of every sheet fits at a larger one.
 constexpr std::int32_t kMinPoints = 5;
 
@@ -55,7 +56,7 @@ std::int32_t heightOf(std::int32_t points) {
 }
 
 std::int32_t baselineOf(std::int32_t points) {
-    return static_cast<std::int32_t>(std::lround(points * kSheetUnitsPerPoint * kAscentEms));
+    return static_cast<std::int32_t>(std::lround(points * kSheetUnitsPerPoint * kTextAscentEms));
 }
 
 // The sheets' texts are written in UTF-8; a canvas takes Windows-1252.
@@ -577,13 +578,22 @@ std::string sheetTitle(const TSheet& sheet) {
            " Codewörter";
 }
 
-std::string sheetFileName(const TSheet& sheet, std::string_view extension) {
+std::string sheetKindSlug(TSheetKind kind) {
     constexpr std::array<std::string_view, 3> kSlugs = {"scheibe-ausfuellen", "tabelle-ausfuellen",
                                                         "scheibe-ablesen"};
-    return std::string(sheet.solution ? "loesung-" : "arbeitsblatt-") +
-           std::string(kSlugs[static_cast<std::size_t>(sheet.kind)]) + "-" +
-           std::to_string(sheet.n) + "-v" + std::to_string(sheet.variant) + "." +
-           std::string(extension);
+    return std::string(kSlugs[static_cast<std::size_t>(kind)]);
+}
+
+std::string sheetFileName(const TSheet& sheet, std::string_view extension) {
+    std::string name = sheet.solution ? "loesung-" : "arbeitsblatt-";
+    name += sheetKindSlug(sheet.kind);
+    name += '-';
+    name += std::to_string(sheet.n);
+    name += "-v";
+    name += std::to_string(sheet.variant);
+    name += '.';
+    name += extension;
+    return name;
 }
 
 unsigned newSheetVariant(unsigned current, std::uint64_t entropy) {

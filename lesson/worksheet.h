@@ -52,6 +52,9 @@ std::string sheetTitle(const TSheet& sheet);
 // A file name for the sheet with extension, such as "arbeitsblatt-scheibe-ausfuellen-10-v17.pdf"
 // or "loesung-scheibe-ablesen-10-v17.svg"; plain ASCII, so that any file system takes it.
 std::string sheetFileName(const TSheet& sheet, std::string_view extension);
+// The kind as file names write it: "scheibe-ausfuellen", "tabelle-ausfuellen" or
+// "scheibe-ablesen".
+std::string sheetKindSlug(TSheetKind kind);
 
 // A variant from kMinSheetVariant to kMaxSheetVariant other than current, chosen by entropy
 // (any random number), each alike often; "Neue Variante" asks for one.

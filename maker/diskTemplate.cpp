@@ -3,10 +3,13 @@
 
 #include <cmath>
 #include <cstdint>
-#include <cstdio>
 #include <numbers>
+#include <span>
+#include <utility>
 #include <vector>
 
+#include "draw/pdfDocument.h"
+#include "lib/codePage.h"
 #include "lib/decimalText.h"
 #include "maker/diskGeometry.h"
 
@@ -87,18 +90,10 @@ std::vector<TShape> templatePage(const TDiskSettings& settings) {
     return page;
 }
 
-// Text as a PDF string in WinAnsiEncoding: UTF-8 letters of Windows-1252 become their byte.
-std::string pdfString(const std::string& utf8) {
-    std::string out = "(";
-    for (std::size_t i = 0; i < utf8.size(); ++i) {
-        auto c = static_cast<unsigned char>(utf8[i]);
-        if (c == 0xC3 && i + 1 < utf8.size()) {
-            c = static_cast<unsigned char>(static_cast<unsigned char>(utf8[++i]) + 0x40);
-        }
-        if (c == '(' || c == ')' || c == '\\') out += '\\';
-        out += static_cast<char>(c);
-    }
-    return out + ")";
+// Text in UTF-8 as a PDF string in WinAnsiEncoding.
+std::string winAnsiString(const std::string& utf8) {
+    return pdfString(
+        utf8ToAnsi(std::span(reinterpret_cast<const std::uint8_t*>(utf8.data()), utf8.size())));
 }
 
 std::string xmlText(const std::string& text) {
@@ -136,34 +131,13 @@ std::string templatePdf(const TDiskSettings& settings) {
                        py(y) + " c S\n";
         } else {
             content += "BT /F1 " + number(shape.width * kPointsPerMm) + " Tf " + px(shape.x) + " " +
-                       py(shape.y) + " Td " + pdfString(shape.text) + " Tj ET\n";
+                       py(shape.y) + " Td " + winAnsiString(shape.text) + " Tj ET\n";
         }
     }
-    const std::vector<std::string> objects = {
-        "<< /Type /Catalog /Pages 2 0 R >>",
-        "<< /Type /Pages /Kids [3 0 R] /Count 1 >>",
-        "<< /Type /Page /Parent 2 0 R /MediaBox [0 0 " + px(kPageWidth) + " " +
-            number(kPageHeight * kPointsPerMm) +
-            "] /Resources << /Font << /F1 5 0 R >> >> /Contents 4 0 R >>",
-        "<< /Length " + std::to_string(content.size()) + " >>\nstream\n" + content + "endstream",
-        "<< /Type /Font /Subtype /Type1 /BaseFont /Helvetica /Encoding /WinAnsiEncoding >>",
-        "<< /Title (Sensorschablone) /Creator (Zyklora) >>",
-    };
-    std::string pdf = "%PDF-1.4\n%\xE2\xE3\xCF\xD3\n";
-    std::vector<std::size_t> offsets;
-    for (std::size_t i = 0; i < objects.size(); ++i) {
-        offsets.push_back(pdf.size());
-        pdf += std::to_string(i + 1) + " 0 obj\n" + objects[i] + "\nendobj\n";
-    }
-    const std::size_t table = pdf.size();
-    pdf += "xref\n0 " + std::to_string(objects.size() + 1) + "\n0000000000 65535 f \n";
-    for (const std::size_t offset : offsets) {
-        char entry[24];
-        std::snprintf(entry, sizeof entry, "%010zu 00000 n \n", offset);
-        pdf += entry;
-    }
-    return pdf + "trailer\n<< /Size " + std::to_string(objects.size() + 1) +
-           " /Root 1 0 R /Info 6 0 R >>\nstartxref\n" + std::to_string(table) + "\n%%EOF\n";
+    TPdfDocument pdf("Sensorschablone");
+    pdf.addPage(kPageWidth * kPointsPerMm, kPageHeight * kPointsPerMm);
+    pdf.content() = std::move(content);
+    return pdf.bytes();
 }
 
 std::string templateSvg(const TDiskSettings& settings) {

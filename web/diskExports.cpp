@@ -16,7 +16,7 @@ extern "C" {
 __attribute__((import_module("zyklora"), import_name("showDisk"))) void jsShowDisk(
     const char* preview, std::size_t previewLength, const char* checks, std::size_t checksLength,
     std::int32_t saveable);
-__attribute__((import_module("zyklora"), import_name("saveDiskFile"))) void jsSaveDiskFile(
+__attribute__((import_module("zyklora"), import_name("saveFile"))) void jsSaveFile(
     const char* name, std::size_t nameLength, const char* bytes, std::size_t length);
 }
 
@@ -98,6 +98,6 @@ __attribute__((export_name("diskFile"))) void diskFile(std::int32_t kind) {
     const TDiskFileMade made = ::diskFile(file, settings);
     if (!made.refusal.empty()) return;
     const std::string name = diskFileName(file, settings.count);
-    jsSaveDiskFile(name.data(), name.size(), made.bytes.data(), made.bytes.size());
+    jsSaveFile(name.data(), name.size(), made.bytes.data(), made.bytes.size());
 }
 }

@@ -17,6 +17,7 @@
 #include "gray/codeCount.h"
 #include "gray/cycleCheck.h"
 #include "gray/grayTable.h"
+#include "lesson/sheetSet.h"
 #include "lesson/worksheet.h"
 #include "web/grayPage.h"
 #include "web/webCanvas.h"
@@ -43,6 +44,11 @@ __attribute__((import_module("zyklora"), import_name("showSvg"))) void jsShowSvg
     const char* text, std::size_t length);
 __attribute__((import_module("zyklora"), import_name("showSheet"))) void jsShowSheet(
     const char* svg, std::size_t svgLength, const char* fileName, std::size_t fileNameLength);
+__attribute__((import_module("zyklora"), import_name("showSheetChoice"))) void jsShowSheetChoice(
+    std::int32_t count, std::int32_t variant, std::int32_t copies, std::int32_t pages,
+    const char* preview, std::size_t previewLength, const char* job, std::size_t jobLength);
+__attribute__((import_module("zyklora"), import_name("saveFile"))) void jsSaveFile(
+    const char* name, std::size_t nameLength, const char* bytes, std::size_t length);
 __attribute__((import_module("zyklora"), import_name("showRings"))) void jsShowRings(
     const char* names, std::size_t length, std::int32_t chosen, std::int32_t maxOffset,
     std::int32_t offset);
@@ -173,6 +179,13 @@ void showPanels() {
     showConstruction();
     showPractice();
     showSelection();
+}
+
+// The worksheets that the sheet dialog's fields described when last read.
+TSheetSet& chosenSheets() {
+    static TSheetSet chosen{TSheetKind::FillDisk, TCodeCount::kMin, kMinSheetVariant, 1,
+                            TSheetPart::Sheets};
+    return chosen;
 }
 
 // What the practice's answer field holds, written here by the page's script.
@@ -536,17 +549,58 @@ __attribute__((export_name("newVariant"))) std::int32_t newVariant(std::int32_t 
                         static_cast<std::uint64_t>(std::fmod(random, 1e15))));
 }
 
-// Hands a worksheet page (kind 0 FillDisk, 1 FillTable, 2 ReadDisk) as an A4 SVG document in
-// millimetres, with its file name; count and variant as sheetCount and sheetVariant read them.
-// Returns 0 and hands nothing for another kind.
-__attribute__((export_name("sheet"))) std::int32_t sheet(std::int32_t kind, double count,
-                                                         double variant, std::int32_t solution) {
+// The number of sheets of a class set, from the typed number: clamped into 2 .. 40, no number
+// reading as 2.
+__attribute__((export_name("sheetCopies"))) std::int32_t sheetCopies(double typed) {
+    if (!(typed >= kMinClassSet)) return kMinClassSet;
+    return static_cast<std::int32_t>(std::fmin(std::trunc(typed), kMaxClassSet));
+}
+
+// The sheet dialog's fields: the kind (0 FillDisk, 1 FillTable, 2 ReadDisk), the count, the
+// variant, "Lösung beilegen" (1 checked), "Klassensatz" (1 checked) and its number of sheets,
+// read as sheetCount, sheetVariant and sheetCopies read them. Hands the numbers read, how many
+// pages printing and "Als PDF speichern" give, the first of them as an A4 SVG document for the
+// preview, and the print job's name. Returns 0 and hands nothing for another kind.
+__attribute__((export_name("sheetChoose"))) std::int32_t sheetChoose(std::int32_t kind,
+                                                                     double count, double variant,
+                                                                     std::int32_t solution,
+                                                                     std::int32_t classSet,
+                                                                     double copies) {
     if (kind < 0 || kind > static_cast<std::int32_t>(TSheetKind::ReadDisk)) return 0;
-    const TSheet drawn{static_cast<TSheetKind>(kind), sheetCount(count),
-                       static_cast<unsigned>(sheetVariant(variant)), solution != 0};
-    const std::string document = sheetSvg(drawn);
-    const std::string name = sheetFileName(drawn, "svg");
+    TSheetSet& chosen = chosenSheets();
+    chosen = TSheetSet{static_cast<TSheetKind>(kind), sheetCount(count),
+                       static_cast<unsigned>(sheetVariant(variant)), 1,
+                       solution != 0 ? TSheetPart::SheetsAndSolutions : TSheetPart::Sheets};
+    const std::int32_t copiesRead = sheetCopies(copies);
+    if (classSet != 0) chosen.copies = copiesRead;
+    const std::vector<TSheet> pages = sheetSetPages(chosen);
+    const std::string preview = sheetSvg(pages.front());
+    const std::string job = sheetSetFileName(chosen, "");
+    jsShowSheetChoice(chosen.n, static_cast<std::int32_t>(chosen.variant), copiesRead,
+                      static_cast<std::int32_t>(pages.size()), preview.data(), preview.size(),
+                      job.data(), job.size());
+    return 1;
+}
+
+// Hands page index of the sheets chosen last as an A4 SVG document in millimetres, with its file
+// name. Returns 0 and hands nothing for no such page.
+__attribute__((export_name("sheetPage"))) std::int32_t sheetPage(std::int32_t index) {
+    const std::vector<TSheet> pages = sheetSetPages(chosenSheets());
+    if (index < 0 || static_cast<std::size_t>(index) >= pages.size()) return 0;
+    const TSheet& page = pages[static_cast<std::size_t>(index)];
+    const std::string document = sheetSvg(page);
+    const std::string name = sheetFileName(page, "svg");
     jsShowSheet(document.data(), document.size(), name.data(), name.size());
     return 1;
+}
+
+// "Als PDF speichern" (solutionsOnly 0) or "Nur Lösung als PDF speichern" (1): the sheets chosen
+// last, or their solutions alone, as one PDF document, handed to the page to download.
+__attribute__((export_name("sheetPdf"))) void sheetPdf(std::int32_t solutionsOnly) {
+    TSheetSet saved = chosenSheets();
+    if (solutionsOnly != 0) saved.part = TSheetPart::Solutions;
+    const std::string name = sheetSetFileName(saved, "pdf");
+    const std::string pdf = sheetSetPdf(saved);
+    jsSaveFile(name.data(), name.size(), pdf.data(), pdf.size());
 }
 }

@@ -25,7 +25,7 @@ void TGrayPage::paintDisk() { shownDisk().paintShownDisk(m_disk); }
 
 std::string sheetSvg(const TSheet& sheet) {
     TSvgCanvas svg(kSheetWidth, kSheetHeight, sheetTitle(sheet), rgbColor(255, 255, 255),
-                   TSvgPaper{kSheetWidthMm, kSheetHeightMm});
+                   TPaper{kSheetWidthMm, kSheetHeightMm});
     paintSheet(svg, sheet);
     return svg.document();
 }

@@ -7,8 +7,13 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QFontMetricsF>
 #include <QImage>
+#include <QLabel>
+#include <QPrintDialog>
 #include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
@@ -16,7 +21,9 @@
 #include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QToolButton>
+#include <functional>
 
 #include "app/GrayMain.h"
 #include "app/platform/spinEdit.h"
@@ -133,9 +140,12 @@ TEST_F(WorksheetDialog, TabWalksTheFieldsByTheirGermanNamesAndTheKeysWorkThem) {
     dialog().show();
     QApplication::setActiveWindow(&dialog());
     field<QComboBox>("sheetKind")->setFocus();
+    // "Blätter im Klassensatz" only once the class set is chosen.
     const QStringList expected = {
-        "Art",      "Codeanzahl",         "Variante", "Neue Variante", "Lösung beilegen",
-        "Drucken…", "Als PDF speichern…", "Schließen"};
+        "Art",           "Codeanzahl",         "Variante",
+        "Neue Variante", "Lösung beilegen",    "Klassensatz",
+        "Drucken…",      "Als PDF speichern…", "Nur Lösung als PDF speichern…",
+        "Schließen"};
     QStringList names;
     for (int i = 0; i < expected.size(); ++i) {
         names << QApplication::focusWidget()->accessibleName();
@@ -153,6 +163,13 @@ TEST_F(WorksheetDialog, TabWalksTheFieldsByTheirGermanNamesAndTheKeysWorkThem) {
     EXPECT_NE(dialog().sheet().variant, before);
     EXPECT_GE(dialog().sheet().variant, kMinSheetVariant);
     EXPECT_LE(dialog().sheet().variant, kMaxSheetVariant);
+    // The class set by Space, its count next in the tab order, stepped by the arrows.
+    QTest::keyClick(field<QCheckBox>("sheetClassSet"), Qt::Key_Space);
+    field<QCheckBox>("sheetClassSet")->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget()->accessibleName(), "Blätter im Klassensatz");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up);
+    EXPECT_EQ(dialog().sheetSet().copies, 26);
     QTest::keyClick(&dialog(), Qt::Key_Escape);
     EXPECT_FALSE(dialog().isVisible());
 }
@@ -203,9 +220,109 @@ TEST_F(WorksheetDialog, APrinterWithItsOwnMarginsAndResolutionPrintsTrueToSize) 
     printer.setPageMargins(QMarginsF(25, 30, 25, 30), QPageLayout::Millimeter);
     choose(2, 10, 4711, false);
     dialog().printOn(printer);
+    EXPECT_EQ(printer.docName(), "arbeitsblatt-scheibe-ablesen-10-v4711.pdf");
     const auto [start, length] = checkBar(pdf, 1);
     EXPECT_NEAR(length * 72 / 254.0, 283.46, 1.0);
     EXPECT_NEAR(start, 150, 3);
+}
+
+// Clicks button and answers the file dialog it opens in folder, under the name that the dialog
+// proposes; returns that name.
+QString saveThrough(QPushButton* button, const QString& folder) {
+    QString proposed;
+    QTimer::singleShot(0, [&] {
+        auto* files = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        if (files == nullptr) return;
+        proposed = QFileInfo(files->selectedFiles().value(0)).fileName();
+        files->selectFile(QDir(folder).filePath(proposed));
+        static_cast<QDialog*>(files)->accept();  // as the dialog's own button does
+    });
+    QTest::mouseClick(button, Qt::LeftButton);
+    return proposed;
+}
+
+// The headings and variants of a PDF's pages, one "Arbeitsblatt 17" or "Lösung 17" a page.
+QStringList headingsOf(const QString& pdf) {
+    static const QRegularExpression heading("Gray-Code – (\\S+)[\\s\\S]*Variante (\\d+) ·");
+    QStringList pages;
+    const int count = run("pdfinfo", {pdf}).section("Pages:", 1).section('\n', 0, 0).toInt();
+    for (int page = 1; page <= count; ++page) {
+        const QString text =
+            run("pdftotext", {"-f", QString::number(page), "-l", QString::number(page), pdf, "-"});
+        const QRegularExpressionMatch match = heading.match(text);
+        pages << match.captured(1) + " " + match.captured(2);
+    }
+    return pages;
+}
+
+TEST_F(WorksheetDialog, AClassSetSavesOnePdfOfTheSheetsThenTheSolutionsAndTheSolutionsAlone) {
+    QTemporaryDir dir;
+    choose(1, 10, 9998, true);
+    field<QCheckBox>("sheetClassSet")->setChecked(true);
+    field<QSpinBox>("sheetCopies")->setValue(3);
+    const QString both = saveThrough(field<QPushButton>("sheetPdf"), dir.path());
+    EXPECT_EQ(both, "klassensatz-mit-loesungen-tabelle-ausfuellen-10-v9998-v1.pdf");
+    EXPECT_EQ(headingsOf(dir.filePath(both)),
+              QStringList({"Arbeitsblatt 9998", "Arbeitsblatt 9999", "Arbeitsblatt 1",
+                           "Lösung 9998", "Lösung 9999", "Lösung 1"}));
+    EXPECT_TRUE(run("pdfinfo", {dir.filePath(both)})
+                    .contains("Klassensatz mit Lösungen: Tabelle ausfüllen, Varianten 9998 bis 1"));
+
+    const QString solutions = saveThrough(field<QPushButton>("sheetSolutionPdf"), dir.path());
+    EXPECT_EQ(solutions, "loesungen-klassensatz-tabelle-ausfuellen-10-v9998-v1.pdf");
+    EXPECT_EQ(headingsOf(dir.filePath(solutions)),
+              QStringList({"Lösung 9998", "Lösung 9999", "Lösung 1"}));
+
+    // Without the class set, one sheet and its own solution.
+    field<QCheckBox>("sheetClassSet")->setChecked(false);
+    field<QCheckBox>("sheetSolution")->setChecked(false);
+    const QString sheet = saveThrough(field<QPushButton>("sheetPdf"), dir.path());
+    EXPECT_EQ(sheet, "arbeitsblatt-tabelle-ausfuellen-10-v9998.pdf");
+    EXPECT_EQ(headingsOf(dir.filePath(sheet)), QStringList({"Arbeitsblatt 9998"}));
+    EXPECT_EQ(saveThrough(field<QPushButton>("sheetSolutionPdf"), dir.path()),
+              "loesung-tabelle-ausfuellen-10-v9998.pdf");
+}
+
+// The print dialog proposes the sheets' own name for printing to a file, never "print.pdf".
+TEST_F(WorksheetDialog, ThePrintJobIsNamedAfterTheSheets) {
+    choose(0, 12, 5, false);
+    field<QCheckBox>("sheetClassSet")->setChecked(true);
+    field<QSpinBox>("sheetCopies")->setValue(40);
+    QString docName;
+    QTimer::singleShot(0, [&] {
+        auto* printing = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget());
+        if (printing == nullptr) return;
+        docName = printing->printer()->docName();
+        printing->reject();
+    });
+    QTest::mouseClick(field<QPushButton>("sheetPrint"), Qt::LeftButton);
+    EXPECT_EQ(docName, "klassensatz-scheibe-ausfuellen-12-v5-v44.pdf");
+}
+
+// The preview is the first page, upright A4, drawn anew as the kind, count or variant changes.
+TEST_F(WorksheetDialog, ThePreviewFollowsTheFields) {
+    choose(0, 10, 17, false);
+    const auto shown = [&] { return field<QLabel>("sheetPreview")->pixmap().toImage(); };
+    const QImage first = shown();
+    ASSERT_FALSE(first.isNull());
+    const QSizeF size = first.deviceIndependentSize();
+    EXPECT_NEAR(size.height() / size.width(), 297.0 / 210, 0.01);
+    int dark = 0;
+    for (int y = 0; y < first.height(); ++y) {
+        for (int x = 0; x < first.width(); ++x) dark += qGray(first.pixel(x, y)) < 128 ? 1 : 0;
+    }
+    EXPECT_GT(dark, 100);
+    std::vector<QImage> seen = {first};
+    const std::function<void()> changes[] = {
+        [&] { field<QSpinBox>("sheetVariant")->setValue(18); },
+        [&] { field<QSpinBox>("sheetCount")->setValue(12); },
+        [&] { field<QComboBox>("sheetKind")->setCurrentIndex(2); },
+    };
+    for (const auto& change : changes) {
+        change();
+        for (const QImage& before : seen) EXPECT_NE(shown(), before);
+        seen.push_back(shown());
+    }
 }
 
 // The engine's widths stand for the fonts it names: no character of the table may be wider in

@@ -6,36 +6,12 @@
 #include <algorithm>
 #include <cmath>
 #include <numbers>
-#include <sstream>
 
 #include "maker/diskGeometry.h"
-#include "tests/support/runProgram.h"
+#include "tests/support/renderedPdf.h"
 #include "tests/support/tempDir.h"
 
 namespace {
-
-// A page rendered by poppler at 254 dots to the inch, so that a pixel is 0.1 mm.
-struct TGrayPage {
-    int width = 0;
-    int height = 0;
-    std::string pixels;
-    bool dark(int x, int y) const {
-        return static_cast<unsigned char>(pixels[static_cast<std::size_t>(y * width + x)]) < 128;
-    }
-};
-
-TGrayPage rendered(const TempDir& dir, const std::string& pdf) {
-    const RunResult run = runProgram("pdftoppm", dir, "-r 254 -gray " + pdf);
-    std::istringstream in(run.out);
-    std::string magic;
-    int depth = 0;
-    TGrayPage page;
-    in >> magic >> page.width >> page.height >> depth;
-    in.get();
-    page.pixels.assign(std::istreambuf_iterator<char>(in), {});
-    EXPECT_EQ(magic, "P5") << run.err;
-    return page;
-}
 
 // Printed at 1:1, the check bar is 100 mm long and each sensor's mark lies at its ring's middle
 // radius and sensor angle from the shaft's centre, the page's centre.
@@ -45,7 +21,7 @@ TEST(DiskTemplate, PrintsTrueToSizeWithEachSensorOnItsMark) {
     settings.sensorAngles = {0, 15, 30, 45};
     const std::string pdf = templatePdf(settings);
     writeFile(dir.file("schablone.pdf"), Bytes(pdf.begin(), pdf.end()));
-    const TGrayPage page = rendered(dir, dir.file("schablone.pdf"));
+    const TRenderedPage page = renderedPage(dir, dir.file("schablone.pdf"));
     ASSERT_NEAR(page.width, 2100, 1);
     ASSERT_NEAR(page.height, 2970, 1);
     int longest = 0;

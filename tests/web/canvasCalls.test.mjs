@@ -37,7 +37,7 @@ test("the module's canvas calls equal the native engine's for n = 4 .. 64", asyn
             useColours: ignore, markSector: ignore, markChange: ignore, showSvg: ignore,
             showRings: ignore, showHead: ignore, tintStretch: ignore, drawHead: ignore, drawSensor: ignore,
             showConstruction: ignore, showPractice: ignore, saveMoodle: ignore,
-            showSheet: ignore, showDisk: ignore, saveDiskFile: ignore,
+            showSheet: ignore, showDisk: ignore, saveFile: ignore, showSheetChoice: ignore,
         },
         wasi_snapshot_preview1: { fd_write: () => 52, fd_seek: () => 52, fd_close: () => 52,
             proc_exit: ignore },

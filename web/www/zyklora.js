@@ -16,6 +16,9 @@
     let count = 0;
     let lastSvg = "";
     let sheetPage = null;  // the worksheet page the engine drew last: { svg, name }
+    // The sheet dialog's fields as the engine read them last: { count, variant, copies, pages, job }
+    let sheetChoice = null;
+    let pageTitle = null;  // the page's own title while a print job carries the sheets' name
     let turnTimer = 0;
     let stepTimer = 0;  // the construction playing
     let colours = null;  // the engine's colours for what is drawn over the disk
@@ -204,13 +207,21 @@
                 button.disabled = (saveable & (1 << Number(button.dataset.kind))) === 0;
             }
         },
-        saveDiskFile: (nameAt, nameLength, at, length) => {
+        saveFile: (nameAt, nameLength, at, length) => {
             const bytes = new Uint8Array(engine.memory.buffer, at, length).slice();
             download(new Blob([bytes], { type: "application/octet-stream" }),
                 text(nameAt, nameLength));
         },
         showSheet: (at, length, nameAt, nameLength) => {
             sheetPage = { svg: text(at, length), name: text(nameAt, nameLength) };
+        },
+        showSheetChoice: (count, variant, copies, pages, previewAt, previewLength, jobAt,
+            jobLength) => {
+            sheetChoice = { count, variant, copies, pages, job: text(jobAt, jobLength) };
+            $("sheetPreview").src = `data:image/svg+xml;charset=utf-8,${
+                encodeURIComponent(text(previewAt, previewLength))}`;
+            // An SVG drawing holds one page.
+            $("sheetSave").disabled = pages !== 1;
         },
         showRings: (at, length, chosen, maxOffset, offset) => {
             $("ring").innerHTML = text(at, length).split("\n").slice(0, -1)
@@ -577,32 +588,53 @@
 
     const copyTable = () => navigator.clipboard.writeText(table);
 
-    // The dialog's worksheet and, when asked, its solution, as the engine reads the fields.
-    const sheetPages = guarded(() => {
+    // The dialog's fields as the engine reads them, for the preview; with written, for printing
+    // or saving, the numbers read also go back into the fields.
+    const chooseSheets = guarded((written) => {
         const field = (id) => Number($(id).value);
-        $("sheetCount").value = engine.sheetCount(field("sheetCount"));
-        $("sheetVariant").value = engine.sheetVariant(field("sheetVariant"));
-        return ($("sheetSolution").checked ? [0, 1] : [0]).map((solution) => {
-            engine.sheet(field("sheetKind"), field("sheetCount"), field("sheetVariant"), solution);
-            return sheetPage;
-        });
+        engine.sheetChoose(field("sheetKind"), field("sheetCount"), field("sheetVariant"),
+            $("sheetSolution").checked ? 1 : 0, $("sheetClassSet").checked ? 1 : 0,
+            field("sheetCopies"));
+        $("sheetCopies").disabled = !$("sheetClassSet").checked;
+        if (written) {
+            $("sheetCount").value = sheetChoice.count;
+            $("sheetVariant").value = sheetChoice.variant;
+            $("sheetCopies").value = sheetChoice.copies;
+        }
+        return sheetChoice;
     });
+    // Every page of the sheets chosen, the print job named as their PDF would be.
     const printSheets = () => {
-        const pages = sheetPages();
-        if (!pages) return;
-        $("sheetPages").innerHTML = pages.map(({ svg }) => `<div class="sheetPage">${svg}</div>`)
-            .join("");
+        const choice = chooseSheets(true);
+        if (!choice) return;
+        const pages = [];
+        for (let i = 0; i < choice.pages; ++i) {
+            engine.sheetPage(i);
+            pages.push(`<div class="sheetPage">${sheetPage.svg}</div>`);
+        }
+        $("sheetPages").innerHTML = pages.join("");
         document.body.classList.add("printingSheets");
+        pageTitle ??= document.title;
+        document.title = choice.job;
         window.print();
     };
-    const saveSheets = () => {
-        for (const { svg, name } of sheetPages() ?? []) {
-            download(new Blob([svg], { type: "image/svg+xml" }), name);
-        }
+    const afterPrint = () => {
+        document.body.classList.remove("printingSheets");
+        if (pageTitle !== null) document.title = pageTitle;
+        pageTitle = null;
     };
+    const saveSheetSvg = () => {
+        if (!chooseSheets(true) || engine.sheetPage(0) === 0) return;
+        download(new Blob([sheetPage.svg], { type: "image/svg+xml" }), sheetPage.name);
+    };
+    // One download each: the sheets chosen, or their solutions alone.
+    const saveSheetPdf = guarded((solutionsOnly) => {
+        if (chooseSheets(true)) engine.sheetPdf(solutionsOnly);
+    });
     const newVariant = guarded(() => {
         $("sheetVariant").value = engine.newVariant(Number($("sheetVariant").value),
             crypto.getRandomValues(new Uint32Array(1))[0]);
+        chooseSheets(false);
     });
     // "Scheibe bauen": the fields go to the engine as numbers, in its order, the sensor angles
     // as their text.
@@ -633,6 +665,7 @@
 
     const openSheetBox = () => {
         $("sheetCount").value = count;
+        chooseSheets(false);
         $("sheetBox").showModal();
     };
 
@@ -722,7 +755,7 @@
             if ($("saveBox").returnValue) save($("saveBox").returnValue);
         });
         $("printButton").addEventListener("click", () => {
-            document.body.classList.remove("printingSheets");
+            afterPrint();
             window.print();
         });
         $("sheetButton").addEventListener("click", openSheetBox);
@@ -732,9 +765,12 @@
             button.addEventListener("click", () => saveDiskFile(Number(button.dataset.kind)));
         }
         $("newVariant").addEventListener("click", newVariant);
+        $("sheetBox").addEventListener("input", () => chooseSheets(false));
         $("sheetPrint").addEventListener("click", printSheets);
-        $("sheetSave").addEventListener("click", saveSheets);
-        addEventListener("afterprint", () => document.body.classList.remove("printingSheets"));
+        $("sheetPdf").addEventListener("click", () => saveSheetPdf(0));
+        $("sheetSolutionPdf").addEventListener("click", () => saveSheetPdf(1));
+        $("sheetSave").addEventListener("click", saveSheetSvg);
+        addEventListener("afterprint", afterPrint);
         $("copyButton").addEventListener("click", copyTable);
         $("reload").addEventListener("click", () => location.reload());
         document.addEventListener("keydown", (event) => {
