@@ -10,6 +10,7 @@
 #include <QToolButton>
 
 #include "app/diskExport.h"
+#include "app/paperPages.h"
 #include "app/platform/glyphs.h"
 #include "app/platform/imageControl.h"
 #include "app/platform/saveDialog.h"
@@ -19,6 +20,7 @@
 #include "gray/grayTable.h"
 #include "io/textFile.h"
 #include "lesson/lessonSession.h"
+#include "lesson/worksheet.h"
 #include "lib/infoMessage.h"
 
 TTeachingTools::TTeachingTools(TToolBar& toolBar, QWidget& window, TImageControl& disk,
@@ -85,14 +87,15 @@ void TTeachingTools::saveDisk() {
 }
 
 void TTeachingTools::printWorksheetOn(QPrinter& printer) {
-    if (m_gray != nullptr) {
-        ::printWorksheet(*m_gray, printer, m_disk.canvas().faceColor());
-    }
+    if (m_gray == nullptr) return;
+    const TGrayCycle& cycle = m_gray->cycle();
+    printA4Pages(printer, QStringLiteral("codescheibe-%1.pdf").arg(cycle.codeCount()), 1,
+                 [&cycle](TCanvas& canvas, int) { paintDiskPage(canvas, cycle); });
 }
 
 void TTeachingTools::printWorksheet() {
     QPrinter printer(QPrinter::HighResolution);
-    printer.setPageSize(QPageSize(QPageSize::A4));
+    printer.setPageLayout(a4WithoutMargins());
     QPrintDialog dialog(&printer, &m_window);
     dialog.setWindowTitle(QStringLiteral("Drucken"));
     if (dialog.exec() == QDialog::Accepted) printWorksheetOn(printer);

@@ -12,8 +12,8 @@ class TLessonSession;
 class TToolBar;
 
 // The toolbar's tools for the table shown: "Scheibe speichern" (the disk shown as PNG or SVG),
-// "Drucken" (a worksheet of the table) and "Tabelle kopieren". Their actions are disabled until
-// the first table.
+// "Drucken" (the table's disk with its words on paper) and "Tabelle kopieren". Their actions are
+// disabled until the first table.
 class TTeachingTools : public QObject {
     Q_OBJECT
 
@@ -29,7 +29,8 @@ public:
     // Writes the shown disk to fileName: SVG for a name ending in ".svg", else PNG of
     // size x size pixels. False when nothing was written.
     bool saveDiskAs(const QString& fileName, int size);
-    // Prints the worksheet of the shown table on printer.
+    // Prints the page of the shown table's disk on printer: its words and the filled disk at
+    // true size with the check bar, on white.
     void printWorksheetOn(QPrinter& printer);
     // The construction table as tab-separated lines: the heading row and the full code's rows.
     QString tableText() const;

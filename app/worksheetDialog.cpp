@@ -9,7 +9,6 @@
 #include <QImage>
 #include <QLabel>
 #include <QPainter>
-#include <QPdfWriter>
 #include <QPixmap>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -19,6 +18,7 @@
 #include <QVBoxLayout>
 #include <array>
 
+#include "app/paperPages.h"
 #include "app/platform/announcer.h"
 #include "app/platform/qtCanvas.h"
 #include "app/platform/saveDialog.h"
@@ -30,32 +30,15 @@ namespace {
 
 constexpr std::array kKinds = {TSheetKind::FillDisk, TSheetKind::FillTable, TSheetKind::ReadDisk};
 
-// The PDF's resolution: fine enough that a rounded device pixel costs no visible accuracy.
-constexpr int kPdfDotsPerInch = 1200;
 // The preview's width in pixels: small, but the page's layout shows.
 constexpr int kPreviewWidth = 180;
 constexpr int kDefaultCopies = 25;
 
-QPageLayout a4WithoutMargins() {
-    return QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF());
-}
-
-// Paints the set's pages on device, whose painter's origin is the paper's top-left corner and
-// which has dotsPerInch device pixels to the inch; false when the device cannot be painted on.
-bool paintPages(QPagedPaintDevice& device, int dotsPerInch, const TSheetSet& set) {
-    QPainter painter;
-    if (!painter.begin(&device)) return false;
-    painter.setRenderHint(QPainter::Antialiasing);
-    // The engine's unit is 0.1 mm, 254 of them to the inch.
-    painter.scale(dotsPerInch / 254.0, dotsPerInch / 254.0);
-    bool first = true;
-    for (const TSheet& page : sheetSetPages(set)) {
-        if (!first) device.newPage();
-        first = false;
-        TPainterCanvas canvas(painter, kSheetWidth, kSheetHeight, Qt::white, kSheetUnitsPerPoint);
-        paintSheet(canvas, page);
-    }
-    return painter.end();
+// Paints page number page of the set on canvas.
+TPagePainter setPainter(const TSheetSet& set) {
+    return [pages = sheetSetPages(set)](TCanvas& canvas, int page) {
+        paintSheet(canvas, pages[static_cast<std::size_t>(page)]);
+    };
 }
 
 QString fileNameOf(const TSheetSet& set) {
@@ -65,20 +48,13 @@ QString fileNameOf(const TSheetSet& set) {
 }  // namespace
 
 void printSheets(QPrinter& printer, const TSheetSet& set) {
-    // The whole paper is the page, so that the engine's margins are the paper's.
-    printer.setFullPage(true);
-    printer.setPageLayout(a4WithoutMargins());
-    printer.setDocName(fileNameOf(set));
-    paintPages(printer, printer.resolution(), set);
+    printA4Pages(printer, fileNameOf(set), static_cast<int>(sheetSetPages(set).size()),
+                 setPainter(set));
 }
 
 bool writeSheetPdf(const QString& fileName, const TSheetSet& set) {
-    QPdfWriter pdf(fileName);
-    pdf.setPageLayout(a4WithoutMargins());
-    pdf.setResolution(kPdfDotsPerInch);
-    pdf.setTitle(QString::fromStdString(sheetSetTitle(set)));
-    pdf.setCreator(QStringLiteral("Zyklora"));
-    return paintPages(pdf, kPdfDotsPerInch, set);
+    return writeA4Pdf(fileName, QString::fromStdString(sheetSetTitle(set)),
+                      static_cast<int>(sheetSetPages(set).size()), setPainter(set));
 }
 
 TWorksheetDialog::TWorksheetDialog(QWidget* parent) : TCountDialog(parent) {

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <functional>
 #include <numbers>
 #include <optional>
 #include <span>
@@ -138,6 +139,9 @@ public:
           m_random(std::uint64_t{sheet.variant} << 16 | static_cast<std::uint64_t>(sheet.n) << 8 |
                    static_cast<std::uint64_t>(sheet.kind)) {}
 
+    // The toolbar's printed disk: the heading, the words and the filled disk, the check bar.
+    void diskPage();
+
     void paint() {
         m_canvas.setPenColor(clBlack);
         m_canvas.setBrushColor(kPaper);
@@ -204,6 +208,12 @@ private:
     void task(std::initializer_list<std::string> lines);
     void checkBar();
     void fillDisk();
+    // The words numbered by position in columns from top on; returns where they end.
+    std::int32_t wordColumns(std::int32_t top);
+    // The disk filled with words, centred on the page from top on, its sectors numbered at the
+    // rim, in bold where bold says.
+    void numberedDisk(std::int32_t top, const std::vector<std::string>& words,
+                      const std::function<bool(std::int32_t)>& bold);
     // count sectors drawn from the variant without repetition, in the order drawn.
     std::vector<std::int32_t> drawnSectors(std::int32_t count);
     void fillTable();
@@ -351,21 +361,7 @@ void TSheetPainter::fillDisk() {
           "gegen den Uhrzeigersinn). Eine 1 wird schwarz, eine 0 bleibt weiß.",
           "Ring 1 außen trägt Bit 0, das letzte Zeichen; der innerste Ring das erste.",
           "Die Sektoren mit fetter Zahl sind schon ausgefüllt."});
-    // The words, numbered, in up to four columns of up to sixteen.
-    const std::int32_t columns = std::min(4, (count() + 7) / 8);
-    const std::int32_t rows = (count() + columns - 1) / columns;
-    constexpr std::int32_t kColumnPitch = kContentWidth / 4;
-    const std::int32_t rowPitch = heightOf(kTextPoints);
-    for (std::int32_t word = 0; word < count(); ++word) {
-        const std::int32_t x = kLeft + word / rows * kColumnPitch;
-        const std::int32_t y = kContentTop + word % rows * rowPitch;
-        textRight(x + 80, y, std::to_string(word + 1), kTextPoints, false, 80);
-        text(x + 110, y, m_words[static_cast<std::size_t>(word)], kTextPoints, false,
-             kColumnPitch - 130);
-    }
-
-    const std::int32_t left = (kSheetWidth - kSheetDiskSize) / 2;
-    const std::int32_t top = kContentTop + rows * rowPitch + 70;
+    const std::int32_t top = wordColumns(kContentTop) + 70;
     const auto isGiven = [&given](std::int32_t sector) {
         return std::binary_search(given.begin(), given.end(), sector);
     };
@@ -375,11 +371,47 @@ void TSheetPainter::fillDisk() {
         auto& word = shown[static_cast<std::size_t>(sector)];
         if (!m_sheet.solution && !isGiven(sector)) word.assign(word.size(), '0');
     }
-    filledDisk(left, top, shown);
+    numberedDisk(top, shown, isGiven);
+}
+
+std::int32_t TSheetPainter::wordColumns(std::int32_t top) {
+    // Up to four columns of up to sixteen.
+    const std::int32_t columns = std::min(4, (count() + 7) / 8);
+    const std::int32_t rows = (count() + columns - 1) / columns;
+    constexpr std::int32_t kColumnPitch = kContentWidth / 4;
+    const std::int32_t rowPitch = heightOf(kTextPoints);
+    for (std::int32_t word = 0; word < count(); ++word) {
+        const std::int32_t x = kLeft + word / rows * kColumnPitch;
+        const std::int32_t y = top + word % rows * rowPitch;
+        textRight(x + 80, y, std::to_string(word + 1), kTextPoints, false, 80);
+        text(x + 110, y, m_words[static_cast<std::size_t>(word)], kTextPoints, false,
+             kColumnPitch - 130);
+    }
+    return top + rows * rowPitch;
+}
+
+void TSheetPainter::numberedDisk(std::int32_t top, const std::vector<std::string>& words,
+                                 const std::function<bool(std::int32_t)>& bold) {
+    const std::int32_t left = (kSheetWidth - kSheetDiskSize) / 2;
+    filledDisk(left, top, words);
     const std::int32_t points = count() > 32 ? kSmallPoints : kTextPoints;
     for (std::int32_t sector = 0; sector < count(); ++sector) {
-        sectorLabel(left, top, sector, std::to_string(sector + 1), points, isGiven(sector), false);
+        sectorLabel(left, top, sector, std::to_string(sector + 1), points, bold(sector), false);
     }
+}
+
+void TSheetPainter::diskPage() {
+    m_canvas.setPenColor(clBlack);
+    m_canvas.setBrushColor(kPaper);
+    text(kLeft, kTop, worksheetHeading(m_cycle), kHeadingPoints, true, kContentWidth);
+    task(
+        {"Die Codewörter nach ihrer Position; Position 1 beginnt bei 3 Uhr, gezählt wird gegen "
+         "den Uhrzeigersinn.",
+         "Ring 1 außen trägt Bit 0, das letzte Zeichen; der innerste Ring das erste. Schwarz ist "
+         "1, weiß ist 0."});
+    const std::int32_t top = wordColumns(kContentTop) + 70;
+    numberedDisk(top, m_words, [](std::int32_t) { return false; });
+    checkBar();
 }
 
 void TSheetPainter::fillTable() {
@@ -558,6 +590,11 @@ bool paintSheet(TCanvas& canvas, const TSheet& sheet) {
     }
     TSheetPainter(canvas, sheet, TGrayCycle::of(*count)).paint();
     return true;
+}
+
+void paintDiskPage(TCanvas& canvas, const TGrayCycle& cycle) {
+    const TSheet page{TSheetKind::FillDisk, cycle.codeCount(), kMinSheetVariant, true};
+    TSheetPainter(canvas, page, cycle).diskPage();
 }
 
 std::string sheetKindName(TSheetKind kind) {

@@ -6,6 +6,7 @@
 #include <string_view>
 
 class TCanvas;
+class TGrayCycle;
 
 // Worksheets ("Arbeitsblätter") for a cyclic Gray code, each with its solution page: a disk to
 // shade, a table to fill in or a disk to read. Both editions print them; the engine draws them.
@@ -43,6 +44,12 @@ inline constexpr std::int32_t kCheckBarLength = 1000;
 // decides the blank cells of FillTable and the labelled sectors of ReadDisk; the same sheet
 // always draws the same calls. The button face (clBtnFace) is never drawn: paper is white.
 bool paintSheet(TCanvas& canvas, const TSheet& sheet);
+
+// The page that the toolbar's "Drucken" prints for the table shown, A4 portrait on canvas as
+// paintSheet draws: the heading "Zyklischer Gray-Code mit n = 10 Codewörtern", the words
+// numbered by position, the disk filled with them and numbered at its rim, 120 mm across, and
+// the check bar. Paper is white.
+void paintDiskPage(TCanvas& canvas, const TGrayCycle& cycle);
 
 // "Scheibe ausfüllen", "Tabelle ausfüllen" or "Scheibe ablesen".
 std::string sheetKindName(TSheetKind kind);

@@ -24,7 +24,7 @@
 
 extern "C" {
 __attribute__((import_module("zyklora"), import_name("showListing"))) void jsShowListing(
-    const char* heading, std::size_t headingLength, const char* lines, std::size_t length);
+    const char* lines, std::size_t length);
 __attribute__((import_module("zyklora"), import_name("showTable"))) void jsShowTable(
     const char* text, std::size_t length);
 __attribute__((import_module("zyklora"), import_name("showCycle"))) void jsShowCycle(
@@ -248,8 +248,7 @@ __attribute__((export_name("ok"))) std::int32_t ok(double typed) {
     const std::int32_t built = page().ok(static_cast<std::int64_t>(count));
     std::string lines;
     for (const std::string& line : page().listing()) lines += line + '\n';
-    const std::string heading = worksheetHeading(*page().cycle());
-    jsShowListing(heading.data(), heading.size(), lines.data(), lines.size());
+    jsShowListing(lines.data(), lines.size());
     const std::string table = tableText(*page().cycle());
     jsShowTable(table.data(), table.size());
     const TCycleCheck& check = page().cycleCheck();
@@ -579,6 +578,18 @@ __attribute__((export_name("sheetChoose"))) std::int32_t sheetChoose(std::int32_
     jsShowSheetChoice(chosen.n, static_cast<std::int32_t>(chosen.variant), copiesRead,
                       static_cast<std::int32_t>(pages.size()), preview.data(), preview.size(),
                       job.data(), job.size());
+    return 1;
+}
+
+// Hands the page that "Drucken" prints for the table shown as an A4 SVG document in
+// millimetres, with the print job's name ("codescheibe-10"). Returns 0 and hands nothing before
+// the first table.
+__attribute__((export_name("diskPage"))) std::int32_t diskPage() {
+    const TGrayCycle* cycle = page().cycle();
+    if (cycle == nullptr) return 0;
+    const std::string document = diskPageSvg(*cycle);
+    const std::string name = "codescheibe-" + std::to_string(cycle->codeCount());
+    jsShowSheet(document.data(), document.size(), name.data(), name.size());
     return 1;
 }
 

@@ -23,9 +23,23 @@ std::int32_t TGrayPage::ok(std::int64_t typed) {
 
 void TGrayPage::paintDisk() { shownDisk().paintShownDisk(m_disk); }
 
-std::string sheetSvg(const TSheet& sheet) {
-    TSvgCanvas svg(kSheetWidth, kSheetHeight, sheetTitle(sheet), rgbColor(255, 255, 255),
+namespace {
+
+// An A4 page drawn by paint, titled title, in millimetres.
+template <typename Paint>
+std::string a4Svg(const std::string& title, Paint paint) {
+    TSvgCanvas svg(kSheetWidth, kSheetHeight, title, rgbColor(255, 255, 255),
                    TPaper{kSheetWidthMm, kSheetHeightMm});
-    paintSheet(svg, sheet);
+    paint(svg);
     return svg.document();
+}
+
+}  // namespace
+
+std::string sheetSvg(const TSheet& sheet) {
+    return a4Svg(sheetTitle(sheet), [&](TCanvas& canvas) { paintSheet(canvas, sheet); });
+}
+
+std::string diskPageSvg(const TGrayCycle& cycle) {
+    return a4Svg(worksheetHeading(cycle), [&](TCanvas& canvas) { paintDiskPage(canvas, cycle); });
 }

@@ -48,3 +48,5 @@ private:
 // A worksheet page as the page prints and saves it: an A4 SVG drawing in millimetres, vector and
 // true to size, on white paper.
 std::string sheetSvg(const TSheet& sheet);
+// The page that "Drucken" prints for the table of cycle, as the same A4 SVG document.
+std::string diskPageSvg(const TGrayCycle& cycle);

@@ -18,6 +18,7 @@
 #include <QXmlStreamReader>
 #include <cmath>
 #include <numbers>
+#include <regex>
 
 #include "app/GrayMain.h"
 #include "app/diskExport.h"
@@ -30,6 +31,7 @@
 #include "gray/cycleCheck.h"
 #include "gray/diskLayout.h"
 #include "lesson/construction.h"
+#include "tests/support/renderedPdf.h"
 
 namespace {
 
@@ -234,65 +236,33 @@ TEST_F(TeachingTools, SavedDiskIsTheWindowsDisk) {
     EXPECT_FALSE(tools().saveDiskAs(dir.filePath("kein/ordner.svg"), 700));
 }
 
-TEST_F(TeachingTools, PrintedWorksheetIsOneA4PageWithA12CentimetreDisk) {
+// "Drucken" prints the engine's page of the disk: one A4 page on white paper, true to size.
+TEST_F(TeachingTools, PrintPrintsTheDiskPageOnWhiteTrueToSize) {
     build(64);
-    QTemporaryDir dir;
-    const QString pdf = dir.filePath("blatt.pdf");
+    const TempDir dir;
+    const std::string pdf = dir.file("codescheibe.pdf");
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(pdf);
+    printer.setOutputFileName(QString::fromStdString(pdf));
     tools().printWorksheetOn(printer);
+    EXPECT_EQ(printer.docName(), "codescheibe-64.pdf");
 
-    QProcess info;
-    info.start("pdfinfo", {pdf});
-    ASSERT_TRUE(info.waitForFinished());
-    const QString details = info.readAllStandardOutput();
-    EXPECT_TRUE(details.contains(QRegularExpression("Pages:\\s+1\\n"))) << details.toStdString();
-    EXPECT_TRUE(details.contains("(A4)")) << details.toStdString();
+    const std::string info = runProgram("pdfinfo", dir, pdf).out;
+    EXPECT_TRUE(std::regex_search(info, std::regex("Pages:\\s+1\\n"))) << info;
+    EXPECT_NE(info.find("(A4)"), std::string::npos) << info;
+    EXPECT_NE(pageText(dir, pdf, 1).find("Zyklischer Gray-Code mit n = 64 Codewörtern"),
+              std::string::npos);
 
-    // At 100 pixels per inch the disk's frame is 12 / 2.54 * 100 = 472 pixels wide.
-    QProcess render;
-    render.start("pdftoppm",
-                 {"-r", "100", "-gray", "-png", "-singlefile", pdf, dir.filePath("seite")});
-    ASSERT_TRUE(render.waitForFinished());
-    const QImage page(dir.filePath("seite.png"));
-    ASSERT_FALSE(page.isNull());
-    QRect disk;
-    const int below = page.height() * 85 / 297;  // the disk starts 90 mm down the page
-    for (int y = below; y < page.height(); ++y) {
-        for (int x = 0; x < page.width(); ++x) {
-            if (qGray(page.pixel(x, y)) < 100) disk |= QRect(x, y, 1, 1);
-        }
-    }
-    EXPECT_NEAR(disk.width(), 472, 3);
-    EXPECT_NEAR(disk.height(), 472, 3);
-
-    // Ink runs across the page between two heights in millimetres, with gaps of at least 2.5 mm
-    // (10 pixels) between them.
-    auto inkRuns = [&](double topMm, double bottomMm) {
-        std::vector<std::pair<int, int>> runs;
-        for (int x = 0; x < page.width(); ++x) {
-            bool ink = false;
-            for (int y = int(topMm * 100 / 25.4); y < int(bottomMm * 100 / 25.4); ++y)
-                ink = ink || qGray(page.pixel(x, y)) < 128;
-            if (!ink) continue;
-            if (runs.empty() || x - runs.back().second > 10) runs.push_back({x, x});
-            runs.back().second = x;
-        }
-        return runs;
-    };
-    // The heading's last word ends inside the right margin (190 mm = 538.6 pt), where it would
-    // otherwise be cut.
-    QProcess words;
-    words.start("pdftotext", {"-bbox", pdf, "-"});
-    ASSERT_TRUE(words.waitForFinished());
-    const QRegularExpressionMatch last =
-        QRegularExpression("xMax=\"([0-9.]+)\"[^>]*>Codewörtern<")
-            .match(QString::fromUtf8(words.readAllStandardOutput()));
-    ASSERT_TRUE(last.hasMatch());
-    EXPECT_LE(last.captured(1).toDouble(), 538.6);
-    // 64 words in 8 columns, each entry a number and a word apart from its neighbours.
-    EXPECT_EQ(inkRuns(28, 75).size(), 16u);
+    // At 0.1 mm a pixel: the check bar, the longest dark row in the page's lowest tenth, is
+    // 1000 pixels long, and no grey face shows: hardly a pixel of the window's button face.
+    const TRenderedPage page = renderedPage(dir, pdf);
+    ASSERT_GT(page.width, 0);
+    EXPECT_NEAR(page.checkBarLength(), 1000, 3);
+    const auto face = std::count_if(page.pixels.begin(), page.pixels.end(), [](char pixel) {
+        const int grey = static_cast<unsigned char>(pixel);
+        return grey >= 230 && grey <= 245;
+    });
+    EXPECT_LT(face, static_cast<long>(page.pixels.size() / 200)) << face;
 }
 
 }  // namespace

@@ -12,6 +12,8 @@
 #include <sstream>
 #include <stdexcept>
 
+#include "gray/codeCount.h"
+#include "gray/grayCycle.h"
 #include "lesson/sheetFont.h"
 #include "lib/codePage.h"
 #include "tests/support/recordingCanvas.h"
@@ -79,9 +81,7 @@ struct TPage {
     }
 };
 
-TPage draw(const TSheet& sheet) {
-    RecordingCanvas canvas(kSheetWidth, kSheetHeight);
-    paintSheet(canvas, sheet);
+TPage parsed(const RecordingCanvas& canvas) {
     TPage page{canvas.calls, {}, {}};
     int points = 0;
     bool bold = false;
@@ -123,6 +123,12 @@ TPage draw(const TSheet& sheet) {
         }
     }
     return page;
+}
+
+TPage draw(const TSheet& sheet) {
+    RecordingCanvas canvas(kSheetWidth, kSheetHeight);
+    paintSheet(canvas, sheet);
+    return parsed(canvas);
 }
 
 // Every kind, count, variant, sheet and solution, as the tests below walk them.
@@ -238,6 +244,42 @@ TEST(Worksheet, Disks120MillimetresAcrossBlankOnTheSheetAndBlackExactlyForAOneWh
             }
         }
     });
+}
+
+// The toolbar's printed page: every word by its position, the disk filled with all of them on
+// white paper, 120 mm across, and the check bar.
+TEST(Worksheet, TheDiskPageShowsEveryWordAndTheWholeDiskOnWhite) {
+    for (const int n : kCounts) {
+        SCOPED_TRACE(n);
+        RecordingCanvas canvas(kSheetWidth, kSheetHeight);
+        paintDiskPage(canvas, TGrayCycle::of(*TCodeCount::of(n)));
+        const TPage page = parsed(canvas);
+        EXPECT_NE(page.find("Zyklischer Gray-Code mit n = " + std::to_string(n) + " Codewörtern"),
+                  nullptr);
+        const std::vector<std::string> words = cycleOf(n);
+        const int bits = bitsFor(n);
+        const auto pies = page.of("pie");
+        ASSERT_EQ(pies.size(), static_cast<std::size_t>(n * bits));
+        for (int sector = 0; sector < n; ++sector) {
+            const std::string& word = words[static_cast<std::size_t>(sector)];
+            EXPECT_NE(page.find(word), nullptr) << word;
+            EXPECT_NE(page.find(std::to_string(sector + 1)), nullptr) << sector;
+            for (int ring = 0; ring < bits; ++ring) {
+                EXPECT_EQ(
+                    pies[static_cast<std::size_t>(ring * n + sector)].brush,
+                    word[static_cast<std::size_t>(bits - 1 - ring)] == '1' ? "black" : "ffffff");
+            }
+        }
+        EXPECT_EQ(pies.front().x2 - pies.front().x1, kSheetDiskSize);
+        for (const TBox& shape : page.shapes) {
+            EXPECT_TRUE(shape.brush.empty() || shape.brush == "black" || shape.brush == "ffffff")
+                << shape.brush;
+        }
+        const auto lines = page.of("line");
+        EXPECT_TRUE(std::any_of(lines.begin(), lines.end(), [](const TBox& line) {
+            return line.y1 == line.y2 && line.x2 - line.x1 == kCheckBarLength;
+        }));
+    }
 }
 
 // Where the FillTable page's cycle begins: its heading "Zyklus der …".

@@ -24,14 +24,7 @@ TEST(DiskTemplate, PrintsTrueToSizeWithEachSensorOnItsMark) {
     const TRenderedPage page = renderedPage(dir, dir.file("schablone.pdf"));
     ASSERT_NEAR(page.width, 2100, 1);
     ASSERT_NEAR(page.height, 2970, 1);
-    int longest = 0;
-    for (int y = page.height * 9 / 10; y < page.height; ++y) {
-        for (int x = 0, run = 0; x < page.width; ++x) {
-            run = page.dark(x, y) ? run + 1 : 0;
-            longest = std::max(longest, run);
-        }
-    }
-    EXPECT_NEAR(longest, 1000, 2);
+    EXPECT_NEAR(page.checkBarLength(), 1000, 2);
     for (const TRingBand& band : diskGeometry(settings).rings) {
         const double middle = (band.outer + band.inner) / 2 * 10;
         const double angle = band.turn * std::numbers::pi / 180;

@@ -1,12 +1,24 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tests/support/renderedPdf.h"
 
+#include <algorithm>
 #include <iterator>
 #include <sstream>
 
 bool TRenderedPage::dark(int x, int y) const {
     if (x < 0 || y < 0 || x >= width || y >= height) return false;
     return static_cast<unsigned char>(pixels[static_cast<std::size_t>(y * width + x)]) < 128;
+}
+
+int TRenderedPage::checkBarLength() const {
+    int longest = 0;
+    for (int y = height * 9 / 10; y < height; ++y) {
+        for (int x = 0, run = 0; x < width; ++x) {
+            run = dark(x, y) ? run + 1 : 0;
+            longest = std::max(longest, run);
+        }
+    }
+    return longest;
 }
 
 TRenderedPage renderedPage(const TempDir& dir, const std::string& pdfFile, int page) {

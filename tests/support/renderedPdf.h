@@ -14,6 +14,9 @@ struct TRenderedPage {
     std::string pixels;
     // Darker than mid-grey; false outside the page.
     bool dark(int x, int y) const;
+    // The longest run of dark pixels along a row of the page's lowest tenth: the check bar's
+    // length in 0.1 mm.
+    int checkBarLength() const;
 };
 TRenderedPage renderedPage(const TempDir& dir, const std::string& pdfFile, int page = 1);
 

@@ -140,13 +140,17 @@ test("Drucken… prints the sheet and its solution on A4, the disk 120 mm across
         assert.ok(Math.abs(bar.length - 1000) <= 3.5, `bar ${bar.length} pixels long`);
         assert.ok(Math.abs(bar.start - 150) <= 2, `bar from ${bar.start}`);
 
-        // After printing, "Drucken" on the toolbar prints its own one-page worksheet again.
+        // After printing, "Drucken" on the toolbar prints the engine's page of the table's disk
+        // again, true to size, named for what it holds.
         await page.evaluate(() => dispatchEvent(new Event("afterprint")));
         assert.equal(await page.title(), "Zyklora");
         await page.keyboard.press("Escape");
+        await page.getByRole("button", { name: "Drucken", exact: true }).click();
+        assert.equal(await page.evaluate(() => window.printedTitle), "codescheibe-10");
         const classic = await printedPdf("klassisch.pdf");
         assert.match(execFileSync("pdfinfo", [classic], { encoding: "utf8" }), /Pages:\s+1\n/);
         assert.match(pdfText(classic, 1), /Zyklischer Gray-Code mit n = 10 Codewörtern/);
+        assert.ok(Math.abs(checkBar(classic, 1).length - 1000) <= 3.5);
     });
 
 test("Als PDF speichern saves a class set with its solutions as one PDF, true to size", async () => {

@@ -123,15 +123,13 @@
     const cells = (line, tag) => `<tr><${tag}>${line.split("\t").map(escaped)
         .join(`</${tag}><${tag}>`)}</${tag}></tr>`;
     let words = [];
-    let sheetHeading = "";
 
     const pageCalls = {
-        showListing: (headingAt, headingLength, at, length) => {
+        showListing: (at, length) => {
             words = text(at, length).split("\n").slice(0, -1);
             listing.innerHTML = words.map((word, i) =>
                 `<li id="word-${i}" role="option" aria-selected="false">${escaped(word)}</li>`)
                 .join("");
-            sheetHeading = text(headingAt, headingLength);
             count = words.length;
         },
         showTable: (at, length) => {
@@ -413,12 +411,13 @@
         context = shown;
     });
 
-    // The printed page, made after OK has shown its table.
+    // The page that "Drucken" prints, the engine's, made after OK has shown its table; its print
+    // job's name.
+    let diskJob = null;
     const refreshWorksheet = () => {
-        $("sheetHeading").textContent = sheetHeading;
-        $("sheetWords").innerHTML = words.map((word) => `<li>${escaped(word)}</li>`).join("");
-        engine.diskSvg();
-        $("sheetDisk").src = `data:image/svg+xml;charset=utf-8,${encodeURIComponent(lastSvg)}`;
+        if (!engine.diskPage()) return;
+        $("worksheet").innerHTML = `<div class="sheetPage">${sheetPage.svg}</div>`;
+        diskJob = sheetPage.name;
     };
 
     // A new seed for each round and question bank, so that a class does not see the same tasks
@@ -756,6 +755,8 @@
         });
         $("printButton").addEventListener("click", () => {
             afterPrint();
+            pageTitle = document.title;
+            document.title = diskJob;
             window.print();
         });
         $("sheetButton").addEventListener("click", openSheetBox);
