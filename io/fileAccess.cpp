@@ -24,6 +24,7 @@
 #include <thread>
 #include <vector>
 
+#include "io/writeBehindStream.h"
 #include "lib/errors.h"
 
 namespace {
@@ -450,7 +451,7 @@ int TReplacingFile::createTemporary() {
             m_namedDeferred.reset();
         }
     }
-    if (error == 0) m_temporary = std::make_unique<TFileStream>(descriptor);
+    if (error == 0) m_temporary = std::make_unique<TWriteBehindStream>(descriptor);
     return error;
 }
 
