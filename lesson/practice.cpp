@@ -127,10 +127,11 @@ TTask taskAbout(TTaskKind kind, const TGrayCycle& cycle, int sector, TSeededDraw
             task.answer = next;
             task.choices = choicesFrom(
                 task.answer, nearWords(task.answer, {at(sector - 1), at(sector + 2)}), draw);
-            task.explanation = word + " steht an " + positionText(sector) +
-                               (sector + 1 == n ? ", der letzten; danach folgt wieder Position 1"
-                                                : ", an " + positionText(sector + 1) + " folgt") +
-                               " mit " + next + ". " + changeText(word, next, cycle.bitCount());
+            task.explanation =
+                word + " steht an " + positionText(sector) +
+                (sector + 1 == n ? ", der letzten; danach kommt wieder Position 1 mit "
+                                 : "; an " + positionText(sector + 1) + " folgt ") +
+                next + ". " + changeText(word, next, cycle.bitCount());
             break;
         case TTaskKind::ChangingRing:
             task.question = "Vom Codewort " + word + " zum nächsten im zyklischen Code mit " +
