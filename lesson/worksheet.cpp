@@ -418,8 +418,9 @@ void TSheetPainter::fillTable() {
     task({"Fülle die leeren Felder aus: die Dualzahl, ihren Rechts-Shift und das XOR der beiden.",
           "Markiere unter „Entfernen“ mit *, welche Wörter für " + std::to_string(count()) +
               " Codewörter wegfallen.",
-          "Schreibe darunter die übrigen Wörter der Spalte XOR in ihrer Reihenfolge als Zyklus "
-          "auf."});
+          // "übrigen" only where words are dropped.
+          std::string("Schreibe darunter die") + (m_cycle.droppedCount() > 0 ? " übrigen" : "") +
+              " Wörter der Spalte XOR in ihrer Reihenfolge als Zyklus auf."});
     const std::vector<TTableRow> rows = tableRows(m_cycle);
     const auto full = static_cast<std::int32_t>(rows.size());
 

@@ -282,6 +282,17 @@ TEST(Worksheet, TheDiskPageShowsEveryWordAndTheWholeDiskOnWhite) {
     }
 }
 
+// The task speaks of the words left over only where words are dropped.
+TEST(Worksheet, FillTableSpeaksOfTheRemainingWordsOnlyWhereWordsAreDropped) {
+    for (const auto& [n, dropped] : {std::pair{10, true}, {16, false}, {64, false}}) {
+        const TPage page = draw({TSheetKind::FillTable, n, 1, false});
+        const bool remaining = std::any_of(page.texts.begin(), page.texts.end(), [](auto& text) {
+            return text.text.find(ansi("übrigen")) != std::string::npos;
+        });
+        EXPECT_EQ(remaining, dropped) << n;
+    }
+}
+
 // Where the FillTable page's cycle begins: its heading "Zyklus der …".
 int cycleTop(const TPage& page) {
     for (const TText& text : page.texts) {
