@@ -257,7 +257,7 @@ TEST_F(TeachingTools, PrintPrintsTheDiskPageOnWhiteTrueToSize) {
     // 1000 pixels long, and no grey face shows: hardly a pixel of the window's button face.
     const TRenderedPage page = renderedPage(dir, pdf);
     ASSERT_GT(page.width, 0);
-    EXPECT_NEAR(page.checkBarLength(), 1000, 3);
+    EXPECT_NEAR(page.checkBar().length, 1000, 3);
     const auto face = std::count_if(page.pixels.begin(), page.pixels.end(), [](char pixel) {
         const int grey = static_cast<unsigned char>(pixel);
         return grey >= 230 && grey <= 245;

@@ -29,6 +29,7 @@
 #include "app/platform/spinEdit.h"
 #include "lesson/sheetFont.h"
 #include "lib/codePage.h"
+#include "tests/support/renderedPdf.h"
 
 namespace {
 
@@ -63,26 +64,11 @@ std::vector<TWord> wordsOn(const QString& pdf, int page) {
     return words;
 }
 
-// The longest run of dark pixels along a row of the page's lowest tenth, rendered at 254 dots
-// to the inch (a pixel 0.1 mm): the check bar; as (first pixel, length).
+// The check bar of the page as (first pixel, length) in 0.1 mm.
 std::pair<int, int> checkBar(const QString& pdf, int page) {
-    QTemporaryDir dir;
-    const QString page_ = QString::number(page);
-    run("pdftoppm", {"-r", "254", "-gray", "-png", "-singlefile", "-f", page_, "-l", page_, pdf,
-                     dir.filePath("seite")});
-    const QImage image(dir.filePath("seite.png"));
-    EXPECT_FALSE(image.isNull());
-    std::pair<int, int> longest{0, 0};
-    for (int y = image.height() * 9 / 10; y < image.height(); ++y) {
-        int start = 0;
-        for (int x = 0; x <= image.width(); ++x) {
-            const bool dark = x < image.width() && qGray(image.pixel(x, y)) < 160;
-            if (dark) continue;
-            if (x - start > longest.second) longest = {start, x - start};
-            start = x + 1;
-        }
-    }
-    return longest;
+    const TempDir dir;
+    const TRenderedPage::TBar bar = renderedPage(dir, pdf.toStdString(), page).checkBar();
+    return {bar.start, bar.length};
 }
 
 class WorksheetDialog : public ::testing::Test {

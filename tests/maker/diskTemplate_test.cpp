@@ -24,7 +24,7 @@ TEST(DiskTemplate, PrintsTrueToSizeWithEachSensorOnItsMark) {
     const TRenderedPage page = renderedPage(dir, dir.file("schablone.pdf"));
     ASSERT_NEAR(page.width, 2100, 1);
     ASSERT_NEAR(page.height, 2970, 1);
-    EXPECT_NEAR(page.checkBarLength(), 1000, 2);
+    EXPECT_NEAR(page.checkBar().length, 1000, 2);
     for (const TRingBand& band : diskGeometry(settings).rings) {
         const double middle = (band.outer + band.inner) / 2 * 10;
         const double angle = band.turn * std::numbers::pi / 180;

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tests/support/renderedPdf.h"
 
-#include <algorithm>
 #include <iterator>
 #include <sstream>
 
@@ -10,12 +9,12 @@ bool TRenderedPage::dark(int x, int y) const {
     return static_cast<unsigned char>(pixels[static_cast<std::size_t>(y * width + x)]) < 128;
 }
 
-int TRenderedPage::checkBarLength() const {
-    int longest = 0;
+TRenderedPage::TBar TRenderedPage::checkBar() const {
+    TBar longest;
     for (int y = height * 9 / 10; y < height; ++y) {
         for (int x = 0, run = 0; x < width; ++x) {
             run = dark(x, y) ? run + 1 : 0;
-            longest = std::max(longest, run);
+            if (run > longest.length) longest = {x + 1 - run, run};
         }
     }
     return longest;

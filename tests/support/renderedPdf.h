@@ -14,9 +14,13 @@ struct TRenderedPage {
     std::string pixels;
     // Darker than mid-grey; false outside the page.
     bool dark(int x, int y) const;
-    // The longest run of dark pixels along a row of the page's lowest tenth: the check bar's
-    // length in 0.1 mm.
-    int checkBarLength() const;
+    // The longest run of dark pixels along a row of the page's lowest tenth: the check bar, its
+    // first pixel and its length in 0.1 mm.
+    struct TBar {
+        int start = 0;
+        int length = 0;
+    };
+    TBar checkBar() const;
 };
 TRenderedPage renderedPage(const TempDir& dir, const std::string& pdfFile, int page = 1);
 
