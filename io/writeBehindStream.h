@@ -14,7 +14,7 @@
 class TWriteBehindStream final : public TFileStream {
 public:
     // Large enough that the disk gets few, long writes; a smaller file is left to fsync alone.
-    static constexpr std::size_t kWriteBehindStep = 256 * 1024;
+    static constexpr std::size_t kWriteBehindStep = 512 * 1024;
 
     using TFileStream::TFileStream;
 
