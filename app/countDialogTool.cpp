@@ -2,12 +2,21 @@
 #include "app/countDialogTool.h"
 
 #include <QAction>
+#include <QFormLayout>
+#include <QLabel>
 #include <QToolButton>
 #include <utility>
 
 #include "app/platform/spinEdit.h"
 #include "app/toolBar.h"
 #include "gray/GrayUnit.h"
+
+void TCountDialog::addLabelledRow(QFormLayout& form, const QString& label, QWidget* field) {
+    auto* shown = new QLabel(label, this);
+    shown->setBuddy(field);
+    field->setAccessibleName(QString(label).remove('&').remove(':'));
+    form.addRow(shown, field);
+}
 
 TCountDialogTool::TCountDialogTool(TActionId id, const QIcon& glyph, const QString& buttonName,
                                    TDialogMaker makeDialog, QWidget& window, TSpinEdit& countField,

@@ -9,6 +9,7 @@
 #include "lesson/lessonSession.h"
 
 class QAction;
+class QFormLayout;
 class QIcon;
 class TGray;
 class TSpinEdit;
@@ -22,6 +23,11 @@ public:
     using QDialog::QDialog;
     // Shows count (as OK would build it) in the dialog's count field.
     virtual void setCount(int count) = 0;
+
+protected:
+    // Adds a row to form: label, whose mnemonic leads to field, and field, named for screen
+    // readers as its label reads, without the mnemonic's & and the colon.
+    void addLabelledRow(QFormLayout& form, const QString& label, QWidget* field);
 };
 
 // A toolbar action that opens its dialog, modeless, for the count of the window's table, or of

@@ -57,12 +57,6 @@ TDiskBuilderDialog::TDiskBuilderDialog(QWidget* parent) : TCountDialog(parent) {
     // Millimetres with a decimal comma, whatever the desktop's language.
     setLocale(QLocale(QLocale::German, QLocale::Germany));
     auto* form = new QFormLayout;
-    const auto addRow = [&](const QString& label, QWidget* field) {
-        auto* shown = new QLabel(label, this);
-        shown->setBuddy(field);
-        field->setAccessibleName(QString(label).remove('&').remove(':'));
-        form->addRow(shown, field);
-    };
     const auto length = [&](const QString& label, double least, double most, double value,
                             double step) {
         auto* field = new QDoubleSpinBox(this);
@@ -71,14 +65,14 @@ TDiskBuilderDialog::TDiskBuilderDialog(QWidget* parent) : TCountDialog(parent) {
         field->setSingleStep(step);
         field->setValue(value);
         field->setSuffix(QStringLiteral(" mm"));
-        addRow(label, field);
+        addLabelledRow(*form, label, field);
         connect(field, &QDoubleSpinBox::valueChanged, this, &TDiskBuilderDialog::settingsChanged);
         return field;
     };
     const auto choice = [&](const QString& label, const QStringList& items) {
         auto* field = new QComboBox(this);
         field->addItems(items);
-        addRow(label, field);
+        addLabelledRow(*form, label, field);
         connect(field, &QComboBox::currentIndexChanged, this, &TDiskBuilderDialog::settingsChanged);
         return field;
     };
@@ -90,7 +84,7 @@ TDiskBuilderDialog::TDiskBuilderDialog(QWidget* parent) : TCountDialog(parent) {
     connect(m_count, &QSpinBox::editingFinished, this,
             [this] { m_count->setValue(shownCount(m_count->value())); });
     connect(m_count, &QSpinBox::valueChanged, this, &TDiskBuilderDialog::settingsChanged);
-    addRow(QStringLiteral("&Codeanzahl:"), m_count);
+    addLabelledRow(*form, QStringLiteral("&Codeanzahl:"), m_count);
     m_code = choice(QStringLiteral("C&ode:"),
                     {QStringLiteral("Zyklora"), QStringLiteral("Gray-Exzess")});
     m_style = choice(QStringLiteral("&Art:"),
@@ -114,7 +108,7 @@ TDiskBuilderDialog::TDiskBuilderDialog(QWidget* parent) : TCountDialog(parent) {
     m_sensorAngles = new QLineEdit(this);
     m_sensorAngles->setPlaceholderText(QStringLiteral("z. B. 0; 15; 30 (Ring 1 zuerst)"));
     connect(m_sensorAngles, &QLineEdit::textChanged, this, &TDiskBuilderDialog::settingsChanged);
-    addRow(QStringLiteral("Sensor&winkel in Grad:"), m_sensorAngles);
+    addLabelledRow(*form, QStringLiteral("Sensor&winkel in Grad:"), m_sensorAngles);
     m_mirror = new QCheckBox(QStringLiteral("Sp&iegeln (von hinten gesehen)"), this);
     m_mirror->setAccessibleName(QStringLiteral("Spiegeln"));
     connect(m_mirror, &QCheckBox::toggled, this, &TDiskBuilderDialog::settingsChanged);

@@ -2,13 +2,11 @@
 #include "app/sidePanels.h"
 
 #include <QAction>
-#include <QScreen>
 #include <QScrollBar>
 #include <QTimer>
 #include <QWidget>
 #include <algorithm>
 #include <cmath>
-#include <limits>
 
 #include "app/platform/zoomArea.h"
 #include "app/windowZoom.h"
@@ -100,9 +98,6 @@ void TSidePanels::arrange() {
 }
 
 int TSidePanels::roomOnScreen() const {
-    const QScreen* screen = m_zoom.window()->screen();
-    if (screen == nullptr) return std::numeric_limits<int>::max();
-    const QMargins frame = TWindowZoom::kTypicalFrame;
-    const int width = screen->availableGeometry().width() - frame.left() - frame.right();
-    return static_cast<int>(std::floor(width / m_zoom.zoom()));
+    return static_cast<int>(
+        std::floor(TWindowZoom::clientRoom(*m_zoom.window()).width() / m_zoom.zoom()));
 }

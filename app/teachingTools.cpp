@@ -65,7 +65,7 @@ void TTeachingTools::saveDisk() {
     QString filter;
     QString fileName =
         askSaveFileName(&m_window, QStringLiteral("Scheibe speichern"),
-                        QStringLiteral("codescheibe-%1.png").arg(m_gray->codeCount()),
+                        QString::fromStdString(codeDiskFileName(m_gray->cycle(), "png")),
                         QStringLiteral("PNG-Bild (*.png);;SVG-Grafik (*.svg)"), QString(), &filter);
     if (fileName.isEmpty()) return;
     const bool svg = filter.contains(QStringLiteral("svg")) ||
@@ -89,7 +89,7 @@ void TTeachingTools::saveDisk() {
 void TTeachingTools::printWorksheetOn(QPrinter& printer) {
     if (m_gray == nullptr) return;
     const TGrayCycle& cycle = m_gray->cycle();
-    printA4Pages(printer, QStringLiteral("codescheibe-%1.pdf").arg(cycle.codeCount()), 1,
+    printA4Pages(printer, QString::fromStdString(codeDiskFileName(cycle, "pdf")), 1,
                  [&cycle](TCanvas& canvas, int) { paintDiskPage(canvas, cycle); });
 }
 

@@ -69,13 +69,16 @@ void TWindowZoom::setZoom(double zoom) {
     if (!m_window.isFullScreen()) resizeToContent();
 }
 
+QSize TWindowZoom::clientRoom(const QWidget& window) {
+    const QScreen* screen = window.screen();
+    if (screen == nullptr) return {QWIDGETSIZE_MAX, QWIDGETSIZE_MAX};
+    return screen->availableGeometry().size().shrunkBy(kTypicalFrame);
+}
+
 void TWindowZoom::resizeToContent() {
-    QSize wanted = m_area.scaledSize(m_area.zoom());
-    const QScreen* screen = m_window.screen();
     // Never beyond the screen: scroll bars take over there.
-    if (screen != nullptr) {
-        wanted = wanted.boundedTo(screen->availableGeometry().size().shrunkBy(kTypicalFrame));
-    }
+    const QSize wanted = m_area.scaledSize(m_area.zoom()).boundedTo(clientRoom(m_window));
+    const QScreen* screen = m_window.screen();
     m_window.resize(wanted);
     // A window that a panel widened moves back onto the screen.
     if (screen != nullptr && m_window.isVisible()) {

@@ -4,6 +4,7 @@
 #include <QMargins>
 #include <QObject>
 #include <QRect>
+#include <QSize>
 
 class QAction;
 class QWidget;
@@ -19,6 +20,10 @@ public:
     // The window's frame as a window manager typically adds it, until the real one is known.
     static constexpr QMargins kTypicalFrame{4, 30, 4, 4};
     static constexpr QPoint kDesignedPlace{192, 124};
+
+    // The largest client area that window's screen holds with the window's frame around it
+    // (QWIDGETSIZE_MAX wide and high without a screen).
+    static QSize clientRoom(const QWidget& window);
 
     // Gives window the zoom actions' shortcuts; area holds the window's zoomed content.
     TWindowZoom(QWidget& window, TZoomArea& area);

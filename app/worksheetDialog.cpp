@@ -61,20 +61,13 @@ TWorksheetDialog::TWorksheetDialog(QWidget* parent) : TCountDialog(parent) {
     setObjectName(QStringLiteral("worksheetDialog"));
     setWindowTitle(QStringLiteral("Arbeitsblatt"));
 
-    // Each field named for screen readers as its label reads, without the colon.
     auto* form = new QFormLayout;
-    const auto addRow = [&](const QString& label, QWidget* field) {
-        auto* shown = new QLabel(label, this);
-        shown->setBuddy(field);
-        field->setAccessibleName(QString(label).remove('&').remove(':'));
-        form->addRow(shown, field);
-    };
     m_kind = new QComboBox(this);
     m_kind->setObjectName(QStringLiteral("sheetKind"));
     for (const TSheetKind kind : kKinds) {
         m_kind->addItem(QString::fromStdString(sheetKindName(kind)));
     }
-    addRow(QStringLiteral("&Art:"), m_kind);
+    addLabelledRow(*form, QStringLiteral("&Art:"), m_kind);
 
     m_count = new QSpinBox(this);
     m_count->setObjectName(QStringLiteral("sheetCount"));
@@ -83,7 +76,7 @@ TWorksheetDialog::TWorksheetDialog(QWidget* parent) : TCountDialog(parent) {
     // A typed odd count becomes the even one that a sheet is drawn for.
     connect(m_count, &QSpinBox::editingFinished, this,
             [this] { m_count->setValue(shownCount(m_count->value())); });
-    addRow(QStringLiteral("&Codeanzahl:"), m_count);
+    addLabelledRow(*form, QStringLiteral("&Codeanzahl:"), m_count);
 
     auto* variantRow = new QWidget(this);
     auto* variantLayout = new QHBoxLayout(variantRow);

@@ -39,6 +39,12 @@ std::string diskTitle(const TGrayCycle& cycle) {
     return "Codescheibe mit " + std::to_string(cycle.codeCount()) + " Wörtern";
 }
 
+std::string codeDiskFileName(const TGrayCycle& cycle, std::string_view extension) {
+    std::string name = "codescheibe-" + std::to_string(cycle.codeCount());
+    if (!extension.empty()) name.append(".").append(extension);
+    return name;
+}
+
 std::string worksheetHeading(const TGrayCycle& cycle) {
     return "Zyklischer Gray-Code mit n = " + std::to_string(cycle.codeCount()) + " Codewörtern";
 }

@@ -32,3 +32,6 @@ std::string tableText(const TGrayCycle& cycle);
 std::string diskSummary(const TGrayCycle& cycle);
 std::string diskTitle(const TGrayCycle& cycle);
 std::string worksheetHeading(const TGrayCycle& cycle);
+// The disk's file or print job name with extension, "codescheibe-10.png"; without the dot for an
+// empty extension.
+std::string codeDiskFileName(const TGrayCycle& cycle, std::string_view extension);

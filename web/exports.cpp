@@ -588,7 +588,7 @@ __attribute__((export_name("diskPage"))) std::int32_t diskPage() {
     const TGrayCycle* cycle = page().cycle();
     if (cycle == nullptr) return 0;
     const std::string document = diskPageSvg(*cycle);
-    const std::string name = "codescheibe-" + std::to_string(cycle->codeCount());
+    const std::string name = codeDiskFileName(*cycle, "");
     jsShowSheet(document.data(), document.size(), name.data(), name.size());
     return 1;
 }
